@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quorvane {
+
+struct Colour {
+    std::uint8_t Red = 0;
+    std::uint8_t Green = 0;
+    std::uint8_t Blue = 0;
+    bool operator==(const Colour&) const = default;
+};
+
+/// Colour n (0..15) of the standard 16-colour palette: 0 black, 1 blue, 2 green, 3 cyan, 4 red,
+/// 5 magenta, 6 brown, 7 light grey, 8 dark grey, 9 light blue, 10 light green, 11 light cyan,
+/// 12 light red, 13 light magenta, 14 yellow, 15 white. Out-of-range numbers wrap modulo 16.
+Colour PaletteColour(int n);
+constexpr Colour Rgb(int r, int g, int b) {
+    return {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)};
+}
+
+enum class PenStyle { Solid = 0, Dash = 1, Dot = 2 };
+enum class DrawMode { Copy = 0, Xor = 1 };
+
+/// A drawing surface with a user coordinate system, in the manner of a sheet, a picture box or
+/// the printer. State (fore colour, pen, font size, draw mode) persists between calls, and text
+/// is printed with its top-left corner at the given point.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    /// Clears to the background colour.
+    virtual void Clear() = 0;
+    /// User scale: (left, top) is the top-left corner, (right, bottom) the bottom-right corner.
+    virtual void SetScale(double left, double top, double right, double bottom) = 0;
+    virtual void SetForeColour(Colour colour) = 0;
+    virtual void SetPen(PenStyle style, int width) = 0;
+    virtual void SetDrawMode(DrawMode mode) = 0;
+    virtual void SetFontSize(double points) = 0;
+
+    virtual void Line(double x1, double y1, double x2, double y2) = 0;
+    /// A rectangle between two corners, outlined or filled with the fore colour.
+    virtual void Box(double x1, double y1, double x2, double y2, bool filled) = 0;
+    virtual void Circle(double x, double y, double radius) = 0;
+    virtual void Point(double x, double y) = 0;
+    virtual void Text(double x, double y, const std::string& text) = 0;
+
+    /// Extent of a text in user units at the current font size.
+    virtual double TextWidth(const std::string& text) = 0;
+    virtual double TextHeight(const std::string& text) = 0;
+
+    /// Printer pages: finish the current page and start another; finish the document.
+    virtual void NewPage() = 0;
+    virtual void EndDocument() = 0;
+};
+
+}  // namespace quorvane

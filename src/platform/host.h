@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+namespace quorvane {
+
+struct CalendarDate {
+    int Year = 2000;   ///< four digits
+    int Month = 1;     ///< 1..12
+    int Day = 1;       ///< 1..31
+};
+
+/// The services a desktop gives the simulator: message boxes, questions, the self-closing
+/// information window, sounds and the clock. The desktop program shows real windows, the
+/// headless runner prints, tests record.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    /// A message box with an OK button; the caption defaults to the application's title.
+    virtual void Message(const std::string& text, const std::string& title) = 0;
+    void Message(const std::string& text) { Message(text, "Quorvane"); }
+
+    /// A Yes/No question; true for Yes.
+    virtual bool Ask(const std::string& text, const std::string& title) = 0;
+
+    /// The information window that closes itself after six seconds.
+    virtual void Info(const std::string& text) = 0;
+
+    /// Sound number 1..5 of the sound table ("drag", "redo", "clear", "bestfit", "wib").
+    virtual void PlaySound(int number) = 0;
+
+    virtual CalendarDate Today() = 0;
+
+    /// Wall clock in seconds since midnight, with fractions.
+    virtual double SecondsSinceMidnight() = 0;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+
+namespace quorvane {
+
+/// A host for tests: keeps every message, question, information text and sound in the order
+/// they came, and answers questions from a queue (No once the queue is empty).
+class RecordingHost : public Host {
+public:
+    enum class Kind { Message, Question, Info, Sound };
+    struct Entry {
+        Kind What = Kind::Message;
+        std::string Text;
+        std::string Title;
+        bool Answer = false;   ///< for questions
+        int Sound = 0;         ///< for sounds
+    };
+
+    void Message(const std::string& text, const std::string& title) override;
+    using Host::Message;
+    bool Ask(const std::string& text, const std::string& title) override;
+    void Info(const std::string& text) override;
+    void PlaySound(int number) override;
+    CalendarDate Today() override { return Date; }
+    double SecondsSinceMidnight() override;
+
+    /// The texts of the message boxes only, in order.
+    std::vector<std::string> Messages() const;
+    std::vector<int> Sounds() const;
+    void Clear() { Log.clear(); }
+
+    std::vector<Entry> Log;
+    std::deque<bool> Answers;
+    CalendarDate Date{2026, 12, 6};
+    /// The clock advances by ClockStep on every reading, so long runs reach their prompts.
+    double Clock = 36000.0;
+    double ClockStep = 0.0;
+};
+
+}  // namespace quorvane
