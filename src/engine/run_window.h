@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "platform/canvas.h"
+
+namespace quorvane {
+
+/// The run window's controls as the run driver reads and writes them. Text boxes keep their
+/// text as typed; the desktop program binds this to Form3's widgets, the headless runner and
+/// tests fill it directly.
+struct RunWindow {
+    std::string Text1;   ///< Start Time
+    std::string Text2;   ///< Stop Time
+    std::string Text3;   ///< Time Step
+    std::string Text4;   ///< rounding error estimate
+    std::string Text5;   ///< time units
+    std::string Text6;   ///< CPU time
+    std::string Text7;   ///< Plot (graph) interval
+    std::string Text8;   ///< Print interval
+    bool Check1 = false; ///< Manual
+    bool Check2 = true;  ///< Tabulation
+    bool Check3 = true;  ///< Graphical
+    bool Check4 = false; ///< FFT
+    bool Check5 = false; ///< Correlation
+    bool Check6 = false; ///< Annotate
+    bool Check7 = false; ///< Show Outputs
+    std::string Label5;  ///< time units captions
+    std::string Label8;
+    std::string Label13; ///< "(" + units + ")"
+    std::string Label14; ///< note on an adjusted stop time
+    Colour Text4Colour = PaletteColour(1);
+    Colour Lamp = PaletteColour(8);   ///< run status lamp Shape1
+};
+
+}  // namespace quorvane
