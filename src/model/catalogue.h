@@ -32,7 +32,7 @@ void BuildCatalogue(Catalogue& catalogue);
 
 /// Input terminal k (1..InputCount) whose hit box holds (x, y), relative to the block's
 /// top-left corner in twips: InputX <= x <= InputX + 100 and InputY - 40 <= y <= InputY + 119.
-/// 0 when none is hit.
+/// 0 when none is hit, and for a code outside 0..63 (as a damaged file may hold).
 int InputTerminalAt(const Catalogue& catalogue, int functionCode, int x, int y);
 
 /// The same rule over the output terminals.

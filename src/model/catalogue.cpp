@@ -1,0 +1,255 @@
+#include "model/catalogue.h"
+
+#include <array>
+#include <initializer_list>
+
+#include "platform/text.h"
+
+namespace quorvane {
+
+namespace {
+
+/// The per-function texts, counts and flags of one catalogue entry. Labels of unused
+/// constants are empty: the properties dialog hides an unlabelled constant.
+struct Row {
+    const char* Name;
+    const char* Formula;
+    int Inputs;
+    int Outputs;
+    int Turn;
+    bool Saturation;
+    bool InitialCondition;
+    const char* ICLabel;
+    const char* Caption;
+    std::array<const char*, 3> Labels;
+};
+
+constexpr const char* IC = "Initial Condition";
+constexpr const char* NoTC = "No Time Constants";
+constexpr std::array<const char*, 3> None{"", "", ""};
+constexpr std::array<const char*, 3> TimeConstantK{"Time Constant k", "", ""};
+constexpr std::array<const char*, 3> Coefficients{"Coefficient A", "Coefficient B", ""};
+constexpr std::array<const char*, 3> SineLabels{"Freq. w (rad/sec) : ", "Amplitude: ", ""};
+constexpr std::array<const char*, 3> PidLabels{"Proportional", "Integral", "Derivative"};
+constexpr std::array<const char*, 3> Converter{"Bits", "Min Range", "Max Range"};
+constexpr std::array<const char*, 3> HysteresisLabels{"Input Range", "Hysteresis %", ""};
+constexpr std::array<const char*, 3> Friction{"Static Friction", "Slip Friction", ""};
+
+// "²" and "½" are the superscript-two and one-half characters of the toolbox tooltips.
+constexpr std::array<Row, 64> Rows{{
+    {"Zero", "Op=C", 0, 1, 0, false, true, "Zero Constant", "", None},
+    {"Constant", "Op=C", 0, 2, 0, false, true, "Value", NoTC, None},
+    {"Sum", "Op=(Ip1+Ip2+Ip3)", 3, 1, +1, false, false, IC, NoTC, None},
+    {"Sum", "Op=(Ip1+Ip2+Ip3)", 3, 1, -1, false, false, IC, NoTC, None},
+    {"Invert", "Op= - (Ip1+Ip2)", 2, 1, +1, false, false, IC, NoTC, None},
+    {"Invert", "Op= - (Ip1+Ip2)", 2, 1, -1, false, false, IC, NoTC, None},
+    {"Gain", "Op=G*Ip", 1, 1, +1, false, false, IC, "Gain Value", {"Gain", "", ""}},
+    {"Gain", "Gain Op=G*Ip", 1, 1, -1, false, false, IC, "Gain Value", {"Gain", "", ""}},
+    {"Integrate", "{Integrate} Op=Ip/ks", 1, 1, +1, true, true, IC, "Integrator Time Constant", TimeConstantK},
+    {"Integrate", "{Integrate} Op=Ip/ks", 1, 1, -1, true, true, IC, "Integrator Time Constant", TimeConstantK},
+    {"Lag", "{Lag} Op=Ip/(1+ks)", 1, 1, +1, false, true, IC, "Lag Time Constant", TimeConstantK},
+    {"Lag", "{Lag} Op=Ip*/(1+ks)", 1, 1, -1, false, true, IC, "Lag Time Constant", TimeConstantK},
+    {"Lead", "{Lead} Op=Ip*(1+ks)", 1, 1, +1, false, true, IC, "Lead Time Constant", TimeConstantK},
+    {"Lead", "{Lead} Op=Ip*(1+ks)", 1, 1, -1, false, true, IC, "Lead Time Constant", TimeConstantK},
+    {"d/dt", "{Differentiate} Op=Ip*ks", 1, 1, +1, false, true, IC, "Differentiator Time Constant", TimeConstantK},
+    {"d/dt", "{Differentiate} Op=Ip*ks", 1, 1, -1, false, true, IC, "Differentiator Time Constant", TimeConstantK},
+    {"Multiply", "Op=Ip1 * Ip2", 2, 1, +1, false, false, IC, NoTC, None},
+    {"Multiply", "Op=Ip1 * Ip2", 2, 1, -1, false, false, IC, NoTC, None},
+    {"Divide", "Op=Ip1/ Ip2", 2, 1, +1, false, false, IC, NoTC, None},
+    {"Divide", "Op=Ip1/ Ip2", 2, 1, -1, false, false, IC, NoTC, None},
+    {"Saturate", "Saturate", 1, 1, +1, true, false, IC, NoTC, None},
+    {"Saturate", "Saturate - Limits output range", 1, 1, -1, true, false, IC, NoTC, None},
+    {"2nd Lag", "Op=Ip/(As²+Bs+1)", 1, 1, +1, false, true, "Initial Condition: ", "2nd Order Coefficients", Coefficients},
+    {"2nd Lag", "Op=Ip/(As²+Bs+1)", 1, 1, -1, false, true, "Initial Condition: ", "2nd Order Coefficients", Coefficients},
+    {"2nd Lead", "Op=Ip.(As²+Bs+1)", 1, 1, +1, false, true, IC, "2nd Order Coefficients", Coefficients},
+    {"2nd Lead", "Op=Ip.(As²+Bs+1)", 1, 1, -1, false, true, IC, "2nd Order Coefficients", Coefficients},
+    {"Sine Wave", "Op= A.sin(Ip) or A.sin (w.t)", 1, 1, +1, false, false, IC, "Sin - Frequency & Amplitude", SineLabels},
+    {"Sine Wave", "Op=A.sin(Ip) or A.sin(w.t)", 1, 1, -1, false, false, IC, "Sin - Frequency & Amplitude", SineLabels},
+    {"Sq. Root", "Op = (Ip)½", 1, 1, +1, false, false, IC, NoTC, None},
+    {"Sq. Root", "Op = (Ip)½", 1, 1, -1, false, false, IC, NoTC, None},
+    {"Ln", "Op = Ln(Ip)", 1, 1, +1, false, false, IC, "Specify Value in place of zero", {"Zero Value", "", ""}},
+    {"Ln", "OP = Ln(Ip)", 1, 1, -1, false, false, IC, "Specify Value in place of zero", {"Zero Value", "", ""}},
+    {"Exponential", "Op = exp(Ip)", 1, 1, +1, false, false, IC, NoTC, None},
+    {"Exponential", "Op = exp(ip1)", 1, 1, -1, false, false, IC, NoTC, None},
+    {"Switch", "Op Switches from IC to K for Ip1>Ip2", 2, 1, +1, false, true, IC, "Switched Value", {"K", "", ""}},
+    {"Switch", "Op Switches from IC to K for Ip1>Ip2", 2, 1, -1, false, true, IC, "switched Value", {"K", "", ""}},
+    {"Controller", "PID Controller", 3, 1, +1, true, true, IC, "Three Controller Terms", PidLabels},
+    {"Controller", "PID Controller", 3, 1, -1, true, true, IC, "Three Controller Terms", PidLabels},
+    {"Delay", "Delay Line", 1, 1, +1, false, true, IC, "Delay Time", {"Delay Time", "", ""}},
+    {"Delay", "Delay line", 1, 1, -1, false, true, IC, "Delay Time", {"Delay Time", "", ""}},
+    {"Unit Ramp", "Op = Time", 0, 2, 0, false, false, IC, NoTC, None},
+    {"PRBS", "PRBS Generator", 0, 2, 0, false, false, IC, "Sequence Characteristic",
+     {"Bit length (2 to 11)", "Sequence Duration", "Amplitude (+-)"}},
+    {"Display", "Display Data", 1, 0, +1, false, false, IC, NoTC, None},
+    {"Display", "Display Data", 1, 0, -1, false, false, IC, NoTC, None},
+    {"Delta", "Delta (FFT)", 0, 2, 0, false, false, IC, NoTC, None},
+    {"Unused", "Unused", 1, 0, -1, false, false, IC, NoTC, None},
+    {"Correlate PRBS", "PRBS Correlation", 1, 0, +1, false, false, IC, NoTC, None},
+    {"Correlate PRBS", "PRBS Correlation", 1, 0, -1, false, false, IC, NoTC, None},
+    {"", "Input Terminal", 0, 1, +1, false, false, IC, "Time Constants", {"Form", "Terminal", "Source Block"}},
+    {"", "Input Terminal", 0, 1, -1, false, false, IC, "Time Constants", {"Form", "Terminal", "Source Block"}},
+    {"", "Output Terminal", 1, 0, +1, false, false, IC, "No constants for this function", None},
+    {"", "Output Terminal", 1, 0, -1, false, false, IC, "No constants for this function", None},
+    {"DAC", "DAC", 1, 1, +1, false, false, IC, "DAC Resolution", Converter},
+    {"DAC", "DAC", 1, 1, -1, false, false, IC, "DAC Resolution", Converter},
+    {"ADC", "ADC", 1, 1, +1, false, false, IC, "ADC Resolution", Converter},
+    {"ADC", "ADC", 1, 1, -1, false, false, IC, "ADC Resolution", Converter},
+    {"Hysteresis", "Hysterisis", 1, 1, +1, false, false, IC, "Hysteris Band", HysteresisLabels},
+    {"Hysteresis", "Hysterisis", 1, 1, -1, false, false, IC, "Hysteris Band", HysteresisLabels},
+    {"StickSlip", "StickSlip / Deadband", 1, 1, +1, false, false, IC, "Friction ", Friction},
+    {"Stickslip", "StickSlip / Deadband", 1, 1, -1, false, false, IC, "Friction", Friction},
+    {"Chirp", "Chirp", 0, 4, 0, false, true, "Amplitude", "Settings ",
+     {"Start Freq. (rad/s)", "End Freq. (rad/s)", "Time Span"}},
+    {"Effective Freq.", "w ramp", 1, 1, +1, false, false, IC, NoTC, None},
+    {"Effective Freq.", "w ramp", 1, 1, -1, false, false, IC, NoTC, None},
+    {"Label", "Label", 0, 0, 0, false, false, IC, NoTC, None},
+}};
+
+struct Place {
+    int X;
+    int Y;
+};
+
+// Block images are 600 twips square; terminals sit on the left (0) or right (600) edge.
+constexpr int LeftEdge = 0;
+constexpr int RightEdge = 600;
+constexpr int Middle = 300;
+
+void SetInputs(BlockFunction& function, std::initializer_list<Place> places) {
+    int k = 0;
+    for (const Place& place : places) {
+        ++k;
+        function.InputX[k] = place.X;
+        function.InputY[k] = place.Y;
+    }
+}
+
+void SetOutputs(BlockFunction& function, std::initializer_list<Place> places) {
+    int t = 0;
+    for (const Place& place : places) {
+        ++t;
+        function.OutputX[t] = place.X;
+        function.OutputY[t] = place.Y;
+    }
+}
+
+void SetTerminals(int code, BlockFunction& function) {
+    switch (code) {
+    case 0: case 48:
+        SetOutputs(function, {{RightEdge, Middle}});
+        break;
+    case 1: case 41: case 44:
+        SetOutputs(function, {{LeftEdge, Middle}, {RightEdge, Middle}});
+        break;
+    case 2: case 36:
+        SetInputs(function, {{LeftEdge, 60}, {LeftEdge, Middle}, {LeftEdge, 560}});
+        SetOutputs(function, {{RightEdge, Middle}});
+        break;
+    case 3: case 37:
+        SetInputs(function, {{RightEdge, 60}, {RightEdge, Middle}, {RightEdge, 560}});
+        SetOutputs(function, {{LeftEdge, Middle}});
+        break;
+    case 4: case 16: case 18: case 34:
+        SetInputs(function, {{LeftEdge, 180}, {LeftEdge, 420}});
+        SetOutputs(function, {{RightEdge, Middle}});
+        break;
+    case 5: case 17: case 19: case 35:
+        SetInputs(function, {{RightEdge, 180}, {RightEdge, 420}});
+        SetOutputs(function, {{LeftEdge, Middle}});
+        break;
+    case 6: case 8: case 10: case 12: case 14: case 20: case 22: case 24: case 26:
+    case 28: case 30: case 32: case 38: case 52: case 54: case 56: case 58:
+        SetInputs(function, {{LeftEdge, Middle}});
+        SetOutputs(function, {{RightEdge, Middle}});
+        break;
+    case 7: case 9: case 11: case 13: case 15: case 21: case 23: case 25: case 27:
+    case 29: case 31: case 33: case 39: case 53: case 55: case 57: case 59:
+        SetInputs(function, {{RightEdge, Middle}});
+        SetOutputs(function, {{LeftEdge, Middle}});
+        break;
+    case 40:
+        SetOutputs(function, {{RightEdge, Middle}, {LeftEdge, Middle}});
+        break;
+    case 42: case 46: case 50:
+        SetInputs(function, {{LeftEdge, Middle}});
+        break;
+    case 43: case 45: case 47: case 51:
+        SetInputs(function, {{RightEdge, Middle}});
+        break;
+    case 49:
+        SetOutputs(function, {{LeftEdge, Middle}});
+        break;
+    case 60:
+        SetOutputs(function, {{RightEdge, 180}, {LeftEdge, 180}, {LeftEdge, 0}, {LeftEdge, 0}});
+        break;
+    case 61:
+        SetInputs(function, {{LeftEdge, 180}});
+        SetOutputs(function, {{RightEdge, 420}});
+        break;
+    case 62:
+        SetInputs(function, {{RightEdge, 180}});
+        SetOutputs(function, {{LeftEdge, 420}});
+        break;
+    default:   // 63, the Label block, has no terminals
+        break;
+    }
+}
+
+// Every code but 0 starts from these before its own texts are filled in; entry 64 keeps them.
+void SetDefaults(BlockFunction& function) {
+    function.ICLabel = "Initial Condition";
+    function.ConstantsCaption = "Time Constants";
+    for (int k = 1; k <= 3; ++k) function.ConstantLabel[k] = "TC" + Str(k) + ": ";
+    function.TurnOffset = 0;
+}
+
+// Hit box of a terminal: 100 twips to the right of its point, 40 above to 119 below.
+bool InHitBox(int terminalX, int terminalY, int x, int y) {
+    return x >= terminalX && x <= terminalX + 100 && y >= terminalY - 40 && y <= terminalY + 119;
+}
+
+bool IsCatalogued(int functionCode) {
+    return functionCode >= 0 && functionCode < static_cast<int>(Rows.size());
+}
+
+}  // namespace
+
+void BuildCatalogue(Catalogue& catalogue) {
+    catalogue.Fill(BlockFunction{});
+    for (int code = 1; code <= FunctionCodeLast; ++code) SetDefaults(catalogue[code]);
+    for (int code = 0; code < static_cast<int>(Rows.size()); ++code) {
+        const Row& row = Rows[static_cast<std::size_t>(code)];
+        BlockFunction& function = catalogue[code];
+        function.Name = row.Name;
+        function.Formula = row.Formula;
+        function.InputCount = row.Inputs;
+        function.OutputCount = row.Outputs;
+        function.TurnOffset = row.Turn;
+        function.HasSaturation = row.Saturation;
+        function.HasInitialCondition = row.InitialCondition;
+        function.ICLabel = row.ICLabel;
+        function.ConstantsCaption = row.Caption;
+        for (int k = 1; k <= 3; ++k) function.ConstantLabel[k] = row.Labels[static_cast<std::size_t>(k - 1)];
+        SetTerminals(code, function);
+    }
+}
+
+int InputTerminalAt(const Catalogue& catalogue, int functionCode, int x, int y) {
+    if (!IsCatalogued(functionCode)) return 0;
+    const BlockFunction& function = catalogue[functionCode];
+    for (int k = 1; k <= function.InputCount; ++k) {
+        if (InHitBox(function.InputX[k], function.InputY[k], x, y)) return k;
+    }
+    return 0;
+}
+
+int OutputTerminalAt(const Catalogue& catalogue, int functionCode, int x, int y) {
+    if (!IsCatalogued(functionCode)) return 0;
+    const BlockFunction& function = catalogue[functionCode];
+    for (int t = 1; t <= function.OutputCount; ++t) {
+        if (InHitBox(function.OutputX[t], function.OutputY[t], x, y)) return t;
+    }
+    return 0;
+}
+
+}  // namespace quorvane
