@@ -1,0 +1,151 @@
+#include "cli/options.h"
+
+#include <charconv>
+
+namespace quorvane {
+
+namespace {
+
+const std::vector<std::string> SettingNames = {
+    "StartTime", "StopTime", "TimeStep", "TimeUnits", "PrintInterval", "GraphInterval",
+    "ManualTimeStep", "FftEnabled", "CorrelationEnabled"};
+
+bool ParseWhole(const std::string& text, int low, int high, int& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && value >= low && value <= high;
+}
+
+bool IsKnownSetting(const std::string& name) {
+    for (const std::string& known : SettingNames) {
+        if (known == name) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+const char* RunnerUsage() {
+    return "Usage: quorvane-run MODEL.vqe [options]\n"
+           "Loads a model, runs it as the Run button would (run settings from the file, the\n"
+           "first allocated form) and writes what is asked.\n"
+           "\n"
+           "Options:\n"
+           "  --form N               run form N (1..3)\n"
+           "  --set NAME=VALUE       set a run setting before the run, as if typed into the run\n"
+           "                         window; repeatable. NAME is one of StartTime, StopTime,\n"
+           "                         TimeStep, TimeUnits, PrintInterval, GraphInterval,\n"
+           "                         ManualTimeStep, FftEnabled, CorrelationEnabled (the last\n"
+           "                         three take 1/0, true/false or yes/no)\n"
+           "  --tabulate             print the print dump table on standard output (also\n"
+           "                         writes \"Print Dump.txt\" in the current directory)\n"
+           "  --csv PATH             every recorded row as CSV: time, then the display series,\n"
+           "                         9 significant digits; PATH - is standard output\n"
+           "  --graph PATH           the time graph as PNG, SVG or PDF (by extension)\n"
+           "  --sheet N PATH         sheet N drawn as PNG, SVG or PDF (by extension)\n"
+           "  --spectrum N           after the run, the spectrum of display series N as CSV on\n"
+           "                         standard output: frequency, magnitude, phase (an undefined\n"
+           "                         phase is an empty field); the FFT is enabled for the run\n"
+           "  --correlate impulse    after the run, the PRBS impulse response (lag, value)\n"
+           "  --correlate frequency  after the run, the PRBS frequency response (frequency,\n"
+           "                         magnitude, phase)\n"
+           "  --audit                the audit report on standard output\n"
+           "  --save PATH            save the model after the run\n"
+           "  --no-run               only load (and save, with --save)\n"
+           "  --yes                  answer Yes to questions (the default answer is No)\n"
+           "  --help                 show this text\n"
+           "  --version              show the version\n"
+           "\n"
+           "Messages go to standard error, one line each, as \"message: TEXT\"; questions as\n"
+           "\"question: TEXT -> Yes|No\". Exit status: 0 after a finished run, 1 after a run\n"
+           "error, 2 for a usage or load error.\n";
+}
+
+std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& args, std::string& error) {
+    RunnerOptions options;
+    auto needs = [&](std::size_t i, std::size_t count, const std::string& option) {
+        if (i + count < args.size()) return true;
+        error = option + " needs " + (count == 1 ? "a value" : std::to_string(count) + " values");
+        return false;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help") {
+            options.Help = true;
+        } else if (arg == "--version") {
+            options.Version = true;
+        } else if (arg == "--form") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            if (!ParseWhole(args[++i], 1, 3, options.Form)) {
+                error = "--form needs a form number 1..3, not \"" + args[i] + "\"";
+                return std::nullopt;
+            }
+        } else if (arg == "--set") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            const std::string& assignment = args[++i];
+            const auto equals = assignment.find('=');
+            const std::string name = assignment.substr(0, equals);
+            if (equals == std::string::npos || !IsKnownSetting(name)) {
+                error = "--set needs NAME=VALUE with a known run setting, not \"" + assignment + "\"";
+                return std::nullopt;
+            }
+            options.Settings.emplace_back(name, assignment.substr(equals + 1));
+        } else if (arg == "--tabulate") {
+            options.Tabulate = true;
+        } else if (arg == "--csv") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            options.CsvPath = args[++i];
+        } else if (arg == "--graph") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            options.GraphPath = args[++i];
+        } else if (arg == "--sheet") {
+            if (!needs(i, 2, arg)) return std::nullopt;
+            if (!ParseWhole(args[++i], 1, 3, options.SheetForm)) {
+                error = "--sheet needs a sheet number 1..3, not \"" + args[i] + "\"";
+                return std::nullopt;
+            }
+            options.SheetPath = args[++i];
+        } else if (arg == "--spectrum") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            if (!ParseWhole(args[++i], 1, 10, options.SpectrumSeries)) {
+                error = "--spectrum needs a display series number 1..10, not \"" + args[i] + "\"";
+                return std::nullopt;
+            }
+        } else if (arg == "--correlate") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            const std::string& mode = args[++i];
+            if (mode == "impulse") {
+                options.Correlate = CorrelationOutput::Impulse;
+            } else if (mode == "frequency") {
+                options.Correlate = CorrelationOutput::Frequency;
+            } else {
+                error = "--correlate needs impulse or frequency, not \"" + mode + "\"";
+                return std::nullopt;
+            }
+        } else if (arg == "--audit") {
+            options.Audit = true;
+        } else if (arg == "--save") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            options.SavePath = args[++i];
+        } else if (arg == "--no-run") {
+            options.NoRun = true;
+        } else if (arg == "--yes") {
+            options.Yes = true;
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        } else if (options.ModelPath.empty()) {
+            options.ModelPath = arg;
+        } else {
+            error = "only one model file may be given (also got \"" + arg + "\")";
+            return std::nullopt;
+        }
+    }
+    if (options.ModelPath.empty() && !options.Help && !options.Version) {
+        error = "no model file given";
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace quorvane

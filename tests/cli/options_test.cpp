@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "cli/options.h"
+
+namespace quorvane {
+
+TEST(RunnerOptions, ReadsEveryOption) {
+    std::string error;
+    const auto options = ParseRunnerOptions(
+        {"m.vqe", "--form", "2", "--set", "StopTime=5", "--set", "TimeUnits=min", "--tabulate", "--csv", "-",
+         "--graph", "g.png", "--sheet", "3", "s.svg", "--spectrum", "4", "--correlate", "frequency", "--audit",
+         "--save", "out.vqe", "--no-run", "--yes"},
+        error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->ModelPath, "m.vqe");
+    EXPECT_EQ(options->Form, 2);
+    ASSERT_EQ(options->Settings.size(), 2u);
+    EXPECT_EQ(options->Settings[0], std::make_pair(std::string("StopTime"), std::string("5")));
+    EXPECT_EQ(options->Settings[1], std::make_pair(std::string("TimeUnits"), std::string("min")));
+    EXPECT_TRUE(options->Tabulate);
+    EXPECT_EQ(options->CsvPath, "-");
+    EXPECT_EQ(options->GraphPath, "g.png");
+    EXPECT_EQ(options->SheetForm, 3);
+    EXPECT_EQ(options->SheetPath, "s.svg");
+    EXPECT_EQ(options->SpectrumSeries, 4);
+    EXPECT_EQ(options->Correlate, CorrelationOutput::Frequency);
+    EXPECT_TRUE(options->Audit);
+    EXPECT_EQ(options->SavePath, "out.vqe");
+    EXPECT_TRUE(options->NoRun);
+    EXPECT_TRUE(options->Yes);
+}
+
+TEST(RunnerOptions, RefusesBadArguments) {
+    const struct {
+        std::vector<std::string> Args;
+        std::string Error;
+    } cases[] = {
+        {{}, "no model file given"},
+        {{"m.vqe", "--form", "4"}, "--form needs a form number 1..3, not \"4\""},
+        {{"m.vqe", "--form", "1x"}, "--form needs a form number 1..3, not \"1x\""},
+        {{"m.vqe", "--form"}, "--form needs a value"},
+        {{"m.vqe", "--sheet", "1"}, "--sheet needs 2 values"},
+        {{"m.vqe", "--set", "Colour=red"}, "--set needs NAME=VALUE with a known run setting, not \"Colour=red\""},
+        {{"m.vqe", "--set", "StopTime"}, "--set needs NAME=VALUE with a known run setting, not \"StopTime\""},
+        {{"m.vqe", "--correlate", "both"}, "--correlate needs impulse or frequency, not \"both\""},
+        {{"m.vqe", "--spectrum", "11"}, "--spectrum needs a display series number 1..10, not \"11\""},
+        {{"m.vqe", "--frobnicate"}, "unknown option --frobnicate"},
+        {{"a.vqe", "b.vqe"}, "only one model file may be given (also got \"b.vqe\")"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Error);
+        std::string error;
+        EXPECT_FALSE(ParseRunnerOptions(c.Args, error));
+        EXPECT_EQ(error, c.Error);
+    }
+}
+
+TEST(RunnerOptions, HelpNamesEveryOption) {
+    const std::string usage = RunnerUsage();
+    for (const char* option : {"--form", "--set", "--tabulate", "--csv", "--graph", "--sheet", "--spectrum",
+                               "--correlate", "--audit", "--save", "--no-run", "--yes", "--help", "--version"}) {
+        SCOPED_TRACE(option);
+        EXPECT_NE(usage.find(option), std::string::npos);
+    }
+}
+
+}  // namespace quorvane
