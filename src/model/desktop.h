@@ -35,6 +35,28 @@ public:
     virtual void SetMainCaption(const std::string& /*caption*/) {}
     /// Menu ticks and toolbox pictures follow the model's options (maths symbols, Hz/rad/s).
     virtual void RefreshOptions() {}
+    /// Sheet of slot `form` moved and sized to the form's saved Window place.
+    virtual void PlaceSheet(int /*form*/) {}
+    /// The sheet of slot `form` gets the focus.
+    virtual void ActivateSheet(int /*form*/) {}
+    /// Graph / tabulation window moved to the place the model keeps (GraphWindow, TabulationWindow).
+    virtual void PlaceGraphWindow() {}
+    virtual void PlaceTabulationWindow() {}
+    /// Toolbox and run window shown.
+    virtual void ShowToolWindows() {}
+    /// Graph and tabulation windows hidden.
+    virtual void HideResultWindows() {}
+    /// Check boxes and option buttons of the graph / frequency / PRBS displays follow the model.
+    virtual void RefreshGraphSwitches() {}
+    virtual void RefreshFrequencySwitches() {}
+    virtual void RefreshPrbsSwitches() {}
+    /// PRBS display hidden; frequency analysis window unloaded.
+    virtual void HidePrbsWindow() {}
+    virtual void CloseFrequencyWindow() {}
+    /// Print format dialog's option buttons follow the model's format modes; the dialog is hidden.
+    virtual void HidePrintFormatDialog() {}
+    /// The run window's CPU-time and rounding-error boxes show a single space.
+    virtual void ClearRunFigures() {}
 };
 
 }  // namespace quorvane
