@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "platform/text.h"
+
+namespace quorvane {
+
+namespace {
+
+struct NumberCase {
+    double Value;
+    const char* Expected;
+};
+
+struct FormatCase {
+    double Value;
+    const char* Pattern;
+    const char* Expected;
+};
+
+struct ParseCase {
+    const char* Text;
+    double Expected;
+};
+
+}  // namespace
+
+TEST(Str, SevenSignificantDigitsWithLeadingSpace) {
+    const NumberCase cases[] = {
+        {512, " 512"},         {2, " 2"},
+        {-3, "-3"},            {0, " 0"},
+        {-0.0, " 0"},          {0.25, " 0.25"},
+        {-0.25, "-0.25"},      {0.1f, " 0.1"},
+        {1.1f, " 1.1"},        {3.3333333, " 3.333333"},
+        {2.0 / 3, " 0.6666667"}, {9999999, " 9999999"},
+        {12345678, " 1.234568E+07"}, {1e7, " 1E+07"},
+        {1e38, " 1E+38"},      {-1e38, "-1E+38"},
+        {1e100, " 1E+100"},    {0.01, " 0.01"},
+        {0.0123, " 0.0123"},   {0.001, " 1E-03"},
+        {1.5e-5, " 1.5E-05"},  {1e-6, " 1E-06"},
+        {0.0099999999, " 0.01"}, {99999996, " 1E+08"},
+        {123.456, " 123.456"}, {1234.5678, " 1234.568"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Expected);
+        EXPECT_EQ(Str(c.Value), c.Expected);
+    }
+}
+
+TEST(Str, OtherPrecisionsAndPlainText) {
+    EXPECT_EQ(Str(0.1, 15), " 0.1");
+    EXPECT_EQ(Str(static_cast<double>(0.1f), 15), " 0.100000001490116");
+    EXPECT_EQ(Str(123456789, 15), " 123456789");
+    EXPECT_EQ(Str(2.5, 1), " 3");
+    EXPECT_EQ(Str(25, 1), " 3E+01");
+    EXPECT_EQ(NumberText(512), "512");
+    EXPECT_EQ(NumberText(-3), "-3");
+    EXPECT_EQ(NumberText(0.5), "0.5");
+    EXPECT_EQ(NumberText(1e38), "1E+38");
+}
+
+TEST(Str, NonFiniteValuesHaveAText) {
+    EXPECT_EQ(NumberText(std::numeric_limits<double>::quiet_NaN()), "NaN");
+    EXPECT_EQ(NumberText(std::numeric_limits<double>::infinity()), "Inf");
+    EXPECT_EQ(NumberText(-std::numeric_limits<double>::infinity()), "-Inf");
+    EXPECT_EQ(Format(std::numeric_limits<double>::quiet_NaN(), "0.0"), "NaN");
+    EXPECT_EQ(Format(-std::numeric_limits<double>::infinity(), "##0"), "-Inf");
+    EXPECT_EQ(FloatText(std::numeric_limits<float>::infinity()), "Inf");
+}
+
+TEST(Val, ReadsTheLongestLeadingNumber) {
+    const ParseCase cases[] = {
+        {"", 0},          {"abc", 0},        {"12abc", 12},     {".5", 0.5},
+        {"  -3.5e2x", -350}, {"1e", 1},      {"1e+", 1},        {"1E3", 1000},
+        {"2d2", 200},     {"2D-1", 0.2},     {"\t 7", 7},       {"+4.", 4},
+        {"-", 0},         {".", 0},          {"-.25", -0.25},   {"1.2.3", 1.2},
+        {"12 34", 12},    {"0x1A", 0},       {"1e-999", 0},     {"-1e-999", 0},
+        {"0e999999999999999999", 0},         {"00012.500", 12.5},
+        {"0.000000000000000000000000000000000000000000001e45", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        EXPECT_EQ(Val(c.Text), c.Expected);
+    }
+    EXPECT_FALSE(std::signbit(Val("-0")));
+    EXPECT_FALSE(std::signbit(Val("-1e-999")));
+}
+
+TEST(Val, HugeExponentsGiveTheLargestFiniteValue) {
+    EXPECT_EQ(Val("1e999"), DBL_MAX);
+    EXPECT_EQ(Val("-1e999"), -DBL_MAX);
+    EXPECT_EQ(Val("2e308"), DBL_MAX);
+    EXPECT_EQ(Val("1e99999999999999999999999"), DBL_MAX);
+    EXPECT_EQ(Val(std::string(400, '9')), DBL_MAX);
+    EXPECT_EQ(Val("1.7976931348623157e308"), DBL_MAX);
+}
+
+TEST(Val, NeverReadsPastTheEndOfAView) {
+    const std::string text = "12345";
+    EXPECT_EQ(Val(std::string_view(text).substr(0, 2)), 12);
+    EXPECT_EQ(Val(std::string_view("1e5", 2)), 1);
+    EXPECT_EQ(Val(std::string_view("-.", 1)), 0);
+}
+
+TEST(ParseNumber, AcceptsExactlyOneNumber) {
+    const ParseCase good[] = {
+        {"0", 0},     {" 12 ", 12},  {"-1E+38", -1e38}, {"1E-06", 1e-6},
+        {"0.1", 0.1}, {"+.5", 0.5},  {"5.", 5},         {"3d2", 300},
+        {"\t2.5\r\n", 2.5},          {"1e-999", 0},
+    };
+    for (const auto& c : good) {
+        SCOPED_TRACE(c.Text);
+        double value = -1;
+        EXPECT_TRUE(ParseNumber(c.Text, value));
+        EXPECT_EQ(value, c.Expected);
+    }
+    const char* bad[] = {"", "  ", "12abc", "1e", "1e+", "1e999", "-1e999", "nan", "inf",
+                         "-", ".", "1 2", "1.2.3", "0x10", "--1", "#TRUE#"};
+    for (const char* text : bad) {
+        SCOPED_TRACE(text);
+        double value = 42;
+        EXPECT_FALSE(ParseNumber(text, value));
+        EXPECT_EQ(value, 42);
+    }
+}
+
+TEST(Format, FixedPatterns) {
+    const FormatCase cases[] = {
+        // The point is always printed; "#" before it prints nothing for a value below one.
+        {2, "#0.##", "2."},           {0.5, "#0.##", "0.5"},        {1.25, "#0.##", "1.25"},
+        {9.999, "#0.##", "10."},      {0.25, ".##", ".25"},         {12.5, ".##", "12.5"},
+        {0, "0.0", "0.0"},            {0.04, "0.0", "0.0"},         {0.05, "0.0", "0.1"},
+        {12345, "##0", "12345"},      {0.4, "##0", "0"},            {2.5, "##0", "3"},
+        {0.5, "##0.00", "0.50"},      {1.5, "###0.0###", "1.5"},    {2, "###0.0###", "2.0"},
+        {0.123456, "###0.0###", "0.1235"}, {12.34, "##0.#", "12.3"}, {0.25, "0.###", "0.25"},
+        {0.00012345, "0.######", "0.000123"}, {0.0012345, "0.#####", "0.00123"},
+        {0.012345, "0.####", "0.0123"}, {0.12345, "0.###", "0.123"},
+        {1234.5, "###0", "1235"},     {54321.5, "####0", "54322"},  {654321.4, "#####0", "654321"},
+        {3.14159, "#0.00", "3.14"},   {0.001, "##0.000", "0.001"},  {12.3456, "##0.00", "12.35"},
+        {7, "##", "7"},               {0, "##", ""},                {1001, "##", "1001"},
+        {0.5, "####.####", ".5"},     {1234.5678, "####.####", "1234.5678"},
+        {123.4567, "#####0.##", "123.46"}, {0.007, "#####0.##", "0.01"},
+        {123456.7, "######", "123457"},  {0.125, "0.00", "0.13"},   {1.005, "0.00", "1.01"},
+        {0.3, "0.####", "0.3"},      {6.5, "0.######", "6.5"},      {100, "0.0", "100.0"},
+        {1e20, "0", "100000000000000000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Pattern) + " " + std::to_string(c.Value));
+        EXPECT_EQ(Format(c.Value, c.Pattern), c.Expected);
+    }
+}
+
+TEST(Format, LiteralsStayWhereTheyStand) {
+    const FormatCase cases[] = {
+        {12.34, "##.# ", "12.3 "},     {3.14159, " #0.##", " 3.14"},  {5, "abc", "abc"},       {5, "$0", "$5"},
+        {-5, "$0", "-$5"},             {2.5, "0.0 s", "2.5 s"},     {42, "<##0>", "<42>"},
+        {1234, "0 0", "123 4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pattern);
+        EXPECT_EQ(Format(c.Value, c.Pattern), c.Expected);
+    }
+}
+
+TEST(Format, ScientificPatterns) {
+    const FormatCase cases[] = {
+        {2500000, "0.###e+##", "2.5e+6"},   {0.00005, "0.###e+##", "5.e-5"},
+        {123456, "0.00E+00", "1.23E+05"},   {0.000012345, "0.###e+##", "1.235e-5"},
+        {1e38, "0.###e+##", "1.e+38"},      {-2500000, "0.###e+##", "-2.5e+6"},
+        {9.9996e6, "0.###e+##", "1.e+7"},   {0, "0.###e+##", "0.e+0"},
+        {123456, "0.00E-00", "1.23E05"},    {0.00123, "0.00E-00", "1.23E-03"},
+        {123456, "00.00E+00", "12.35E+04"}, {1.5, "0.0e+000", "1.5e+000"},
+        {1e-100, "0.###e+##", "1.e-100"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Pattern) + " " + std::to_string(c.Value));
+        EXPECT_EQ(Format(c.Value, c.Pattern), c.Expected);
+    }
+}
+
+TEST(Format, SectionsAndSigns) {
+    const FormatCase cases[] = {
+        {-1.5, " ##0.00;-##0.00", "-1.50"},  {1.5, " ##0.00;-##0.00", " 1.50"},
+        {0, " ##0.00;-##0.00", " 0.00"},     {-0.001, " ##0.00;-##0.00", " 0.00"},
+        {-1.5, "##0.00", "-1.50"},           {-0.001, "##0.00", "0.00"},
+        {-0.4, "##0", "0"},                  {-0.00005, "0.###e+##", "-5.e-5"},
+        {0, "0.0;-0.0;zero", "zero"},        {-0.01, "0.0;(0.0);nil", "nil"},
+        {-2, "0.0;(0.0);nil", "(2.0)"},      {-2, "0.0;;nil", "-2.0"},
+        {0, "0.0;-0.0;", "0.0"},             {-12.345, " #####0.##;-#####0.##", "-12.35"},
+        {12.345, " #####0.##;-#####0.##", " 12.35"},
+        {-0.25, " .##;-.##", "-.25"},        {-123456.4, " ######;-######", "-123456"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Pattern) + " " + std::to_string(c.Value));
+        EXPECT_EQ(Format(c.Value, c.Pattern), c.Expected);
+    }
+    EXPECT_EQ(Format(-2.5, ""), "-2.5");
+}
+
+// Each magnitude band of the annotation and axis-label formats, with one representative value.
+TEST(Format, MagnitudeBandsOfTheDisplayFormats) {
+    const FormatCase cases[] = {
+        {0, "0.0", "0.0"},
+        {0.0001, "0.###e+##", "1.e-4"},
+        {0.00054321, "0.######", "0.000543"},
+        {0.0054321, "0.#####", "0.00543"},
+        {0.054321, "0.####", "0.0543"},
+        {0.25, "0.###", "0.25"},
+        {-5.4321, "#0.##", "-5.43"},
+        {54.321, "##0.#", "54.3"},
+        {543.21, "##0", "543"},
+        {5432.1, "###0", "5432"},
+        {54321.5, "####0", "54322"},
+        {543210.9, "#####0", "543211"},
+        {2500000, "0.###e+##", "2.5e+6"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pattern);
+        EXPECT_EQ(Format(c.Value, c.Pattern), c.Expected);
+    }
+}
+
+TEST(FloatText, ShortestSpelling) {
+    const struct {
+        float Value;
+        const char* Expected;
+    } cases[] = {
+        {0.1f, "0.1"},          {10, "10"},               {-2.5f, "-2.5"},
+        {0.0001f, "0.0001"},    {0.00001f, "0.00001"},    {1234567, "1234567"},
+        {1e38f, "1E+38"},       {-1e38f, "-1E+38"},       {1e-6f, "1E-06"},
+        {1.5e-7f, "1.5E-07"},   {FLT_MAX, "3.4028235E+38"}, {0, "0"},
+        {-0.0f, "0"},           {1e14f, "100000000000000"}, {1e15f, "1E+15"},
+        {16777216, "16777216"}, {0.3f, "0.3"},            {1.0f / 3, "0.33333334"},
+        {FLT_TRUE_MIN, "1E-45"}, {70, "70"},              {1215, "1215"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Expected);
+        EXPECT_EQ(FloatText(c.Value), c.Expected);
+    }
+}
+
+TEST(FloatText, ReadsBackToTheSameFloat) {
+    std::mt19937 random(20260612);
+    std::uniform_int_distribution<std::uint32_t> bits;
+    int checked = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const float value = std::bit_cast<float>(bits(random));
+        if (!std::isfinite(value)) continue;
+        const std::string text = FloatText(value);
+        double back = 0;
+        ASSERT_TRUE(ParseNumber(text, back)) << text;
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(static_cast<float>(back)),
+                  std::bit_cast<std::uint32_t>(value == 0 ? 0.0f : value))
+            << text;
+        ++checked;
+    }
+    // Subnormals and the edges of every binade.
+    for (std::uint32_t b : {0x00000001u, 0x00000002u, 0x007FFFFFu, 0x00800000u, 0x7F7FFFFFu,
+                            0x80000001u, 0x3F800001u, 0x3F7FFFFFu}) {
+        const float value = std::bit_cast<float>(b);
+        double back = 0;
+        ASSERT_TRUE(ParseNumber(FloatText(value), back));
+        EXPECT_EQ(static_cast<float>(back), value) << FloatText(value);
+    }
+    EXPECT_GT(checked, 190000);
+}
+
+TEST(FormatDate, Tokens) {
+    const CalendarDate date{2026, 12, 6};
+    const struct {
+        const char* Pattern;
+        const char* Expected;
+    } cases[] = {
+        {"dd mmm yy", "06 Dec 26"}, {"dd mmmm yyyy", "06 December 2026"},
+        {"d/m/yy", "6/12/26"},      {"mm-dd", "12-06"},
+        {"yyyy", "2026"},           {"[d]", "[6]"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pattern);
+        EXPECT_EQ(FormatDate(date, c.Pattern), c.Expected);
+    }
+    EXPECT_EQ(FormatDate({2003, 5, 31}, "d mmmm yy"), "31 May 03");
+    EXPECT_EQ(FormatDate({2000, 9, 1}, "mmm"), "Sep");
+    EXPECT_EQ(FormatDate({2000, 13, 1}, "[mmm]"), "[]");
+}
+
+}  // namespace quorvane
