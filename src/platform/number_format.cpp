@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -84,7 +86,7 @@ Layout ParseSection(std::string_view section) {
 
 bool AllZero(const std::string& digits) { return digits.find_first_not_of('0') == std::string::npos; }
 
-// Leading zeros dropped down to `minDigits`; trailing fraction zeros likewise.
+// Leading zeros dropped, or added, to leave `minDigits` digits at least.
 std::string TrimLeadingZeros(const std::string& digits, int minDigits) {
     size_t start = 0;
     while (start < digits.size() && digits[start] == '0' &&
@@ -95,6 +97,7 @@ std::string TrimLeadingZeros(const std::string& digits, int minDigits) {
     return kept;
 }
 
+// Trailing zeros dropped down to `minDigits` digits.
 std::string TrimFractionZeros(std::string digits, int minDigits) {
     while (static_cast<int>(digits.size()) > minDigits && digits.back() == '0') digits.pop_back();
     return digits;
@@ -123,6 +126,7 @@ Rendering RenderScientific(double magnitude, const Layout& layout) {
     if (magnitude > 0) {
         const DecimalDigits number = ScientificDigits(magnitude, significant);
         n = number.Digits;
+        n.resize(static_cast<size_t>(significant), '0');  // beyond the 17 digits a double has
         rendering.Exponent = number.Exponent - integerDigits + 1;
         rendering.Zero = false;
     }

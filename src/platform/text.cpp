@@ -1,8 +1,10 @@
 #include "platform/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 #include "platform/decimal_digits.h"
 
@@ -31,21 +33,22 @@ std::string MonthName(int month) {
     return MonthNames[static_cast<size_t>(month - 1)];
 }
 
-// The text of one date token, or nothing when `pattern` does not start with one. Longer
-// tokens are tried first, so "mmmm" is a month name and not four month numbers.
-bool DateToken(const CalendarDate& date, std::string_view pattern, size_t& length,
-               std::string& text) {
-    auto starts = [&](std::string_view token) { return pattern.substr(0, token.size()) == token; };
-    if (starts("mmmm")) { length = 4; text = MonthName(date.Month); return true; }
-    if (starts("mmm")) { length = 3; text = MonthName(date.Month).substr(0, 3); return true; }
-    if (starts("mm")) { length = 2; text = SignedDigits(date.Month, false, 2); return true; }
-    if (starts("m")) { length = 1; text = std::to_string(date.Month); return true; }
-    if (starts("dd")) { length = 2; text = SignedDigits(date.Day, false, 2); return true; }
-    if (starts("d")) { length = 1; text = std::to_string(date.Day); return true; }
-    if (starts("yyyy")) { length = 4; text = SignedDigits(date.Year, false, 4); return true; }
-    if (starts("yy")) { length = 2; text = SignedDigits(std::abs(date.Year % 100), false, 2); return true; }
-    return false;
-}
+struct DateToken {
+    std::string_view Letters;
+    std::string (*Text)(const CalendarDate& date);
+};
+
+// Longer tokens come first, so "mmmm" is a month name and not four month numbers.
+constexpr DateToken DateTokens[] = {
+    {"mmmm", [](const CalendarDate& date) { return MonthName(date.Month); }},
+    {"mmm", [](const CalendarDate& date) { return MonthName(date.Month).substr(0, 3); }},
+    {"mm", [](const CalendarDate& date) { return SignedDigits(date.Month, false, 2); }},
+    {"m", [](const CalendarDate& date) { return SignedDigits(date.Month, false, 1); }},
+    {"dd", [](const CalendarDate& date) { return SignedDigits(date.Day, false, 2); }},
+    {"d", [](const CalendarDate& date) { return SignedDigits(date.Day, false, 1); }},
+    {"yyyy", [](const CalendarDate& date) { return SignedDigits(date.Year, false, 4); }},
+    {"yy", [](const CalendarDate& date) { return SignedDigits(std::abs(date.Year % 100), false, 2); }},
+};
 
 }  // namespace
 
@@ -55,6 +58,7 @@ std::string Str(double value, int significantDigits) {
 
 std::string NumberText(double value, int significantDigits) {
     if (!std::isfinite(value)) return NonFiniteText(value);
+    significantDigits = std::clamp(significantDigits, 1, 17);
     if (value == 0) return "0";
     DecimalDigits number = ScientificDigits(std::fabs(value), significantDigits);
     TrimTrailingZeros(number);
@@ -75,14 +79,15 @@ std::string FloatText(float value) {
 std::string FormatDate(const CalendarDate& date, std::string_view pattern) {
     std::string text;
     while (!pattern.empty()) {
-        size_t length = 1;
-        std::string token;
-        if (DateToken(date, pattern, length, token)) {
-            text += token;
-        } else {
+        const auto token = std::find_if(std::begin(DateTokens), std::end(DateTokens),
+                                        [&](const DateToken& t) { return pattern.starts_with(t.Letters); });
+        if (token == std::end(DateTokens)) {
             text += pattern.front();
+            pattern.remove_prefix(1);
+        } else {
+            text += token->Text(date);
+            pattern.remove_prefix(token->Letters.size());
         }
-        pattern.remove_prefix(length);
     }
     return text;
 }

@@ -178,6 +178,8 @@ TEST(Format, ScientificPatterns) {
         {123456, "0.00E-00", "1.23E05"},    {0.00123, "0.00E-00", "1.23E-03"},
         {123456, "00.00E+00", "12.35E+04"}, {1.5, "0.0e+000", "1.5e+000"},
         {1e-100, "0.###e+##", "1.e-100"},
+        {1.5, "000000000000000000#.0e+0", "1500000000000000000.0e-18"},
+        {0.25, "0.0000000000000000000E+00", "2.5000000000000000000E-01"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.Pattern) + " " + std::to_string(c.Value));
@@ -224,6 +226,24 @@ TEST(Format, MagnitudeBandsOfTheDisplayFormats) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Pattern);
         EXPECT_EQ(Format(c.Value, c.Pattern), c.Expected);
+    }
+}
+
+// Odd patterns and texts must neither crash nor read out of bounds (the sanitizers watch).
+TEST(Format, AnyPatternOrTextIsSafe) {
+    std::mt19937 random(7);
+    const std::string alphabet = "0#.;eE+-d 9x";
+    const double values[] = {0, -0.0, 1, -1, 0.5, 123456.789, -1e-300, 1e308, -DBL_MAX, 5e-324};
+    for (int i = 0; i < 20000; ++i) {
+        std::string text(random() % 12, ' ');
+        for (char& c : text) c = alphabet[random() % alphabet.size()];
+        SCOPED_TRACE(text);
+        EXPECT_LE(Format(values[i % std::size(values)], text).size(), 400u);
+        EXPECT_TRUE(std::isfinite(Val(text)));
+        double parsed = 0;
+        if (ParseNumber(text, parsed)) {
+            EXPECT_EQ(parsed, Val(text));
+        }
     }
 }
 
