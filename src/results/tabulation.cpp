@@ -1,0 +1,152 @@
+#include "results/tabulation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/simulation.h"
+#include "platform/text.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int GeneralWidth = 17;
+constexpr int MaxDigits = 7;
+constexpr int MaxSpacesSearched = 30;
+
+/// "#" before the point for every digit but the last, which is always printed.
+std::optional<std::string> DigitPattern(int before, int after) {
+    if (before >= 1 && after >= 1) return std::string(before - 1, '#') + "0." + std::string(after, '#');
+    if (before < 1 && after >= 1) return "." + std::string(after, '#');
+    if (before >= 1) return std::string(before, '#');
+    return std::nullopt;
+}
+
+std::optional<ColumnLayout> Layout(int mode, int typedBefore, int typedAfter, bool signColumn) {
+    if (mode != 1) return ColumnLayout{};
+    const int before = DigitCount(typedBefore);
+    const int after = DigitCount(typedAfter);
+    const std::optional<std::string> pattern = DigitPattern(before, after);
+    if (!pattern) return std::nullopt;
+    // Data columns keep a sign position: a space for positive values, a minus for negative.
+    ColumnLayout layout{before + after + 4, false, signColumn ? " " + *pattern + ";-" + *pattern : *pattern};
+    return layout;
+}
+
+/// 1-based positions of the spaces in `text`, as far as the search goes.
+std::vector<std::size_t> SpacePositions(std::string_view text) {
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < text.size() && positions.size() < MaxSpacesSearched; ++i) {
+        if (text[i] == ' ') positions.push_back(i + 1);
+    }
+    return positions;
+}
+
+/// Line 1 is everything before the space at `position`, line 2 everything after it.
+HeadingLines BreakAtSpace(std::string_view text, std::size_t position) {
+    return {std::string(text.substr(0, position - 1)), std::string(text.substr(position))};
+}
+
+HeadingLines BreakHard(std::string_view text, std::size_t lineWidth) {
+    return {std::string(text.substr(0, lineWidth)), std::string(text.substr(lineWidth))};
+}
+
+}  // namespace
+
+int DigitCount(double typed) {
+    if (typed <= 0) return 0;
+    if (typed > MaxDigits - 1) return MaxDigits;
+    return static_cast<int>(std::nearbyint(typed));
+}
+
+std::optional<TableLayout> TabulationLayout(const Settings& settings) {
+    const std::optional<ColumnLayout> time =
+        Layout(settings.TimeColumnFormatMode, settings.TimeDigitsBefore, settings.TimeDigitsAfter, false);
+    const std::optional<ColumnLayout> data =
+        Layout(settings.DataColumnFormatMode, settings.DataDigitsBefore, settings.DataDigitsAfter, true);
+    if (!time || !data) return std::nullopt;
+    return TableLayout{*time, *data};
+}
+
+std::string FixedCell(std::string_view text, int width) {
+    std::string cell(text.substr(0, static_cast<std::size_t>(width)));
+    cell.resize(static_cast<std::size_t>(width), ' ');
+    return cell;
+}
+
+std::string ValueCell(float value, const ColumnLayout& layout) {
+    return FixedCell(layout.General ? Str(value) : Format(value, layout.Pattern), layout.Width);
+}
+
+HeadingLines SplitHeading(std::string_view title, int lineWidth) {
+    const std::size_t w = static_cast<std::size_t>(lineWidth);
+    const std::string_view taken = title.substr(0, 2 * w);
+    if (taken.find_first_not_of(' ') == std::string_view::npos) return {"", ""};
+    if (taken.size() <= w) return {std::string(taken), " "};
+    const std::vector<std::size_t> spaces = SpacePositions(taken);
+    for (std::size_t i = 0; i < spaces.size(); ++i) {
+        if (spaces[i] <= w) continue;
+        // The first space past the line width: break at the one before it, or hard when none is.
+        if (i == 0) return BreakHard(taken, w);
+        return BreakAtSpace(taken, spaces[i - 1]);
+    }
+    if (spaces.empty()) return BreakHard(taken, w);
+    return BreakAtSpace(taken, spaces.back());
+}
+
+std::array<std::vector<std::string>, 3> HeadingCells(const DisplayBuffer& display, const TableLayout& layout) {
+    std::array<std::vector<std::string>, 3> rows;
+    for (int c = 0; c <= display.ColumnCount; ++c) {
+        const int width = c == 0 ? layout.Time.Width : layout.Data.Width;
+        const std::size_t lineWidth = static_cast<std::size_t>(width - 1);
+        const HeadingLines heading = SplitHeading(display.ColumnTitle[c], width - 1);
+        rows[0].push_back(FixedCell(heading.Line1, width));
+        rows[1].push_back(FixedCell(heading.Line2, width));
+        rows[2].push_back(FixedCell(std::string_view(display.ColumnUnits[c]).substr(0, lineWidth), width));
+    }
+    return rows;
+}
+
+std::vector<std::string> RowCells(const DisplayBuffer& display, const TableLayout& layout, int row) {
+    std::vector<std::string> cells{ValueCell(display.At(0, row), layout.Time)};
+    for (int c = 1; c <= display.ColumnCount; ++c) cells.push_back(ValueCell(display.At(c, row), layout.Data));
+    return cells;
+}
+
+std::string JoinCells(const std::vector<std::string>& cells) {
+    std::string line;
+    for (const std::string& cell : cells) line += cell;
+    return line;
+}
+
+std::vector<int> PrintedRows(const Simulation& sim) {
+    int stride = 1;
+    if (sim.Status.MinDisplayInterval > 0) {
+        const double ratio = static_cast<double>(sim.Run.PrintInterval) / sim.Status.MinDisplayInterval;
+        // A print interval finer than the record interval would round to a stride of 0.
+        stride = std::max(1, static_cast<int>(std::nearbyint(std::min(ratio, double(DisplayRowLast)))));
+    }
+    std::vector<int> rows;
+    for (int r = 1; r <= sim.Display.RecordedCount; r += stride) rows.push_back(r);
+    return rows;
+}
+
+std::string TabulatedFormTitle(const Simulation& sim) {
+    for (int form : {sim.RunForm, sim.CurrentForm}) {
+        if (form >= 1 && form <= FormSlots) return sim.Forms[form].Title;
+    }
+    return {};
+}
+
+std::string TabulationDate(Simulation& sim) { return FormatDate(sim.Ui.Today(), "dd mmmm yyyy"); }
+
+int TabulationScrollMaximum(const Settings& settings) {
+    if (settings.PrintInterval > 0 && settings.StopTime > settings.StartTime) {
+        const double pages =
+            (static_cast<double>(settings.StopTime) - settings.StartTime) / settings.PrintInterval / 20.0 + 2.0;
+        return static_cast<int>(std::nearbyint(std::min(pages, 1e9)));
+    }
+    return 2;
+}
+
+}  // namespace quorvane
