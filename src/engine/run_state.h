@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/model.h"
 #include "model/table.h"
 
 namespace quorvane {
@@ -47,6 +48,10 @@ struct RunState {
     int WindowsBusy = 0;
     bool ErrorTrapOn = false;
     std::string CurrentActivity;
+    /// Input (X) and error (E) of each state block, latched within one step before any state
+    /// changes, so every state block integrates inputs taken at the same instant.
+    Table<double, MaxBlocks> LatchedInput{};
+    Table<double, MaxBlocks> LatchedError{};
 };
 
 }  // namespace quorvane

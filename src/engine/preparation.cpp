@@ -1,0 +1,111 @@
+#include "engine/preparation.h"
+
+#include <cmath>
+
+#include "engine/block_prepare.h"
+#include "engine/checked_math.h"
+#include "engine/rule_context.h"
+#include "model/simulation.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int MarkerCount = 10;
+
+bool HasInvalidParameter(const Block& blk) {
+    const float k1 = blk.Constant[1];
+    const float k2 = blk.Constant[2];
+    const float k3 = blk.Constant[3];
+    switch (blk.FunctionCode) {
+    case 8: case 9: case 10: case 11: case 14: case 15: case 30: case 31:
+    case 52: case 53: case 54: case 55: case 56: case 57:
+        return k1 <= 0.0f;
+    case 12: case 13:
+        return k1 == 0.0f;
+    case 22: case 23: case 24: case 25:
+        return k1 <= 0.0f || k2 == 0.0f;
+    case 36: case 37:
+        return k2 <= 0.0f || k3 == 0.0f;
+    case 38: case 39:
+        return k1 < 0.0f;   // a delay line cannot look ahead
+    case 60:
+        return k1 <= 0.0f || k2 == 0.0f || k3 == 0.0f;
+    default:
+        return false;
+    }
+}
+
+/// Takes the next free delay line for a Delay block: every cell holds the initial condition,
+/// the write position leads the read position by the delay in steps. False when refused.
+bool AllocateDelayLine(Simulation& sim, Block& blk, int b) {
+    DelayLines& lines = sim.Delays;
+    if (lines.NextFree > DelayLineCount) {
+        sim.Ui.Message("Run out of delay lines");
+        blk.Work[1] = 0.0f;   // no line of its own
+        return false;
+    }
+    const int line = lines.NextFree++;
+    blk.Work[1] = static_cast<float>(line);
+    for (int cell = 0; cell <= DelayLineCellLast; ++cell) {
+        lines.Cell(line, cell) = blk.InitialCondition;
+    }
+    const double steps = std::nearbyint(Quotient(blk.Constant[1], sim.Run.TimeStep, b));
+    const bool fits = steps >= 0.0 && steps <= DelayRingLength - 1;
+    if (!fits) {
+        sim.Ui.Message("Delay exceeds delay line size");
+    }
+    lines.WritePosition[line] = fits ? static_cast<int>(steps) : 0;
+    lines.ReadPosition[line] = 0;
+    return fits;
+}
+
+}  // namespace
+
+void ResetOutputs(Simulation& sim, int form) {
+    SimulationForm& sheet = sim.Forms[form];
+    for (int b = 1; b <= sheet.BlockCount; ++b) {
+        sheet.Blocks[b].Output = sheet.Blocks[b].InitialCondition;
+    }
+}
+
+int ValidateParameters(Simulation& sim, int form) {
+    const SimulationForm& sheet = sim.Forms[form];
+    sim.Windows.HideMarkers(form);
+    int marked = 0;
+    for (int b = 1; b <= sheet.BlockCount; ++b) {
+        if (marked < MarkerCount && HasInvalidParameter(sheet.Blocks[b])) {
+            sim.Windows.ShowMarker(form, marked, b);
+            ++marked;
+        }
+    }
+    if (marked > 0) {
+        sim.Ui.Message("Zero or negative time constant / parameter in marked blocks");
+    }
+    return marked;
+}
+
+int PrepareBlocks(Simulation& sim, int form) {
+    SimulationForm& sheet = sim.Forms[form];
+    sim.Delays.NextFree = 1;
+    int refused = 0;
+    for (int b = 1; b <= sheet.BlockCount; ++b) {
+        Block& blk = sheet.Blocks[b];
+        if (blk.FunctionCode < 8 || blk.FunctionCode > 62) {
+            continue;
+        }
+        if (blk.FunctionCode == 38 || blk.FunctionCode == 39) {
+            if (!AllocateDelayLine(sim, blk, b)) {
+                refused = b;
+            }
+            continue;
+        }
+        PrepareWorkingConstants(sim, form, b);
+        if (blk.FunctionCode == 60 && blk.Constant[2] * 3.999 > 6.283 / sim.Run.TimeStep) {
+            sim.Ui.Message("Warning - time step too large for CHIRP setting");
+        }
+    }
+    return refused;
+}
+
+}  // namespace quorvane
