@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <string>
 
 namespace quorvane {
@@ -14,6 +15,8 @@ struct PrintDumpState {
     int CurrentPage = 1;
     int EndOfPrintoutLine = -1;   ///< -1 until the end of the file has been met
     int ReadLine = 1;             ///< current read line of the open dump file
+    int ScrollMaximum = 2;        ///< the page scroll bar's maximum
+    std::ifstream Reader;         ///< the dump file while the page viewer reads it
 };
 
 }  // namespace quorvane
