@@ -25,7 +25,7 @@ void ClearFormConnections(Simulation& sim, int slot);
 /// Number of slots 1..3 with InUse 0.
 int CountFreeSlots(const Model& model);
 
-/// Allocates the lowest free slot, titles it "Unnamed Form" + Str(slot), clears its blocks,
+/// Allocates the lowest free slot, titles it "Unnamed Form " + Str(slot), clears its blocks,
 /// connections and terminal-link table and shows its sheet. Returns the slot, or 0 (nothing
 /// changed) when all three are in use.
 int AllocateForm(Simulation& sim);

@@ -32,7 +32,8 @@ int FindTerminalEntry(const Model& model, int form, int block);
 int RefreshOutputEntry(Model& model, int form, int block);
 
 /// Frees the lowest entry registered for `block`; for an Output Terminal the Input Terminal
-/// blocks that named it lose their link. Returns the entry, 0 when none.
+/// blocks that named it lose their link. Returns the entry, 0 when none. Call it while the
+/// block still holds its FunctionCode.
 int RemoveTerminalBlock(Model& model, int form, int block);
 
 /// Sets constants 1..3 to 0 on every Input Terminal block of the allocated forms whose

@@ -1,0 +1,21 @@
+#include "model/start_up.h"
+
+#include "model/form_slots.h"
+#include "model/simulation.h"
+#include "model/terminal_links.h"
+
+namespace quorvane {
+
+void StartUp(Simulation& sim) {
+    ClearModel(sim);
+    BuildCatalogue(sim.Functions);
+    ResetSettings(sim);
+    InitFormSlots(sim);
+    const int first = AllocateForm(sim);
+    sim.Forms[first].RunSelected = 1;
+    ClearTerminalTables(sim);
+    sim.Run.SimulationTitle = "Unnamed Simulation";
+    sim.Run.MathsSymbols = false;
+}
+
+}  // namespace quorvane
