@@ -34,12 +34,14 @@ TEST(Catalogue, CountsAndTurnPartners) {
         EXPECT_EQ(function.OutputCount, rows[code].Out);
         EXPECT_EQ(function.TurnOffset, rows[code].Turn);
     }
-    // Turning twice gives the block back: Sum 2 -> 3 -> 2.
-    EXPECT_EQ(2 + catalogue[2].TurnOffset, 3);
-    EXPECT_EQ(3 + catalogue[3].TurnOffset, 2);
-    // Entry 45 turns to 44, which does not turn back: a lone entry, not a pair.
-    EXPECT_EQ(45 + catalogue[45].TurnOffset, 44);
-    EXPECT_EQ(catalogue[44].TurnOffset, 0);
+    // Each turnable code's partner turns back to it (45, "Unused", is the one exception).
+    for (int code = 0; code < 64; ++code) {
+        const int partner = code + catalogue[code].TurnOffset;
+        if (partner == code || code == 45) continue;
+        SCOPED_TRACE(code);
+        EXPECT_EQ(partner + catalogue[partner].TurnOffset, code);
+        EXPECT_EQ(catalogue[partner].InputCount, catalogue[code].InputCount);
+    }
 }
 
 TEST(Catalogue, TerminalPositionsOfEachLayout) {
