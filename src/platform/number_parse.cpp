@@ -97,9 +97,8 @@ NumberScan ScanNumber(std::string_view text) {
         bool overflow = false;
         const double value = DecimalValue(digits.substr(first, last - first + 1), magnitude, overflow);
         if (overflow) scan.Outcome = ScanOutcome::Overflow;
-        scan.Value = negative ? -value : value;
+        scan.Value = negative && value != 0 ? -value : value;  // no negative zero from an underflow
     }
-    if (scan.Value == 0) scan.Value = 0;  // no negative zero from an underflow
     if (scan.Outcome == ScanOutcome::Overflow)
         scan.Value = negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
     return scan;
