@@ -1,0 +1,17 @@
+#pragma once
+
+namespace quorvane {
+
+class Canvas;
+struct Simulation;
+
+/// Where a graph goes: the window's picture (cleared first, no title or key) or a printer page
+/// (titled, with the key of the curves, ended after drawing).
+enum class GraphTarget { Screen = 0, Printer = 1 };
+
+/// Plots the recorded display series against time (xColumn 0) or against display series
+/// xColumn, with automatic or manual axes, and stores the limits and spans it used in
+/// sim.Graph. Messages go through sim.Ui.
+void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xColumn);
+
+}  // namespace quorvane
