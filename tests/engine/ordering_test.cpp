@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/engine_support.h"
+#include "engine/ordering.h"
+#include "model/terminal_links.h"
+
+namespace quorvane {
+namespace {
+
+constexpr const char* LoopWarning = "A block self loopback condition exists in the model";
+
+std::vector<std::string> TitlesInOrder(EngineModel& m) {
+    std::vector<std::string> titles;
+    for (int b = 1; b <= m.Sim.Forms[m.Form].BlockCount; ++b) {
+        titles.push_back(m.Sim.Forms[m.Form].Blocks[b].Title);
+    }
+    return titles;
+}
+
+TEST(ExecutionOrder, ChainIsSectionedAndEveryReferenceFollows) {
+    EngineModel m;
+    // Placed back to front, so every block moves.
+    m.Add(42, "Display");
+    m.Add(8, "Integrator", {1.0f});
+    m.Add(2, "Sum");
+    m.Add(6, "Gain", {2.0f});
+    m.Add(1, "Constant", {}, 3.0f);
+    m.Connect("Constant", "Gain");
+    m.Connect("Gain", "Sum", 2);
+    m.Connect("Sum", "Integrator");
+    m.Connect("Integrator", "Display");
+
+    BuildExecutionOrder(m.Sim, m.Form);
+
+    EXPECT_EQ(TitlesInOrder(m), (std::vector<std::string>{"Constant", "Gain", "Sum", "Integrator", "Display"}));
+    const ExecutionList& order = m.Sim.Order;
+    EXPECT_EQ(order.ConstantsEnd, 1);
+    EXPECT_EQ(order.SourcesEnd, 1);
+    EXPECT_EQ(order.AlgebraicEnd, 3);
+    EXPECT_EQ(order.StatesEnd, 4);
+    EXPECT_EQ(order.DisplaysEnd, 5);
+    const SimulationForm& sheet = m.Sim.Forms[m.Form];
+    EXPECT_EQ(sheet.Blocks[2].Input[1], 1);
+    EXPECT_EQ(sheet.Blocks[3].Input[1], 0);
+    EXPECT_EQ(sheet.Blocks[3].Input[2], 2);
+    EXPECT_EQ(sheet.Blocks[4].Input[1], 3);
+    EXPECT_EQ(sheet.Blocks[5].Input[1], 4);
+    // Connections were made Constant->Gain, Gain->Sum, Sum->Integrator, Integrator->Display.
+    const int from[] = {1, 2, 3, 4};
+    const int to[] = {2, 3, 4, 5};
+    for (int c = 1; c <= 4; ++c) {
+        SCOPED_TRACE(c);
+        EXPECT_EQ(sheet.Connections[c].FromBlock, from[c - 1]);
+        EXPECT_EQ(sheet.Connections[c].ToBlock, to[c - 1]);
+    }
+    // Whole records travel: the Gain keeps its constant and its picture is placed again.
+    EXPECT_EQ(sheet.Blocks[2].Constant[1], 2.0f);
+    EXPECT_EQ(sheet.Blocks[2].Left, 120 * 4);
+    EXPECT_EQ(m.Windows.PlacedImages, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_TRUE(m.Host.Messages().empty());
+}
+
+TEST(ExecutionOrder, LoopWarningOnlyForLoopsWithoutStateBlock) {
+    struct Row {
+        const char* Name;
+        bool Warns;
+    };
+    for (const Row& row : {Row{"integrator feedback", false}, Row{"gain-sum loop", true},
+                           Row{"controller loop", true}}) {
+        SCOPED_TRACE(row.Name);
+        EngineModel m;
+        const std::string name = row.Name;
+        if (name == "integrator feedback") {
+            m.Add(8, "A", {1.0f});
+            m.Add(6, "B", {-1.0f});
+            m.Connect("A", "B");
+            m.Connect("B", "A");
+        } else if (name == "gain-sum loop") {
+            m.Add(1, "C", {}, 1.0f);
+            m.Add(6, "A", {0.5f});
+            m.Add(2, "B");
+            m.Connect("C", "B", 1);
+            m.Connect("A", "B", 2);
+            m.Connect("B", "A");
+        } else {
+            m.Add(36, "A", {1.0f, 1.0f, 1.0f});
+            m.Add(6, "B", {1.0f});
+            m.Connect("A", "B");
+            m.Connect("B", "A");
+        }
+        BuildExecutionOrder(m.Sim, m.Form);
+        EXPECT_EQ(m.Host.Messages(), row.Warns ? std::vector<std::string>{LoopWarning} : std::vector<std::string>{});
+        EXPECT_EQ(m.Sim.Order.DisplaysEnd, m.Sim.Forms[m.Form].BlockCount);
+    }
+}
+
+TEST(ExecutionOrder, EvaluatedBlocksFollowTheirLevelsAndSinesTheirInput) {
+    EngineModel m;
+    // Two chains of different length into one Multiply; a driven sine among them.
+    m.Add(20, "Sat");
+    m.Add(16, "Mul");
+    m.Add(26, "DrivenSine", {1.0f, 1.0f});
+    m.Add(6, "Gain", {1.0f});
+    m.Add(40, "Ramp");
+    m.Add(26, "FreeSine", {1.0f, 1.0f});
+    m.Connect("Ramp", "DrivenSine");
+    m.Connect("DrivenSine", "Gain");
+    m.Connect("Gain", "Mul", 1);
+    m.Connect("FreeSine", "Mul", 2);
+    m.Connect("Mul", "Sat");
+
+    BuildExecutionOrder(m.Sim, m.Form);
+
+    // Sources in number order, then the evaluated blocks closest to the sources first.
+    EXPECT_EQ(TitlesInOrder(m), (std::vector<std::string>{"Ramp", "FreeSine", "DrivenSine", "Gain", "Mul", "Sat"}));
+    EXPECT_EQ(m.Sim.Order.ConstantsEnd, 0);
+    EXPECT_EQ(m.Sim.Order.SourcesEnd, 2);
+    EXPECT_EQ(m.Sim.Order.AlgebraicEnd, 6);
+    EXPECT_TRUE(m.Host.Messages().empty());
+}
+
+TEST(ExecutionOrder, TerminalEntriesFollowTheirBlocksOnce) {
+    EngineModel m;
+    // The constant moves first, so OutA goes 1->2 and OutB 2->3: the entry moved to 2 must
+    // not be taken for OutB's.
+    m.Add(50, "OutA");
+    m.Add(50, "OutB");
+    m.Add(1, "C", {}, 1.0f);
+    m.Connect("C", "OutA");
+    m.Connect("C", "OutB");
+    ASSERT_EQ(RegisterTerminalBlock(m.Sim, m.Form, 1), 1);
+    ASSERT_EQ(RegisterTerminalBlock(m.Sim, m.Form, 2), 2);
+
+    BuildExecutionOrder(m.Sim, m.Form);
+
+    ASSERT_EQ(m.Find("OutA"), 2);
+    ASSERT_EQ(m.Find("OutB"), 3);
+    const SimulationForm& sheet = m.Sim.Forms[m.Form];
+    EXPECT_EQ(sheet.Terminals[1].TermBlk, 2);
+    EXPECT_EQ(sheet.Terminals[2].TermBlk, 3);
+    EXPECT_EQ(sheet.Blocks[2].Input[1], 1);
+    EXPECT_EQ(sheet.Blocks[3].Input[1], 1);
+    EXPECT_TRUE(m.Host.Messages().empty());
+}
+
+TEST(DisplayRunList, FollowsChainsUpstreamUntilStateOrFixedSource) {
+    EngineModel m;
+    m.Add(1, "C", {}, 1.0f);
+    m.Add(8, "I", {1.0f});
+    m.Add(2, "Sum");
+    m.Add(6, "G", {1.0f});
+    m.Add(42, "D1");
+    m.Add(6, "G2", {1.0f});
+    m.Add(42, "D2");
+    m.Connect("C", "I");
+    m.Connect("I", "Sum");
+    m.Connect("Sum", "G");
+    m.Connect("G", "D1");
+    m.Connect("C", "G2");
+    m.Connect("G2", "D2");
+
+    BuildExecutionOrder(m.Sim, m.Form);
+
+    // D1: G, Sum, then the Integrator ends the chain keeping both; D2's chain reaches the
+    // Constant and is dropped; unconnected second inputs add nothing.
+    const ExecutionList& order = m.Sim.Order;
+    ASSERT_EQ(order.DisplayRunCount, 2);
+    EXPECT_EQ(order.DisplayRunList[1], m.Find("G"));
+    EXPECT_EQ(order.DisplayRunList[2], m.Find("Sum"));
+}
+
+TEST(DisplayRunList, StopsAtItsCapacity) {
+    EngineModel m;
+    // Eleven displays on a Gain-Sum loop: each chain runs to its 21-entry limit, 231 in all.
+    m.Add(6, "G", {1.0f});
+    m.Add(2, "S");
+    m.Connect("G", "S");
+    m.Connect("S", "G");
+    for (int d = 1; d <= 11; ++d) {
+        const std::string name = "D" + std::to_string(d);
+        m.Add(42, name);
+        m.Connect("G", name);
+    }
+    BuildExecutionOrder(m.Sim, m.Form);
+    EXPECT_EQ(m.Sim.Order.DisplayRunCount, DisplayRunListLast);
+    EXPECT_EQ(m.Host.Messages(), std::vector<std::string>{LoopWarning});
+}
+
+}  // namespace
+}  // namespace quorvane
