@@ -1,0 +1,18 @@
+#include "storage/file_title.h"
+
+#include "model/simulation.h"
+#include "platform/text.h"
+#include "storage/paths.h"
+
+namespace quorvane {
+
+std::string MainCaption(const CalendarDate& today, const std::string& simulationTitle) {
+    return "Quorvane  " + FormatDate(today, "dd mmmm yyyy") + "       " + simulationTitle;
+}
+
+void TakeTitleFromPath(Simulation& sim, const std::string& path) {
+    sim.Run.SimulationTitle = Unpack(path, "vqe").Name;
+    sim.Windows.SetMainCaption(MainCaption(sim.Ui.Today(), sim.Run.SimulationTitle));
+}
+
+}  // namespace quorvane

@@ -1,0 +1,45 @@
+#include "storage/line_writer.h"
+
+#include "platform/text.h"
+
+namespace quorvane {
+
+void LineWriter::AppendQuoted(std::string_view text) {
+    Out += '"';
+    for (char c : text) Out += (c == '\r' || c == '\n') ? ' ' : c;
+    Out += '"';
+}
+
+void LineWriter::Text(std::string_view text) {
+    AppendQuoted(text);
+    EndLine();
+}
+
+void LineWriter::Integer(long long value) {
+    Out += std::to_string(value);
+    EndLine();
+}
+
+void LineWriter::Float(float value) {
+    Out += FloatText(value);
+    EndLine();
+}
+
+void LineWriter::Boolean(bool value) {
+    Out += value ? "#TRUE#" : "#FALSE#";
+    EndLine();
+}
+
+void LineWriter::Number(const std::optional<double>& value) {
+    if (value) Out += FloatText(static_cast<float>(*value));
+    EndLine();
+}
+
+void LineWriter::Marker(std::string_view text, int value) {
+    AppendQuoted(text);
+    Out += ',';
+    Out += std::to_string(value);
+    EndLine();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include "model/form_slots.h"
+#include "storage/data_file_reader.h"
+#include "storage/data_file_writer.h"
+#include "storage/legacy_reader.h"
+#include "storage_fixture.h"
+
+namespace quorvane::testing {
+namespace {
+
+const std::filesystem::path GoldenSmall = std::filesystem::path(QUORVANE_TEST_DATA) / "golden_small.vqe";
+const std::string OldFileMessage = "EOF Encountered - Old File Type assumed - Loading Complete";
+
+bool Contains(const std::vector<std::string>& calls, const std::string& call) {
+    return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+
+TEST(DataFile, SavesTheSmallModelAsWrittenByHand) {
+    TestSimulation t;
+    BuildSmallModel(t.Sim);
+    TempFolder folder;
+    const std::string path = (folder / "golden_small.vqe").string();
+
+    ASSERT_TRUE(SaveSimulation(t.Sim, path));
+    EXPECT_EQ(ReadAll(GoldenSmall), ReadAll(path));
+    EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Simulation Saved: " + path});
+    // The file's rows 2 and 22 hold the title it was saved under; the model now carries the name.
+    EXPECT_EQ(t.Sim.Run.SimulationTitle, "golden_small");
+    EXPECT_EQ(t.Windows.Calls.back(), "Caption Quorvane  06 December 2026       golden_small");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+}
+
+TEST(DataFile, LoadsTheHandWrittenFile) {
+    TestSimulation t;
+    ASSERT_TRUE(LoadSimulation(t.Sim, GoldenSmall.string()));
+    EXPECT_TRUE(t.Host.Messages().empty());
+    TestSimulation expected;
+    BuildSmallModel(expected.Sim);
+    expected.Sim.Run.SimulationTitle = "golden_small";
+    ExpectSameModel(expected.Sim, t.Sim);
+    EXPECT_EQ(t.Sim.Run.SimulationTitle, "golden_small");
+    EXPECT_EQ(t.Sim.Status.CurrentActivity, "Loading Simulation File");
+    EXPECT_EQ(t.Sim.CurrentForm, 1);
+    EXPECT_FALSE(t.Sim.Forms[1].Blocks[2].SatHigh < NoHighLimit);   // no limit set
+    EXPECT_TRUE(Contains(t.Windows.Calls, "PlaceSheet 1"));
+    EXPECT_TRUE(Contains(t.Windows.Calls, "ShowSheet 1 Step test"));
+    EXPECT_EQ(t.Windows.Calls.back(), "ActivateSheet 1");
+}
+
+TEST(DataFile, RichModelSurvivesSaveAndLoad) {
+    TestSimulation first;
+    BuildRichModel(first.Sim);
+    TempFolder folder;
+    const std::string pathA = (folder / "rich.vqe").string();
+    const std::string pathB = (folder / "again.vqe").string();
+    ASSERT_TRUE(SaveSimulation(first.Sim, pathA));
+
+    TestSimulation second;
+    ASSERT_TRUE(LoadSimulation(second.Sim, pathA));
+    EXPECT_TRUE(second.Host.Messages().empty());
+    ExpectSameModel(first.Sim, second.Sim);
+    EXPECT_EQ(second.Sim.Run.SimulationTitle, "rich");
+
+    ASSERT_TRUE(SaveSimulation(second.Sim, pathB));
+    const std::vector<std::string> a = SplitLines(ReadAll(pathA));
+    const std::vector<std::string> b = SplitLines(ReadAll(pathB));
+    ASSERT_EQ(a.size(), b.size());
+    std::vector<int> differing;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) differing.push_back(static_cast<int>(i) + 1);
+    }
+    EXPECT_EQ(differing, (std::vector<int>{1, 2, 22}));
+    EXPECT_EQ(b[1], "\"rich 06 Dec 26\"");
+}
+
+TEST(DataFile, EmptyFormInSlotThree) {
+    TestSimulation t;
+    t.Sim.Forms[3].InUse = 1;
+    t.Sim.Forms[3].RegId = 3;
+    t.Sim.Forms[3].Title = "Third";
+    t.Sim.FormCount = 1;
+    const std::vector<std::string> lines = SplitLines(SimulationText(t.Sim, "third.vqe").value());
+    const std::vector<std::string> section(lines.begin() + 24, lines.begin() + 24 + 14);
+    EXPECT_EQ(section, (std::vector<std::string>{"3", "0", "3", "\"Third\"", "\"Block information for form:\",3",
+                                                  "\"connection information for form:\",3", "1",
+                                                  "\"Line information for form:\",3", "1", "\"Form Position\"", "",
+                                                  "", "", ""}));
+
+    TempFolder folder;
+    WriteAll(folder / "third.vqe", JoinLines(lines));
+    TestSimulation loaded;
+    ASSERT_TRUE(LoadSimulation(loaded.Sim, (folder / "third.vqe").string()));
+    EXPECT_EQ(loaded.Sim.Forms[3].InUse, 1);
+    EXPECT_EQ(loaded.Sim.Forms[1].InUse, 0);
+    EXPECT_EQ(FirstAllocatedForm(loaded.Sim), 3);
+
+    // The older layout puts the n-th section into slot n.
+    std::vector<std::string> legacy(lines.begin(), lines.begin() + 24 + 18);
+    legacy.push_back("\"end\"");
+    WriteAll(folder / "legacy.vqe", JoinLines(legacy));
+    TestSimulation old;
+    ASSERT_TRUE(LoadLegacySimulation(old.Sim, (folder / "legacy.vqe").string()));
+    EXPECT_TRUE(old.Host.Messages().empty());
+    EXPECT_EQ(old.Sim.Forms[1].InUse, 1);
+    EXPECT_EQ(old.Sim.Forms[1].RegId, 1);
+    EXPECT_EQ(old.Sim.Forms[1].Title, "Third");
+    EXPECT_EQ(old.Sim.Forms[3].InUse, 0);
+    EXPECT_EQ(old.Sim.FormCount, 1);
+}
+
+TEST(DataFile, ResultWindowsAreMovedOnlyWhenTheirOutputIsOn) {
+    std::vector<std::string> lines = SplitLines(ReadAll(GoldenSmall));
+    lines[16] = "#FALSE#";   // Graphical output off
+    lines[94] = "600";       // graph window Top
+    TestSimulation t;
+    ASSERT_TRUE(LoadSimulationText(t.Sim, JoinLines(lines), "/m/small.vqe"));
+    EXPECT_EQ(t.Sim.GraphWindow.Top, 600.0);   // kept for the next save
+    EXPECT_FALSE(Contains(t.Windows.Calls, "PlaceGraphWindow"));
+    EXPECT_TRUE(Contains(t.Windows.Calls, "PlaceTabulationWindow"));
+    EXPECT_FALSE(Contains(t.Windows.Calls, "RefreshFrequencySwitches"));
+
+    lines[18] = "#TRUE#";   // FFT on: the frequency display follows the switches read
+    TestSimulation fft;
+    ASSERT_TRUE(LoadSimulationText(fft.Sim, JoinLines(lines), "/m/small.vqe"));
+    EXPECT_TRUE(Contains(fft.Windows.Calls, "RefreshFrequencySwitches"));
+}
+
+TEST(DataFile, MissingFileLeavesTheModelCleared) {
+    TestSimulation t;
+    BuildSmallModel(t.Sim);
+    EXPECT_FALSE(LoadSimulation(t.Sim, "/nonexistent/folder/none.vqe"));
+    EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"No such file or directory - File Load"});
+    EXPECT_EQ(t.Sim.FormCount, 0);
+    for (int f = 1; f <= FormSlots; ++f) EXPECT_EQ(t.Sim.Forms[f].InUse, 0);
+    EXPECT_EQ(t.Sim.Forms[1].BlockCount, 0);
+}
+
+TEST(DataFile, FileOfAnEarlierVersionEndsAfterTheResultWindows) {
+    std::vector<std::string> lines = SplitLines(ReadAll(GoldenSmall));
+    lines.resize(98);
+    TestSimulation t;
+    t.Sim.Fft.TargetSize = 2048;   // not in the file: keeps what it had
+    ASSERT_TRUE(LoadSimulationText(t.Sim, JoinLines(lines), "/m/old.vqe"));
+    EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{OldFileMessage});
+    EXPECT_EQ(t.Sim.Forms[1].BlockCount, 2);
+    EXPECT_EQ(t.Sim.Forms[1].NextConnection, 2);
+    EXPECT_EQ(t.Sim.TabulationWindow.Left, 300.0);
+    EXPECT_EQ(t.Sim.Fft.TargetSize, 2048);
+    EXPECT_TRUE(Contains(t.Windows.Calls, "ShowSheet 1 Step test"));
+    EXPECT_EQ(t.Sim.Run.SimulationTitle, "old");
+}
+
+TEST(DataFile, BadContentIsRefusedWithWhatAndWhere) {
+    const std::vector<std::string> golden = SplitLines(ReadAll(GoldenSmall));
+    struct Case {
+        int line;
+        std::string text;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {3, "abc", "Type mismatch in line 3"},
+        {3, "1E+39", "Type mismatch in line 3"},
+        {10, "9", "Bad digit count 9 in line 10"},
+        {17, "TRUE", "Type mismatch in line 17"},
+        {23, "4", "Form count 4 exceeds 3 in line 23"},
+        {25, "4", "Bad form number 4 in line 25"},
+        {26, "71", "Block count 71 exceeds 70 in line 26"},
+        {27, "2", "Form 1 registered as 2 in line 27"},
+        {28, "Step test", "Type mismatch in line 28"},
+        {31, "64", "Bad function code 64 in line 31"},
+        {57, "3", "Block 3 does not exist in line 57"},
+        {77, "106", "Next connection 106 exceeds 105 in line 77"},
+        {79, "0", "Block 0 does not exist in line 79"},
+        {83, "21", "Bad line count 21 in line 83"},
+        {85, "1", "Connection 1 lines 1 to 1 outside the line table in line 85"},
+        {85, "301", "Next line 301 exceeds 300 in line 85"},
+        {100, "31", "Terminal count 31 exceeds 30 in line 100"},
+        {112, "11", "Bad graph X axis column 11 in line 112"},
+        {126, "1000", "Bad FFT size 1000, 512, 10 in line 128"},
+        {127, "1024", "Bad FFT size 1024, 1024, 10 in line 128"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.line) + ": " + c.text);
+        std::vector<std::string> lines = golden;
+        lines[static_cast<std::size_t>(c.line - 1)] = c.text;
+        TestSimulation t;
+        EXPECT_FALSE(LoadSimulationText(t.Sim, JoinLines(lines), "/m/bad.vqe"));
+        EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Loading Simulation File  " + c.message});
+    }
+
+    // What was read before the fault stays.
+    std::vector<std::string> lines = golden;
+    lines[53] = "99";   // block 2's FunctionCode
+    TestSimulation t;
+    EXPECT_FALSE(LoadSimulationText(t.Sim, JoinLines(lines), "/m/bad.vqe"));
+    EXPECT_EQ(t.Sim.FormCount, 1);
+    EXPECT_EQ(t.Sim.Forms[1].Title, "Step test");
+    EXPECT_EQ(t.Sim.Forms[1].Blocks[1].Units, "V");
+    EXPECT_EQ(t.Sim.Forms[1].NextConnection, 1);
+
+    // A form named twice would leave FormCount above the allocated slots.
+    TestSimulation twice;
+    BuildSmallModel(twice.Sim);
+    twice.Sim.Forms[2] = twice.Sim.Forms[1];
+    twice.Sim.Forms[2].RegId = 2;
+    twice.Sim.FormCount = 2;
+    std::vector<std::string> two = SplitLines(SimulationText(twice.Sim, "two.vqe").value());
+    two[94] = "1";
+    TestSimulation loaded;
+    EXPECT_FALSE(LoadSimulationText(loaded.Sim, JoinLines(two), "/m/two.vqe"));
+    EXPECT_EQ(loaded.Host.Messages(), std::vector<std::string>{"Loading Simulation File  Form 1 appears twice in line 95"});
+}
+
+TEST(DataFile, FailedSaveKeepsTheFileItReplaces) {
+    TempFolder folder;
+    const std::string path = (folder / "keep.vqe").string();
+    WriteAll(path, "old content");
+
+    TestSimulation mismatch;
+    BuildSmallModel(mismatch.Sim);
+    mismatch.Sim.FormCount = 2;   // only one slot allocated
+    EXPECT_FALSE(SaveSimulation(mismatch.Sim, path));
+    EXPECT_EQ(mismatch.Host.Messages(), std::vector<std::string>{"Form Management -mismatch in saving"});
+    EXPECT_EQ(ReadAll(path), "old content");
+
+    TestSimulation blocked;
+    BuildSmallModel(blocked.Sim);
+    std::filesystem::create_directory(path + ".tmp");   // the temporary file cannot be made
+    EXPECT_FALSE(SaveSimulation(blocked.Sim, path));
+    EXPECT_EQ(blocked.Host.Messages(),
+              std::vector<std::string>{"Error encountered during Saving Simulation - Is a directory"});
+    EXPECT_EQ(ReadAll(path), "old content");
+    EXPECT_EQ(blocked.Sim.Run.SimulationTitle, "Step test");
+
+    TestSimulation nowhere;
+    BuildSmallModel(nowhere.Sim);
+    EXPECT_FALSE(SaveSimulation(nowhere.Sim, (folder / "none" / "x.vqe").string()));
+    EXPECT_EQ(nowhere.Host.Messages(),
+              std::vector<std::string>{"Error encountered during Saving Simulation - No such file or directory"});
+}
+
+}  // namespace
+}  // namespace quorvane::testing
