@@ -264,7 +264,7 @@ void XorJoint(const JointDrag& joint, Canvas& canvas) {
 
 }  // namespace
 
-void JointDragMove(Simulation& /*sim*/, EditingState& state, int form, int x, int y, Canvas& canvas) {
+void JointDragMove(EditingState& state, int form, int x, int y, Canvas& canvas) {
     JointDrag& joint = state.Joint;
     if (joint.Now == JointDrag::None || form != joint.Form) return;
     BeginXor(canvas);

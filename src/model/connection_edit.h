@@ -60,7 +60,7 @@ JointHit JointAt(const Simulation& sim, int form, int x, int y);
 /// Press at (x, y): a joint of the selected connection is grabbed (sound 5). True when grabbed.
 bool JointDragStart(Simulation& sim, EditingState& state, int form, int x, int y);
 /// Pointer move: the grabbed joint follows to (snap(x), snap(y)), shown in XOR rubber lines.
-void JointDragMove(Simulation& sim, EditingState& state, int form, int x, int y, Canvas& canvas);
+void JointDragMove(EditingState& state, int form, int x, int y, Canvas& canvas);
 /// Release: the two segments take the joint's new place and the connection is selected again.
 void JointDragEnd(Simulation& sim, EditingState& state, int form, Canvas& canvas);
 
