@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPointF>
+
+#include <memory>
+#include <string>
+
+#include "platform/canvas.h"
+
+class QPaintDevice;
+
+namespace quorvane {
+
+/// The Canvas drawn with QPainter on any paint device: a sheet's backing image, an image file,
+/// an SVG or PDF document, or a printer. User coordinates are mapped onto the device by the
+/// last SetScale (device pixels until then); line widths are in pixels at 96 dots per inch and
+/// type sizes in points, whatever the device's resolution. XOR drawing works on raster images
+/// only; vector devices draw in copy mode.
+class PainterCanvas : public Canvas {
+public:
+    PainterCanvas() = default;
+    /// Starts painting on `device`, which must outlive the canvas or the next End.
+    explicit PainterCanvas(QPaintDevice& device, QColor background = Qt::white);
+    ~PainterCanvas() override;
+    PainterCanvas(const PainterCanvas&) = delete;
+    PainterCanvas& operator=(const PainterCanvas&) = delete;
+
+    /// Starts painting on another device, ending painting on the previous one.
+    void Begin(QPaintDevice& device, QColor background = Qt::white);
+    /// Ends painting, so the device's content is complete (an image may then be shown or saved).
+    void End();
+    bool Active() const { return Painter.isActive(); }
+
+    void Clear() override;
+    void SetScale(double left, double top, double right, double bottom) override;
+    void SetForeColour(Colour colour) override;
+    void SetPen(PenStyle style, int width) override;
+    void SetDrawMode(DrawMode mode) override;
+    void SetFontSize(double points) override;
+    void Line(double x1, double y1, double x2, double y2) override;
+    void Box(double x1, double y1, double x2, double y2, bool filled) override;
+    void Circle(double x, double y, double radius) override;
+    void Point(double x, double y) override;
+    void Text(double x, double y, const std::string& text) override;
+    double TextWidth(const std::string& text) override;
+    double TextHeight(const std::string& text) override;
+    /// A printer or PDF device starts a new page; single-page devices ignore it.
+    void NewPage() override;
+    /// Ends painting.
+    void EndDocument() override;
+
+protected:
+    /// Called by NewPage; true when the device started a new page.
+    virtual bool StartNewPage() { return false; }
+
+private:
+    QPointF Map(double x, double y) const;
+    void ApplyPen();
+
+    QPainter Painter;
+    QPaintDevice* Device = nullptr;
+    QColor Background = Qt::white;
+    QColor Fore = Qt::black;
+    PenStyle Style = PenStyle::Solid;
+    int Width = 1;
+    DrawMode Mode = DrawMode::Copy;
+    double FontPoints = 8.25;
+    // Device = (user - origin) * factor.
+    double OriginX = 0;
+    double OriginY = 0;
+    double FactorX = 1;
+    double FactorY = 1;
+};
+
+/// A canvas that writes a file when it is finished.
+class FileCanvas : public PainterCanvas {
+public:
+    /// Completes and writes the file; false when it could not be written. Later calls return
+    /// the first result.
+    virtual bool Finish() = 0;
+    void EndDocument() override { Finish(); }
+};
+
+/// A file canvas of widthPx x heightPx pixels at 96 dots per inch, chosen by the extension of
+/// `path`: ".png" an image, ".svg" a drawing, ".pdf" a document of pages of that size.
+/// Nothing (nullptr) for any other extension, or when a document cannot be opened for
+/// writing. The file is written by Finish (or EndDocument, or when the canvas is destroyed).
+std::unique_ptr<FileCanvas> OpenFileCanvas(const std::string& path, int widthPx, int heightPx);
+
+}  // namespace quorvane
