@@ -33,7 +33,7 @@ EngineModel::EngineModel() {
     Sim.CurrentForm = Form;
 }
 
-int EngineModel::Add(int code, const std::string& title, std::initializer_list<float> constants,
+int EngineModel::Add(int code, const std::string& title, const std::vector<float>& constants,
                      float initialCondition) {
     SimulationForm& sheet = Sim.Forms[Form];
     const int b = ++sheet.BlockCount;
@@ -43,12 +43,12 @@ int EngineModel::Add(int code, const std::string& title, std::initializer_list<f
     blk.Left = 120 * b;
     blk.Top = 240 * b;
     blk.InitialCondition = initialCondition;
+    if (code == 1) {
+        blk.Output = initialCondition;   // as the properties dialog stores a constant's value
+    }
     int k = 1;
     for (float value : constants) {
         blk.Constant[k++] = value;
-    }
-    if (code == 1) {
-        blk.Output = initialCondition;
     }
     return b;
 }

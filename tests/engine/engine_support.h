@@ -37,7 +37,7 @@ struct EngineModel {
     EngineModel& operator=(const EngineModel&) = delete;
 
     /// Places a block of `code` on the form with constants K1.. and initial condition; returns its number.
-    int Add(int code, const std::string& title, std::initializer_list<float> constants = {},
+    int Add(int code, const std::string& title, const std::vector<float>& constants = {},
             float initialCondition = 0.0f);
     /// Output of block `from` to input `input` of block `to`, with its connection record.
     void Connect(const std::string& from, const std::string& to, int input = 1);

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/engine_support.h"
+#include "engine/preparation.h"
+#include "engine/run_error.h"
+
+namespace quorvane {
+namespace {
+
+constexpr const char* BadParameters = "Zero or negative time constant / parameter in marked blocks";
+
+TEST(ValidateParameters, MarksExactlyTheBlocksWithUnusableConstants) {
+    struct Row {
+        int Code;
+        std::vector<float> Constants;
+        bool Fails;
+    };
+    const std::vector<Row> rows = {
+        {8, {0.0f}, true},                 // Integrate
+        {11, {-1.0f}, true},               // Lag
+        {14, {0.1f}, false},               // d/dt
+        {12, {-1.0f}, false},              // Lead: only 0 fails
+        {13, {0.0f}, true},
+        {22, {1.0f, 0.0f}, true},          // 2nd Lag
+        {25, {1.0f, -1.0f}, false},        // 2nd Lead: B may be negative
+        {24, {0.0f, 1.0f}, true},
+        {36, {1.0f, 1.0f, 0.0f}, true},    // Controller without derivative time
+        {37, {0.0f, 1.0f, 0.1f}, false},
+        {36, {1.0f, 0.0f, 0.1f}, true},
+        {60, {1.0f, 2.0f, 0.0f}, true},    // Chirp
+        {30, {0.0f}, true},                // Ln zero value
+        {56, {0.0f, 20.0f}, true},         // Hysteresis
+        {54, {0.0f, -1.0f, 1.0f}, true},   // ADC bits
+        {38, {-0.5f}, true},               // Delay Line looking ahead
+        {38, {0.0f}, false},
+        {6, {0.0f}, false},                // Gain has nothing to check
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Code);
+        EngineModel m;
+        m.Add(1, "C", {}, 1.0f);
+        const int b = m.Add(row.Code, "B", row.Constants);
+        EXPECT_EQ(ValidateParameters(m.Sim, m.Form), row.Fails ? 1 : 0);
+        EXPECT_EQ(m.Windows.MarkersHidden, 1);
+        ASSERT_EQ(m.Windows.Markers.size(), row.Fails ? 1u : 0u);
+        if (row.Fails) {
+            EXPECT_EQ(m.Windows.Markers[0].Number, 0);
+            EXPECT_EQ(m.Windows.Markers[0].Block, b);
+            EXPECT_EQ(m.Host.Messages(), std::vector<std::string>{BadParameters});
+        } else {
+            EXPECT_TRUE(m.Host.Messages().empty());
+        }
+    }
+}
+
+TEST(ValidateParameters, MarksAtMostTen) {
+    EngineModel m;
+    for (int i = 0; i < 11; ++i) {
+        m.Add(8, "I", {0.0f});
+    }
+    EXPECT_EQ(ValidateParameters(m.Sim, m.Form), 10);
+    ASSERT_EQ(m.Windows.Markers.size(), 10u);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(m.Windows.Markers[static_cast<std::size_t>(i)].Number, i);
+        EXPECT_EQ(m.Windows.Markers[static_cast<std::size_t>(i)].Block, i + 1);
+    }
+    EXPECT_EQ(m.Host.Messages(), std::vector<std::string>{BadParameters});
+
+    EngineModel clean;
+    clean.Add(8, "I", {1.0f});
+    EXPECT_EQ(ValidateParameters(clean.Sim, clean.Form), 0);
+    EXPECT_TRUE(clean.Host.Messages().empty());
+}
+
+TEST(PrepareBlocks, DelayLinesAreLimitedInNumberAndLength) {
+    {
+        SCOPED_TRACE("six delay lines");
+        EngineModel m;
+        for (int i = 0; i < 6; ++i) {
+            m.Add(38, "D", {1.0f});
+        }
+        m.Sim.Run.TimeStep = 0.5f;
+        EXPECT_EQ(PrepareBlocks(m.Sim, m.Form), 6);
+        EXPECT_EQ(m.Host.Messages(), std::vector<std::string>{"Run out of delay lines"});
+        EXPECT_EQ(m.Sim.Forms[1].Blocks[5].Work[1], 5.0f);
+    }
+    struct Row {
+        float Delay;
+        int Refused;
+        std::vector<std::string> Messages;
+    };
+    // With a step of 0.5: 15000 is 30000 steps, the longest line; 15000.5 is one step more.
+    for (const Row& row : {Row{15000.0f, 0, {}}, Row{15000.5f, 2, {"Delay exceeds delay line size"}}}) {
+        SCOPED_TRACE(row.Delay);
+        EngineModel m;
+        m.Add(38, "Short", {0.0f});
+        m.Add(38, "Long", {row.Delay}, 7.0f);
+        m.Sim.Run.TimeStep = 0.5f;
+        EXPECT_EQ(PrepareBlocks(m.Sim, m.Form), row.Refused);
+        EXPECT_EQ(m.Host.Messages(), row.Messages);
+        EXPECT_EQ(m.Sim.Delays.Cell(2, DelayLineCellLast), 7.0f);   // filled with the initial condition
+    }
+}
+
+TEST(PrepareBlocks, ChirpWarnsWhenTheStepCannotResolveItsEndFrequency) {
+    // 6.283 / 0.1 = 62.83 against 3.999 x end frequency: 16 rad/s is too fast, 15 is not.
+    for (float endFrequency : {15.0f, 16.0f}) {
+        SCOPED_TRACE(endFrequency);
+        EngineModel m;
+        m.Add(60, "Chirp", {1.0f, endFrequency, 10.0f}, 1.0f);
+        m.Sim.Run.TimeStep = 0.1f;
+        EXPECT_EQ(PrepareBlocks(m.Sim, m.Form), 0);
+        const std::vector<std::string> expected =
+            endFrequency > 15.5f ? std::vector<std::string>{"Warning - time step too large for CHIRP setting"}
+                                 : std::vector<std::string>{};
+        EXPECT_EQ(m.Host.Messages(), expected);
+        EXPECT_FLOAT_EQ(m.Sim.Forms[1].Blocks[1].Work[1], (endFrequency - 1.0f) / 10.0f);
+    }
+}
+
+TEST(PrepareBlocks, ConstantsThatPassValidationButCannotBePreparedEndTheRun) {
+    struct Row {
+        const char* Name;
+        int Code;
+        std::vector<float> Constants;
+        float InitialCondition;
+        const char* Description;
+    };
+    const Row rows[] = {
+        {"DAC with equal ranges", 52, {8.0f, 2.0f, 2.0f}, 0.0f, DivisionByZeroText},
+        {"ADC with too many bits", 55, {200.0f, 0.0f, 1.0f}, 0.0f, OverflowText},
+        {"Controller without proportional gain", 36, {0.0f, 1.0f, 1.0f}, 1.0f, DivisionByZeroText},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EngineModel m;
+        m.Add(1, "C", {}, 1.0f);
+        const int b = m.Add(row.Code, "Faulty", row.Constants, row.InitialCondition);
+        m.Sim.Run.TimeStep = 0.1f;
+        try {
+            PrepareBlocks(m.Sim, m.Form);
+            ADD_FAILURE() << "no run error";
+        } catch (const RunError& error) {
+            EXPECT_EQ(error.Block, b);
+            EXPECT_STREQ(error.what(), row.Description);
+        }
+        EXPECT_TRUE(TablesFinite(m.Sim, m.Form));
+    }
+}
+
+TEST(PrepareBlocks, BipolarConverterRangeIsMadeSymmetricAboutZero) {
+    // 8 bits over -1..1: Max becomes 127/128, 128 counts per unit, zero at count 128.
+    EngineModel m;
+    m.Add(54, "ADC", {8.0f, -1.0f, 1.0f});
+    m.Sim.Run.TimeStep = 0.1f;
+    ASSERT_EQ(PrepareBlocks(m.Sim, m.Form), 0);
+    const Block& adc = m.Sim.Forms[1].Blocks[1];
+    EXPECT_EQ(adc.Constant[3], 127.0f / 128.0f);
+    EXPECT_EQ(adc.Work[1], 128.0f);
+    EXPECT_EQ(adc.Work[2], 128.0f);
+    EXPECT_EQ(adc.Work[3], 1.0f / 128.0f);
+    EXPECT_EQ(adc.History[1], 255.0f);
+}
+
+}  // namespace
+}  // namespace quorvane
