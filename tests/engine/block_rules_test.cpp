@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/engine_support.h"
+#include "engine/stepping.h"
+
+namespace quorvane {
+namespace {
+
+constexpr double FloatTolerance = 1e-6;
+
+TEST(BlockRules, MemorylessValues) {
+    struct Row {
+        const char* Name;
+        int Code;
+        std::vector<float> Constants;
+        float InitialCondition;
+        float Input1;   ///< NAN leaves the input unconnected
+        float Input2;
+        double Expected;
+    };
+    const std::vector<Row> rows = {
+        {"sum with only input 2 connected", 2, {}, 0.0f, NAN, 4.0f, 4.0},
+        {"invert", 5, {}, 0.0f, 1.5f, 2.0f, -3.5},
+        {"gain", 6, {-2.5f}, 0.0f, 4.0f, NAN, -10.0},
+        {"divide", 18, {}, 0.0f, 3.0f, -4.0f, -0.75},
+        {"square root", 28, {}, 0.0f, 2.25f, NAN, 1.5},
+        {"ln of zero takes the zero value", 30, {1e-6f}, 0.0f, 0.0f, NAN, std::log(1e-6)},
+        {"ln of a negative input too", 31, {2.0f}, 0.0f, -5.0f, NAN, std::log(2.0)},
+        {"exponential", 32, {}, 0.0f, 1.0f, NAN, std::exp(1.0)},
+        {"switch at equal inputs keeps IC", 34, {5.0f}, -3.0f, 2.0f, 2.0f, -3.0},
+        {"switch above", 35, {5.0f}, -3.0f, 2.5f, 2.0f, 5.0},
+        {"stickslip within static friction", 58, {1.0f, 0.5f}, 0.0f, 0.8f, NAN, 0.0},
+        {"stickslip slipping", 58, {1.0f, 0.5f}, 0.0f, 3.0f, NAN, 2.5},
+        {"stickslip slipping backwards", 59, {1.0f, 0.5f}, 0.0f, -3.0f, NAN, -2.5},
+        {"driven sine", 26, {9.0f, 3.0f}, 0.0f, 0.5f, NAN, 3.0 * std::sin(0.5)},
+        {"output terminal", 50, {}, 0.0f, 7.0f, NAN, 7.0},
+        // 8 bits over -1..1: 128 counts per unit with zero at count 128, full scale 255.
+        {"ADC at zero", 54, {8.0f, -1.0f, 1.0f}, 0.0f, 0.0f, NAN, 0.0},
+        {"ADC at full scale", 54, {8.0f, -1.0f, 1.0f}, 0.0f, 1.0f, NAN, 127.0 / 128.0},
+        {"ADC below range", 55, {8.0f, -1.0f, 1.0f}, 0.0f, -2.0f, NAN, -1.0},
+        {"DAC truncates to the count below", 52, {8.0f, -1.0f, 1.0f}, 0.0f, 0.3f, NAN, 38.0 / 128.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EngineModel m;
+        m.Add(row.Code, "Block", row.Constants, row.InitialCondition);
+        const float inputs[] = {row.Input1, row.Input2};
+        for (int k = 1; k <= 2; ++k) {
+            if (!std::isnan(inputs[k - 1])) {
+                const std::string name = "In" + std::to_string(k);
+                m.Add(1, name, {}, inputs[k - 1]);
+                m.Connect(name, "Block", k);
+            }
+        }
+        ASSERT_TRUE(m.Start(0.1));
+        EXPECT_NEAR(m.At("Block").Output, row.Expected, FloatTolerance) << "at the start";
+        m.Step();
+        EXPECT_NEAR(m.At("Block").Output, row.Expected, FloatTolerance) << "after a step";
+    }
+}
+
+TEST(BlockRules, SourcesAtTheStartAndAtTheEndOfEachStep) {
+    EngineModel m;
+    m.Add(40, "Ramp");
+    m.Add(26, "Sine", {2.0f, 3.0f});
+    m.Add(44, "Delta");
+    m.Add(60, "Chirp", {1.0f, 3.0f, 10.0f}, 2.0f);
+    m.Add(61, "Freq");
+    m.Connect("Chirp", "Freq");
+    m.Sim.Fft.HalfSize = 512;
+    m.Sim.Fft.SampleInterval = 0.25f;
+    ASSERT_TRUE(m.Start(0.1, 1.0, 10.0));
+    EXPECT_NEAR(m.At("Ramp").Output, 1.0, FloatTolerance);
+    EXPECT_NEAR(m.At("Sine").Output, 3.0 * std::sin(2.0), FloatTolerance);
+    EXPECT_EQ(m.At("Delta").Output, 0.0f);
+    EXPECT_EQ(m.At("Chirp").Output, 0.0f);
+    EXPECT_NEAR(m.At("Freq").Output, 1.0 / (2.0 * M_PI), FloatTolerance);
+
+    m.Step();   // from t = 1 to 1.1
+    EXPECT_NEAR(m.At("Ramp").Output, 1.1, FloatTolerance);
+    EXPECT_NEAR(m.At("Sine").Output, 3.0 * std::sin(2.2), FloatTolerance);
+    // The delta pulse lasts while t < sample interval, counted from time 0: over by now.
+    EXPECT_EQ(m.At("Delta").Output, 0.0f);
+    // Chirp at the start of the step: w ramp = 1 + 0.2 t, output 2 sin(t (1 + 0.2 t)).
+    EXPECT_NEAR(m.At("Chirp").History[1], 1.2, FloatTolerance);
+    EXPECT_NEAR(m.At("Chirp").Output, 2.0 * std::sin(1.2), FloatTolerance);
+    // Instantaneous frequency 1 + 2 x 0.2 t in hertz.
+    EXPECT_NEAR(m.At("Freq").Output, 1.4 / (2.0 * M_PI), FloatTolerance);
+
+    EngineModel pulse;
+    pulse.Add(44, "Delta");
+    pulse.Sim.Fft.HalfSize = 512;
+    pulse.Sim.Fft.SampleInterval = 0.25f;
+    ASSERT_TRUE(pulse.Start(0.1));
+    const float expected[] = {512.0f, 512.0f, 512.0f, 0.0f};   // steps from t = 0, 0.1, 0.2, 0.3
+    for (float value : expected) {
+        pulse.Step();
+        EXPECT_EQ(pulse.At("Delta").Output, value);
+    }
+}
+
+TEST(BlockRules, DelayLineHoldsTheInitialConditionForItsDelay) {
+    // 0.5 s at a step of 0.1: five evaluations (the initial one counts) of IC, then the ramp
+    // as it was five evaluations earlier.
+    EngineModel m;
+    m.Add(38, "Delay", {0.5f}, 9.0f);
+    m.Add(40, "Ramp");
+    m.Connect("Ramp", "Delay");
+    ASSERT_TRUE(m.Start(0.1));
+    for (int evaluation = 0; evaluation <= 12; ++evaluation) {
+        SCOPED_TRACE(evaluation);
+        if (evaluation > 0) {
+            m.Step();
+        }
+        const double expected = evaluation < 5 ? 9.0 : 0.1 * (evaluation - 5);
+        EXPECT_NEAR(m.At("Delay").Output, expected, FloatTolerance);
+    }
+
+    EngineModel through;
+    through.Add(39, "Delay", {0.0f}, 9.0f);
+    through.Add(40, "Ramp");
+    through.Connect("Ramp", "Delay");
+    ASSERT_TRUE(through.Start(0.1, 2.0));
+    EXPECT_NEAR(through.At("Delay").Output, 2.0, FloatTolerance);
+    through.Step();
+    EXPECT_NEAR(through.At("Delay").Output, 2.1, FloatTolerance);
+}
+
+TEST(BlockRules, LongestDelayLineDelaysByItsFullLength) {
+    EngineModel m;
+    m.Add(38, "Delay", {3000.0f}, -1.0f);   // 30000 steps of 0.1
+    m.Add(40, "Ramp");
+    m.Connect("Ramp", "Delay");
+    ASSERT_TRUE(m.Start(0.1));
+    for (int step = 1; step < 30000; ++step) {
+        m.Step(false);
+    }
+    EXPECT_EQ(m.At("Delay").Output, -1.0f);
+    m.Step(false);   // evaluation 30000 returns the input of the initial evaluation
+    EXPECT_EQ(m.At("Delay").Output, 0.0f);
+    m.Step(false);
+    EXPECT_NEAR(m.At("Delay").Output, 0.1, FloatTolerance);
+}
+
+TEST(BlockRules, DerivativeBlocksOfARamp) {
+    // A ramp of slope 1: d/dt gives K1, Lead I1 + K1, 2nd Lead I1 + B once its second
+    // difference has history (A = 2, B = 3).
+    EngineModel m;
+    m.Add(40, "Ramp");
+    m.Add(14, "Rate", {2.0f}, 5.0f);
+    m.Add(12, "Lead", {2.0f}, 5.0f);
+    m.Add(24, "Lead2", {2.0f, 3.0f}, 5.0f);
+    for (const char* name : {"Rate", "Lead", "Lead2"}) {
+        m.Connect("Ramp", name);
+    }
+    ASSERT_TRUE(m.Start(0.1));
+    for (const char* name : {"Rate", "Lead", "Lead2"}) {
+        EXPECT_EQ(m.At(name).Output, 5.0f) << name;
+    }
+    m.Step();
+    EXPECT_NEAR(m.At("Rate").Output, 2.0, 1e-5);
+    EXPECT_NEAR(m.At("Lead").Output, 2.1, 1e-5);
+    EXPECT_EQ(m.At("Lead2").Output, 5.0f);   // the first step is still at the start time
+    m.Step();
+    EXPECT_NEAR(m.At("Lead2").Output, 3.2, 1e-4);
+    m.Step();
+    EXPECT_NEAR(m.At("Lead2").Output, 3.3, 1e-4);
+}
+
+TEST(BlockRules, HysteresisOnARamp) {
+    // Range 10 and 20 %: half band W2 = 1. The first step starts the movement at 0.1, so the
+    // output holds 0 until the ramp passes 0.1 + 2, then follows 1 behind, up to the range.
+    EngineModel m;
+    m.Add(40, "Ramp");
+    m.Add(56, "Hyst", {10.0f, 20.0f});
+    m.Connect("Ramp", "Hyst");
+    ASSERT_TRUE(m.Start(0.1));
+    EXPECT_EQ(m.At("Hyst").Output, 0.0f);
+    for (int step = 1; step <= 140; ++step) {
+        m.Step();
+        const double ramp = 0.1 * step;
+        if (step == 21) {
+            continue;   // 2.1 itself: the float ramp sits on the edge of the band
+        }
+        SCOPED_TRACE(step);
+        const double expected = ramp < 2.1 ? 0.0 : std::min(ramp - 1.0, 10.0);
+        EXPECT_NEAR(m.At("Hyst").Output, expected, 1e-5);
+    }
+}
+
+TEST(BlockRules, StateBlocksAfterOneStep) {
+    EngineModel m;
+    m.Add(1, "One", {}, 1.0f);
+    m.Add(8, "Integrator", {1.0f});
+    m.Add(10, "Lag", {0.1f});
+    m.Add(36, "PID", {2.0f, 1.0f, 0.1f}, 1.0f);
+    m.Connect("One", "Integrator");
+    m.Connect("One", "Lag");
+    m.Connect("One", "PID", 1);
+    m.Connect("One", "PID", 2);
+    ASSERT_TRUE(m.Start(0.1));
+    // A controller with proportional 2 starts at its initial condition when its error is 0.
+    EXPECT_NEAR(m.At("PID").Output, 1.0, FloatTolerance);
+    m.Step();
+    // Trapezoidal rule with the seeded history: 0 + 0.5 (1 + 1) 0.1.
+    EXPECT_NEAR(m.At("Integrator").Output, 0.1, FloatTolerance);
+    // A lag whose time constant equals the step moves 1 - 1/e of the way.
+    EXPECT_NEAR(m.At("Lag").Output, 1.0 - std::exp(-1.0), FloatTolerance);
+    EXPECT_NEAR(m.At("PID").Output, 1.0, FloatTolerance);
+}
+
+TEST(BlockRules, RefreshBringsGainsUpToDateButNotSaturation) {
+    EngineModel m;
+    m.Add(1, "One", {}, 1.0f);
+    m.Add(8, "Integrator", {1.0f});
+    m.Add(6, "Gain", {3.0f});
+    m.Add(20, "Sat");
+    m.Connect("One", "Integrator");
+    m.Connect("Integrator", "Gain");
+    m.Connect("Integrator", "Sat");
+    ASSERT_TRUE(m.Start(0.1));
+    double previous = 0.0;
+    for (int step = 1; step <= 5; ++step) {
+        SCOPED_TRACE(step);
+        m.Step(false);
+        EXPECT_NEAR(m.At("Gain").Output, 3.0 * previous, FloatTolerance);
+        RefreshAlgebraic(m.Sim, m.Form);
+        const double integral = 0.1 * step;
+        EXPECT_NEAR(m.At("Integrator").Output, integral, FloatTolerance);
+        EXPECT_NEAR(m.At("Gain").Output, 3.0 * integral, FloatTolerance);
+        EXPECT_NEAR(m.At("Sat").Output, previous, FloatTolerance);   // one step behind
+        previous = integral;
+    }
+}
+
+TEST(BlockRules, LinksToOtherFormsAndPrbs) {
+    EngineModel m;
+    m.Sim.Forms[2].Blocks[4].Output = 4.5f;
+    m.Add(48, "Linked", {2.0f, 1.0f, 4.0f});
+    m.Add(49, "Dropped", {0.0f, 0.0f, 0.0f});
+    m.Add(41, "Prbs");
+    m.Add(46, "Correlator");
+    m.Add(1, "Seven", {}, 7.0f);
+    m.Connect("Seven", "Correlator");
+    m.Sim.Prbs.PrbsSequence[0] = 1.0f;
+    m.Sim.Prbs.PrbsSequence[2] = -1.0f;
+    m.Sim.Prbs.PrbsIndex = 9;
+    ASSERT_TRUE(m.Start(0.1));
+    EXPECT_EQ(m.At("Linked").Output, 4.5f);
+    EXPECT_EQ(m.At("Dropped").Output, 0.0f);
+    EXPECT_EQ(m.Sim.Prbs.PrbsIndex, 0);
+    EXPECT_EQ(m.At("Prbs").Output, 1.0f);
+    EXPECT_EQ(m.Sim.Prbs.PrbsRecord[0], 7.0f);
+
+    m.Sim.Prbs.PrbsIndex = 2;
+    m.Sim.Prbs.PrbsState = 0;   // settling: nothing recorded
+    m.Step();
+    EXPECT_EQ(m.At("Prbs").Output, -1.0f);
+    EXPECT_EQ(m.Sim.Prbs.PrbsRecord[2], 0.0f);
+    m.Sim.Prbs.PrbsState = 1;
+    m.Step();
+    EXPECT_EQ(m.Sim.Prbs.PrbsRecord[2], 7.0f);
+}
+
+}  // namespace
+}  // namespace quorvane
