@@ -1,0 +1,145 @@
+#include "analysis/prbs_timing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_support.h"
+#include "analysis/prbs.h"
+#include "engine/run_window.h"
+
+namespace quorvane {
+namespace {
+
+constexpr double Tolerance = 1e-5;
+
+struct Timing : TestSimulation {
+    RunWindow Window;
+
+    // A run from 0 to `entered`, stretched by 1.05 as the run driver does, with the generator
+    // detected for bit length n.
+    void Prepare(float entered, int n, bool correlator, bool manualStep, float timeStep) {
+        Sim.Run.StartTime = 0;
+        Sim.Run.StopTime = entered;
+        Sim.Status.StopTimeEntered = entered;
+        Sim.Run.ManualTimeStep = manualStep;
+        Sim.Run.PrintInterval = 1;
+        Sim.Run.GraphInterval = 1;
+        Sim.Status.MinDisplayInterval = 1;
+        AddBlock(41, static_cast<float>(n), ManualDuration, 1);
+        if (correlator) AddBlock(46);
+        ASSERT_TRUE(DetectPrbs(Sim, 1));
+        Sim.Run.StopTime = entered * 1.05f;
+        Sim.Run.TimeStep = timeStep;
+    }
+    float ManualDuration = 10;
+};
+
+struct Case {
+    const char* Name;
+    bool Correlator;
+    bool AutomaticDuration;
+    float ManualDuration;
+    float Step;
+    double BitInterval;
+    double NewStep;
+    double Stop;
+    std::vector<std::string> Messages;
+    std::string Info;
+};
+
+void Check(Timing& t, const Case& c) {
+    EXPECT_NEAR(t.Sim.Prbs.BitInterval, c.BitInterval, c.BitInterval * Tolerance);
+    EXPECT_NEAR(t.Sim.Run.TimeStep, c.NewStep, c.NewStep * Tolerance);
+    EXPECT_NEAR(t.Sim.Run.StopTime, c.Stop, c.Stop * Tolerance);
+    EXPECT_EQ(t.Host.Messages(), c.Messages);
+    std::string info;
+    for (const auto& entry : t.Host.Log)
+        if (entry.What == RecordingHost::Kind::Info) info = entry.Text;
+    EXPECT_EQ(info, c.Info);
+}
+
+TEST(PrbsTimingSetUp, ManualTimeStep) {
+    const std::string partialCorrelation =
+        "Required PRBS interval < fixed simulation time step - partial/inaccurate correlation will result";
+    const Case cases[] = {
+        // 15 bits, two sequences over 10.5 s: 0.35 = 35 steps; stop 32 bits = 11.2.
+        {"correlated", true, true, 0, 0.01f, 0.35, 0.01, 11.2, {}, ""},
+        // One sequence: 0.7 = 70 steps, rounded to 65; stop 17 bits = 11.05.
+        {"injected only", false, true, 0, 0.01f, 0.65, 0.01, 11.05, {}, "PRBS Seq. duration set to: 9.75 sec"},
+        // 3.5 steps round to 3.5, taken as 4 whole steps: 0.4; stop 12.8.
+        {"whole steps", true, true, 0, 0.1f, 0.4, 0.1, 12.8, {}, ""},
+        // Bits shorter than a step: one step each, the stop time stays stretched.
+        {"too short", true, true, 0, 1.0f, 1.0, 1.0, 10.5, {partialCorrelation}, ""},
+        {"too short, injected only", false, true, 0, 1.0f, 1.0, 1.0, 10.5,
+         {"Required PRBS interval < fixed simulation time step - partial injection will result"},
+         "PRBS Seq. duration set to: 15. sec"},
+        // Manual duration 0.015 / 15 bits = 0.001 < 0.01: corrected; 32 bits fit before 10.
+        {"manual clash", true, false, 0.015f, 0.01f, 0.01, 0.01, 10,
+         {"clash between Manual PRBS duration and manual simulation time step - corrected"}, ""},
+        // Manual duration 30 / 15 = 2: 32 bits need 64.
+        {"manual long", true, false, 30, 0.01f, 2, 0.01, 64, {}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Timing t;
+        t.Sim.Prbs.AutomaticDuration = c.AutomaticDuration;
+        t.ManualDuration = c.ManualDuration;
+        t.Prepare(10, 4, c.Correlator, true, c.Step);
+        ASSERT_TRUE(PrbsTimingSetUp(t.Sim, t.Window));
+        Check(t, c);
+    }
+}
+
+TEST(PrbsTimingSetUp, AutomaticTimeStep) {
+    const Case cases[] = {
+        // 1023 bits, correlated, 105 s stretched: 52.5 / 1023 = 0.0513 is below the step of 1;
+        // shrunk and rounded to 0.05, which becomes the step too; stop 2048 bits = 102.4.
+        {"short bits", true, true, 0, 1.0f, 0.05, 0.05, 102.4, {}, ""},
+        // Above a step of 0.01: bit 0.05 = 5 steps, the step becomes 0.05 / 8.
+        {"long bits", true, true, 0, 0.01f, 0.05, 0.00625, 102.4, {}, ""},
+        // One sequence: 105 / 1023 fitted to 0.1, 10 steps -> 0.1 / 16; stop 1025 bits.
+        {"injected only", false, true, 0, 0.01f, 0.1, 0.00625, 102.5, {}, "PRBS Seq. duration set to: 102.3 sec"},
+        // Manual duration 10.23: bit 0.01 below the step, the step follows it; the stop time
+        // entered already holds the sequences.
+        {"manual duration", true, false, 10.23f, 1.0f, 0.01, 0.01, 100, {}, ""},
+        // Manual 61.38 s without correlator: 0.06 = 6 steps -> 0.06 / 8. One sequence and two
+        // spare bits end at 61.5, before the stop time entered, which is kept.
+        {"sequence ends early", false, false, 61.38f, 0.01f, 0.06, 0.0075, 100, {},
+         "PRBS Seq. duration set to: 61.38 sec"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Timing t;
+        t.Sim.Prbs.AutomaticDuration = c.AutomaticDuration;
+        t.ManualDuration = c.ManualDuration;
+        t.Prepare(100, 10, c.Correlator, false, c.Step);
+        ASSERT_TRUE(PrbsTimingSetUp(t.Sim, t.Window));
+        Check(t, c);
+    }
+}
+
+TEST(PrbsTimingSetUp, RefusedWhenTheStepCollapses) {
+    {
+        SCOPED_TRACE("zero manual duration");
+        Timing t;
+        t.Sim.Prbs.AutomaticDuration = false;
+        t.ManualDuration = 0;
+        t.Prepare(100, 10, true, false, 1.0f);
+        EXPECT_FALSE(PrbsTimingSetUp(t.Sim, t.Window));
+        EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Time step is too small compared to time interval"});
+    }
+    {
+        SCOPED_TRACE("negative stop time stretched before the start");
+        Timing t;
+        t.Prepare(10, 4, true, false, 0.1f);
+        t.Sim.Run.StartTime = -100;
+        t.Sim.Run.StopTime = -99 * 1.05f;
+        EXPECT_FALSE(PrbsTimingSetUp(t.Sim, t.Window));
+        EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Stop Time must be greater than Start Time"});
+    }
+}
+
+}  // namespace
+}  // namespace quorvane
