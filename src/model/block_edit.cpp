@@ -241,4 +241,14 @@ bool DeleteBlock(Simulation& sim, EditingState& state, int form, int block) {
     return true;
 }
 
+bool DeleteSelected(Simulation& sim, EditingState& state, int form) {
+    if (state.SelectedConnection != 0 && state.SelectedConnectionForm == form) {
+        return DeleteConnection(sim, state, form, state.SelectedConnection);
+    }
+    if (state.SelectedBlock != 0 && state.SelectedBlockForm == form) {
+        return DeleteBlock(sim, state, form, state.SelectedBlock);
+    }
+    return false;
+}
+
 }  // namespace quorvane

@@ -60,4 +60,8 @@ void SelectBlock(EditingState& state, int form, int block);
 /// "attempt to delete nonexistant block". True when deleted.
 bool DeleteBlock(Simulation& sim, EditingState& state, int form, int block);
 
+/// Delete key on sheet `form`: the selected connection, otherwise the selected block. False
+/// when nothing on this sheet was selected.
+bool DeleteSelected(Simulation& sim, EditingState& state, int form);
+
 }  // namespace quorvane

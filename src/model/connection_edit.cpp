@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "model/block_edit.h"
 #include "model/connection_route.h"
@@ -19,6 +20,7 @@ inline constexpr int HitReach = 100;   ///< twips around a line or a joint that 
 inline constexpr int SoundDrag = 1;
 inline constexpr int SoundRedo = 2;
 inline constexpr int SoundClear = 3;
+inline constexpr int SoundBestFit = 4;
 inline constexpr int SoundWib = 5;
 
 void MarkStart(Canvas& canvas, int x, int y, int colour) { MarkBox(canvas, x + 30, y - 30, 40, 40, colour); }
@@ -289,6 +291,47 @@ void JointDragEnd(Simulation& sim, EditingState& state, int form, Canvas& canvas
     }
     joint.Now = JointDrag::None;
     SelectConnection(sim, state, form, joint.Connection, canvas);
+}
+
+namespace {
+
+/// The selection a press or click on free area makes; returns the connection hit and whether
+/// it was the selected one already.
+std::pair<int, bool> PickConnection(Simulation& sim, EditingState& state, int form, int x, int y, Canvas& canvas) {
+    const int c = ConnectionAt(sim, form, x, y);
+    const bool wasSelected = c != 0 && c == state.SelectedConnection && form == state.SelectedConnectionForm;
+    if (c == 0) {
+        if (state.SelectedConnection != 0) ClearConnectionSelection(sim, state, form);
+        SelectBlock(state, form, 0);
+    } else if (!wasSelected) {
+        SelectBlock(state, form, 0);
+        SelectConnection(sim, state, form, c, canvas);
+        sim.Ui.PlaySound(SoundBestFit);
+    }
+    return {c, wasSelected};
+}
+
+}  // namespace
+
+void PressOnSheet(Simulation& sim, EditingState& state, int form, int x, int y, Canvas& canvas) {
+    if (sim.PendingLineCount != 0) return;
+    if (PickConnection(sim, state, form, x, y, canvas).second) JointDragStart(sim, state, form, x, y);
+}
+
+void ClickOnSheet(Simulation& sim, EditingState& state, int form, int x, int y, Canvas& canvas) {
+    if (sim.PendingLineCount != 0) {
+        AddBendPoint(sim, state, form, x, y, canvas);
+    } else {
+        PickConnection(sim, state, form, x, y, canvas);
+    }
+}
+
+void MoveOnSheet(const Simulation& sim, EditingState& state, int form, int x, int y, Canvas& canvas) {
+    if (state.Joint.Now != JointDrag::None) {
+        JointDragMove(state, form, x, y, canvas);
+    } else if (sim.PendingLineCount != 0 && form == state.LinkForm) {
+        RubberBandMove(state, canvas, x, y);
+    }
 }
 
 bool DeleteConnection(Simulation& sim, EditingState& state, int form, int c) {

@@ -64,6 +64,16 @@ void JointDragMove(EditingState& state, int form, int x, int y, Canvas& canvas);
 /// Release: the two segments take the joint's new place and the connection is selected again.
 void JointDragEnd(Simulation& sim, EditingState& state, int form, Canvas& canvas);
 
+/// Left press on free sheet area at (x, y). With no connection pending: a press on no
+/// connection clears both selections; on a connection other than the selected one it selects
+/// it (sound 4); on a joint of the selected one it starts a joint drag (sound 5).
+void PressOnSheet(Simulation& sim, EditingState& state, int form, int x, int y, Canvas& canvas);
+/// Click on free sheet area: a bend point (or the first line) of a pending connection,
+/// otherwise the connection selection of a press without the joint drag.
+void ClickOnSheet(Simulation& sim, EditingState& state, int form, int x, int y, Canvas& canvas);
+/// Pointer move over a sheet: a joint drag moves its joint, a pending connection its rubber band.
+void MoveOnSheet(const Simulation& sim, EditingState& state, int form, int x, int y, Canvas& canvas);
+
 /// Deletes connection c: its input freed, the connections and lines behind it moved down, the
 /// connection selection cleared. "No connection to delete" on a form without connections,
 /// "attempt to delete none existant connection" for a number out of range. True when deleted.

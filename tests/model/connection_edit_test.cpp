@@ -395,5 +395,45 @@ TEST_F(ConnectionEdit, EscapeAbandonsThePendingConnection) {
     EXPECT_EQ(Sim.PendingLineCount, -1);
 }
 
+TEST_F(ConnectionEdit, SheetPressesClicksAndTheDeleteKey) {
+    Drop(GainCode, 600, 240);
+    Drop(GainCode, 2400, 960);
+    Connect(1, 2);   // vertical at 1800 from 600 to 1320
+    ClearConnectionSelection(Sim, State, 1);
+    Host.Clear();
+
+    PressOnSheet(Sim, State, 1, 1850, 960, Canvas);   // on the line: selected, no drag
+    EXPECT_EQ(State.SelectedConnection, 1);
+    EXPECT_EQ(State.Joint.Now, JointDrag::None);
+    ClickOnSheet(Sim, State, 1, 1850, 960, Canvas);   // the click after it changes nothing
+    PressOnSheet(Sim, State, 1, 1850, 650, Canvas);   // its joint, now that it is selected
+    EXPECT_EQ(State.Joint.Now, JointDrag::Grabbed);
+    MoveOnSheet(Sim, State, 1, 2000, 700, Canvas);
+    JointDragEnd(Sim, State, 1, Canvas);
+    EXPECT_EQ(LineOf(1, 1), (ConnectionLine{1200, 600, 1920, 600}));
+    EXPECT_EQ(Host.Sounds(), (std::vector<int>{4, 5}));
+
+    PressOnSheet(Sim, State, 1, 6000, 6000, Canvas);   // nothing there: selections cleared
+    EXPECT_EQ(State.SelectedConnection, 0);
+    EXPECT_FALSE(DeleteSelected(Sim, State, 1));
+
+    ClickOnSheet(Sim, State, 1, 1850, 960, Canvas);
+    ASSERT_TRUE(DeleteSelected(Sim, State, 1));
+    EXPECT_EQ(Sheet().NextConnection, 1);
+
+    PressOutput(1, 1);
+    PressOnSheet(Sim, State, 1, 2400, 2400, Canvas);   // a press while linking selects nothing
+    ClickOnSheet(Sim, State, 1, 2400, 2400, Canvas);
+    EXPECT_EQ(Sim.PendingLineCount, 1);
+    MoveOnSheet(Sim, State, 1, 3000, 3000, Canvas);
+    EXPECT_EQ(State.Band.Now, RubberBand::Drawn);
+    CancelConnection(Sim, State, 1, Canvas);
+
+    ClickBody(2);
+    ASSERT_TRUE(DeleteSelected(Sim, State, 1));
+    EXPECT_EQ(Sheet().BlockCount, 1);
+    EXPECT_EQ(Host.Messages(), Strings{});
+}
+
 }  // namespace
 }  // namespace quorvane
