@@ -128,6 +128,7 @@ struct Settings {
     bool AnnotateLimits = false;
     bool AnnotateIC = false;
     bool AnnotateNumbers = false;
+    bool ShowNodes = false;   ///< the sheet redraw marks the end of every connection line
 };
 
 /// The model tables: three form slots (slot 0 is scratch space for renumbering), the block

@@ -1,0 +1,117 @@
+#include "model/sheet_redraw.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/block_pictures.h"
+#include "model_fixture.h"
+#include "platform/recording_canvas.h"
+
+namespace quorvane {
+namespace {
+
+using Kind = RecordingCanvas::Kind;
+using Primitive = RecordingCanvas::Primitive;
+
+class SheetRedraw : public ModelFixture {
+protected:
+    /// A constant feeding a gain through three lines, and an output terminal beside them.
+    SheetRedraw() {
+        Place(1, 1, 600, 600);
+        Place(1, 6, 2400, 600);
+        Place(1, 50, 4200, 600);
+        SimulationForm& sheet = Sim.Forms[1];
+        sheet.Lines[1] = {1260, 960, 1800, 960};
+        sheet.Lines[2] = {1800, 960, 1800, 1440};
+        sheet.Lines[3] = {1800, 1440, 2430, 1440};
+        sheet.Connections[1] = {1, 2, 1, 2, 3, 1};
+        sheet.NextConnection = 2;
+        sheet.NextLine = 4;
+        sheet.Blocks[2].Input[1] = 1;
+    }
+
+    std::vector<Primitive> Coloured(Kind kind, int palette) const {
+        std::vector<Primitive> found;
+        for (const Primitive& p : Canvas.OfKind(kind)) {
+            if (p.Fore == PaletteColour(palette)) found.push_back(p);
+        }
+        return found;
+    }
+
+    std::size_t IndexOf(const std::string& text) const {
+        for (std::size_t i = 0; i < Canvas.Drawn.size(); ++i) {
+            if (Canvas.Drawn[i].What == Kind::Text && Canvas.Drawn[i].Text == text) return i;
+        }
+        return Canvas.Drawn.size();
+    }
+
+    RecordingCanvas Canvas;
+};
+
+TEST_F(SheetRedraw, DrawsPicturesLinesMarkersAndText) {
+    Sim.Run.AnnotateBlocks = true;
+    RedrawSheet(Sim, 1, Canvas);
+    ASSERT_FALSE(Canvas.Drawn.empty());
+    EXPECT_EQ(Canvas.Drawn.front().What, Kind::Clear);
+
+    const auto lines = Coloured(Kind::Line, 1);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].X1, 1260);
+    EXPECT_EQ(lines[1].Y2, 1440);
+    EXPECT_EQ(lines[2].X2, 2430);
+
+    // Terminal markers at both ends: 40 by 110 from (x + 30, y - 60).
+    const auto markers = Coloured(Kind::Box, 12);
+    ASSERT_EQ(markers.size(), 2u);
+    EXPECT_EQ(std::vector<double>({markers[0].X1, markers[0].Y1, markers[0].X2, markers[0].Y2}),
+              std::vector<double>({1290, 900, 1330, 1010}));
+    EXPECT_EQ(std::vector<double>({markers[1].X1, markers[1].Y1, markers[1].X2, markers[1].Y2}),
+              std::vector<double>({2460, 1380, 2500, 1490}));
+
+    // One picture box per block, in black, each at its block's place.
+    const auto pictures = Coloured(Kind::Box, 0);
+    ASSERT_EQ(pictures.size(), 3u);
+    EXPECT_GE(pictures[1].X1, 2400);
+    EXPECT_LE(pictures[1].X2, 2400 + BlockPictureSize);
+
+    // The output terminal's link marker is drawn last, leaving the text colour blue.
+    const auto circles = Canvas.OfKind(Kind::Circle);
+    ASSERT_EQ(circles.size(), 1u);
+    EXPECT_EQ(circles[0].X1, 4200 + 675);
+    EXPECT_EQ(Canvas.Fore, PaletteColour(1));
+}
+
+TEST_F(SheetRedraw, NodesMarkEveryLineEnd) {
+    Sim.Run.ShowNodes = true;
+    RedrawSheet(Sim, 1, Canvas);
+    std::vector<std::vector<double>> nodes;
+    for (const Primitive& p : Coloured(Kind::Box, 0)) {
+        if (p.X2 - p.X1 == 40 && p.Y2 - p.Y1 == 40) nodes.push_back({p.X1, p.Y1});
+    }
+    EXPECT_EQ(nodes, (std::vector<std::vector<double>>{{1780, 940}, {1780, 1420}, {2410, 1420}}));
+}
+
+TEST_F(SheetRedraw, TextComesAfterTheDrawing) {
+    Sim.Run.AnnotateBlocks = true;
+    RedrawSheet(Sim, 1, Canvas);
+    std::size_t lastLine = 0;
+    for (std::size_t i = 0; i < Canvas.Drawn.size(); ++i) {
+        if (Canvas.Drawn[i].What == Kind::Line) lastLine = i;
+    }
+    EXPECT_GT(IndexOf("Gain"), lastLine);
+    EXPECT_GT(IndexOf("Constant"), lastLine);
+}
+
+TEST_F(SheetRedraw, LinesOutsideTheTableAreNotRead) {
+    // A connection claiming lines beyond the table (a damaged file) draws what exists.
+    Sim.Forms[1].Connections[1].FirstLine = LineTableLast - 1;
+    Sim.Forms[1].Connections[1].LineCount = 20;
+    RedrawSheet(Sim, 1, Canvas);
+    EXPECT_EQ(Coloured(Kind::Line, 1).size(), 2u);
+}
+
+}  // namespace
+}  // namespace quorvane
