@@ -34,3 +34,18 @@ struct RunWindow {
 };
 
 }  // namespace quorvane
+
+namespace quorvane {
+
+struct Simulation;
+
+/// The run window as it shows on activation: the six boxes from the run settings as plain
+/// number text, the seven options, and the time-unit captions.
+void RefreshRunWindow(const Simulation& sim, RunWindow& window);
+
+/// What the change events of the run window store: every box except the time step (which the
+/// run reads when it starts) and every option go into the run settings; the unit captions
+/// follow the units box.
+void StoreRunWindow(Simulation& sim, RunWindow& window);
+
+}  // namespace quorvane
