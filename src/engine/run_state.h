@@ -48,6 +48,7 @@ struct RunState {
     int WindowsBusy = 0;
     bool ErrorTrapOn = false;
     std::string CurrentActivity;
+    bool FrequencyWindowOpenedByRun = false;   ///< hidden again by a later run that does not ask for it
     /// Input (X) and error (E) of each state block, latched within one step before any state
     /// changes, so every state block integrates inputs taken at the same instant.
     Table<double, MaxBlocks> LatchedInput{};

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace quorvane {
+
+class ResultHandOff;
+struct RunWindow;
+struct Simulation;
+
+/// The "Run" button: reads and checks the run window, prepares the form to run, steps it from
+/// the start to the stop time sampling its displays, then hands the results on (tabulation,
+/// graph, frequency analysis, correlation, sheet redraw). Every refusal is a message through
+/// sim.Ui; an arithmetic fault while preparing or stepping opens the run error report.
+void RunSimulation(Simulation& sim, RunWindow& window, ResultHandOff& handOff);
+
+}  // namespace quorvane

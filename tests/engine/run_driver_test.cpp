@@ -1,0 +1,378 @@
+#include "engine/run_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+
+#include "engine/engine_support.h"
+#include "engine/result_handoff.h"
+#include "engine/run_error_report.h"
+#include "engine/run_window.h"
+
+namespace quorvane {
+namespace {
+
+/// Keeps every hand-off call in order; one named call can be made to throw.
+class RecordingHandOff : public ResultHandOff {
+public:
+    void ShowTabulation(Simulation&) override { Call("ShowTabulation"); }
+    void HideTabulation(Simulation&) override { Call("HideTabulation"); }
+    void ShowGraph(Simulation&, const std::vector<std::string>& series) override {
+        GraphSeries = series;
+        Call("ShowGraph");
+    }
+    void HideGraph(Simulation&) override { Call("HideGraph"); }
+    void ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>& series) override {
+        FrequencySeries = series;
+        Call("ShowFrequencyAnalysis");
+    }
+    void HideFrequencyAnalysis(Simulation&) override { Call("HideFrequencyAnalysis"); }
+    void ShowPrbsAnalysis(Simulation&) override { Call("ShowPrbsAnalysis"); }
+    void HidePrbsAnalysis(Simulation&) override { Call("HidePrbsAnalysis"); }
+    void RedrawSheet(Simulation&, int form) override { Call("RedrawSheet " + std::to_string(form)); }
+    void ShowRunError(Simulation&, const RunErrorReport& report) override {
+        Error = report;
+        Call("ShowRunError");
+    }
+
+    std::vector<std::string> Calls;
+    std::vector<std::string> GraphSeries;
+    std::vector<std::string> FrequencySeries;
+    std::optional<RunErrorReport> Error;
+    std::string Failing;
+
+private:
+    void Call(const std::string& name) {
+        Calls.push_back(name);
+        if (name == Failing) throw std::runtime_error("Overflow");
+    }
+};
+
+/// A run of form 1 with a manual time step; no tabulation unless a test asks for it.
+struct DriverRun {
+    DriverRun() {
+        window.Text1 = "0";
+        window.Text2 = "10";
+        window.Text3 = "0.1";
+        window.Text7 = "0.1";
+        window.Text8 = "0.1";
+        window.Check1 = true;
+        window.Check2 = false;
+        window.Text5 = "sec";
+    }
+    void Go() { RunSimulation(m.Sim, window, handOff); }
+    std::vector<std::string> Messages() const { return m.Host.Messages(); }
+
+    EngineModel m;
+    RunWindow window;
+    RecordingHandOff handOff;
+};
+
+TEST(RunDriver, StartChecksRefuseWithTheirMessages) {
+    struct Case {
+        const char* Start;
+        const char* Stop;
+        const char* Step;
+        const char* Print;
+        const char* Plot;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {"5", "5", "0.1", "1", "1", "Stop Time must be greater than Start Time"},
+        {"0", "10", "0.1", "0", "1", "Print data Interval must be greater than zero"},
+        {"0", "10", "0.1", "1", "-2", "Graph data Interval must be greater than zero"},
+        {"0", "1000000", "0.4999", "1000", "1000", "Time step is too small compared to time interval"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Message);
+        DriverRun run;
+        run.m.Add(1, "Supply", {}, 1);
+        run.window.Text1 = c.Start;
+        run.window.Text2 = c.Stop;
+        run.window.Text3 = c.Step;
+        run.window.Text7 = c.Plot;
+        run.window.Text8 = c.Print;
+        run.Go();
+        EXPECT_EQ(run.Messages(), std::vector<std::string>{c.Message});
+        EXPECT_TRUE(run.handOff.Calls.empty());
+        EXPECT_FALSE(run.m.Sim.Status.RunInProgress);
+    }
+    DriverRun none;
+    none.m.Sim.Forms[1].RunSelected = 0;
+    none.m.Sim.CurrentForm = 0;
+    none.Go();
+    EXPECT_EQ(none.Messages(), std::vector<std::string>{"No Simulation to run"});
+}
+
+TEST(RunDriver, AStepOfExactlyTheLimitRunsAndYesKeepsTheResultsSoFar) {
+    DriverRun run;
+    run.m.Add(40, "Ramp");
+    run.m.Add(42, "Display");
+    run.m.Connect("Ramp", "Display");
+    run.window.Text2 = "1000000";
+    run.window.Text3 = "0.5";   // (stop - start) x 5e-7 exactly
+    run.window.Text7 = "1000";
+    run.window.Text8 = "1000";
+    run.m.Host.ClockStep = 11;   // every clock reading 11 s later: the first sample prompts
+    run.m.Host.Answers = {true};
+    run.Go();
+
+    ASSERT_EQ(run.m.Host.Log.size(), 2u);
+    EXPECT_EQ(run.m.Host.Log[0].What, RecordingHost::Kind::Question);
+    EXPECT_EQ(run.m.Host.Log[0].Text, "only  0.1% completion - Terminate ?");
+    EXPECT_EQ(run.m.Host.Log[0].Title, "Time Elapsed 11. sec");
+    EXPECT_EQ(run.m.Host.Sounds(), std::vector<int>{4});
+    const DisplayBuffer& d = run.m.Sim.Display;
+    ASSERT_EQ(d.RecordedCount, 2);
+    EXPECT_EQ(d.At(0, 2), 1000.0f);
+    EXPECT_EQ(d.At(1, 2), 1000.0f);
+    EXPECT_EQ(run.handOff.Calls,
+              (std::vector<std::string>{"HideTabulation", "ShowGraph", "HidePrbsAnalysis", "RedrawSheet 1"}));
+    EXPECT_FALSE(run.m.Sim.Status.RunInProgress);
+    EXPECT_EQ(run.window.Text6, "33.00");
+    EXPECT_EQ(run.window.Lamp, Rgb(128, 128, 128));
+}
+
+TEST(RunDriver, ATimeStepAboveAnIntervalRaisesOnlyThatInterval) {
+    DriverRun run;
+    run.m.Add(1, "Supply", {}, 1);
+    run.window.Text3 = "0.5";
+    run.window.Text7 = "0.1";
+    run.window.Text8 = "1";
+    run.Go();
+    EXPECT_EQ(run.Messages(), std::vector<std::string>{"Changing display times to align with 'Time Step'"});
+    EXPECT_EQ(run.m.Sim.Run.GraphInterval, 0.5f);
+    EXPECT_EQ(run.m.Sim.Run.PrintInterval, 1.0f);
+    EXPECT_EQ(run.window.Text7, "0.5");
+    EXPECT_EQ(run.window.Text8, "1");
+    EXPECT_EQ(run.m.Sim.Status.StepsPerSample, 1);
+    EXPECT_EQ(run.window.Text4, "Not Relevant");
+}
+
+TEST(RunDriver, FormsWithoutBlocksOrDisplaysRunAndRecordNothing) {
+    for (bool withBlock : {false, true}) {
+        SCOPED_TRACE(withBlock);
+        DriverRun run;
+        if (withBlock) run.m.Add(1, "Supply", {}, 1);
+        run.m.Sim.Display.RecordedCount = 7;   // from an earlier run
+        run.window.Check4 = true;
+        run.Go();
+        EXPECT_EQ(run.m.Sim.Display.RecordedCount, 0);
+        EXPECT_EQ(run.m.Sim.Display.ColumnCount, 0);
+        EXPECT_NEAR(run.m.Sim.Status.CurrentTime, 10.0, 1e-5);
+        EXPECT_EQ(run.handOff.GraphSeries, std::vector<std::string>{"Time"});
+        EXPECT_EQ(std::count(run.handOff.Calls.begin(), run.handOff.Calls.end(), "ShowFrequencyAnalysis"), 0);
+    }
+}
+
+TEST(RunDriver, TenSecondsAtATenthGiveOneHundredAndOneRows) {
+    DriverRun run;
+    run.m.Add(40, "Ramp");
+    run.m.Add(42, "Display");
+    run.m.Connect("Ramp", "Display");
+    run.Go();
+    const DisplayBuffer& d = run.m.Sim.Display;
+    ASSERT_EQ(d.RecordedCount, 101);
+    EXPECT_EQ(d.At(0, 1), 0.0f);
+    EXPECT_FLOAT_EQ(d.At(0, 101), 10.0f);
+    EXPECT_FLOAT_EQ(d.At(0, 37), 3.6f);
+    EXPECT_FLOAT_EQ(d.At(1, 37), 3.6f);
+    EXPECT_TRUE(run.Messages().empty());
+}
+
+TEST(RunDriver, RowsBeyondTheBufferAreDroppedAndWarnedAfterTheRun) {
+    DriverRun run;
+    run.m.Add(1, "Supply", {}, 1);
+    run.m.Add(42, "Display");
+    run.m.Connect("Supply", "Display");
+    run.window.Text2 = "40";
+    run.window.Text3 = "0.001";
+    run.window.Text7 = "0.001";
+    run.window.Text8 = "0.001";
+    run.Go();
+    EXPECT_EQ(run.m.Sim.Display.RecordedCount, DisplayRowLast);
+    EXPECT_EQ(run.Messages(), std::vector<std::string>{"Display buffer exceeded - some results not shown"});
+    EXPECT_EQ(run.handOff.Calls.back(), "RedrawSheet 1");
+}
+
+TEST(RunDriver, DivideByZeroNamesTheBlockAndTheTimeReached) {
+    DriverRun run;
+    run.m.Add(42, "Display");
+    run.m.Add(18, "Ratio");
+    run.m.Add(2, "Offset ramp");
+    run.m.Add(40, "Ramp");
+    run.m.Add(1, "Minus three", {}, -3);
+    run.m.Add(1, "One", {}, 1);
+    run.m.Connect("Ramp", "Offset ramp", 1);
+    run.m.Connect("Minus three", "Offset ramp", 2);
+    run.m.Connect("One", "Ratio", 1);
+    run.m.Connect("Offset ramp", "Ratio", 2);
+    run.m.Connect("Ratio", "Display");
+    run.window.Text3 = "0.5";
+    run.window.Text7 = "0.5";
+    run.window.Text8 = "0.5";
+    run.Go();
+
+    ASSERT_TRUE(run.handOff.Error);
+    const RunErrorReport& report = *run.handOff.Error;
+    EXPECT_EQ(report.TimeReached, "2.5");
+    EXPECT_EQ(report.TimeUnits, "sec");
+    EXPECT_EQ(report.BlockTitle, "Ratio");
+    EXPECT_EQ(report.Function, "Op=Ip1/ Ip2");
+    EXPECT_EQ(report.Error, "Division by zero");
+    EXPECT_EQ(report.Block, run.m.Find("Ratio"));
+    EXPECT_EQ(run.handOff.Calls, (std::vector<std::string>{"ShowRunError", "RedrawSheet 1"}));
+    ASSERT_EQ(run.m.Windows.Markers.size(), 1u);
+    EXPECT_EQ(run.m.Windows.Markers[0].Number, 0);
+    EXPECT_EQ(run.m.Windows.Markers[0].Block, run.m.Find("Ratio"));
+    EXPECT_TRUE(run.m.Host.Sounds().empty());
+}
+
+TEST(RunDriver, HandOffFaultsEndTheRunWithTheirPhase) {
+    struct Case {
+        const char* Failing;
+        float YRange;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {"ShowGraph", 0, "Error encountered during Graphical Display - Overflow"},
+        {"ShowGraph", 3e9f, "Graphical Display Error -Y range: 3E+09  too large"},
+        {"HidePrbsAnalysis", 3e9f, "Error encountered during Correlation - Overflow"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Message);
+        DriverRun run;
+        run.m.Add(1, "Supply", {}, 1);
+        run.m.Sim.Graph.YRange = c.YRange;
+        run.handOff.Failing = c.Failing;
+        run.Go();
+        EXPECT_EQ(run.Messages(), std::vector<std::string>{c.Message});
+        EXPECT_EQ(run.handOff.Calls.back(), c.Failing);
+        EXPECT_EQ(run.m.Sim.Status.WindowsBusy, 0);
+    }
+}
+
+TEST(RunDriver, PrbsStretchesTheStopTimeOnlyForTheRun) {
+    DriverRun run;
+    run.m.Add(41, "PRBS", {4, 0, 1});
+    run.m.Add(42, "Display");
+    run.m.Connect("PRBS", "Display");
+    run.Go();
+    // Fifteen bits over 10.5 s: 0.7 s a bit, kept to whole steps of 0.1 s (6 steps); the stop
+    // time then holds the sequence and two spare bits: 17 x 0.6 = 10.2.
+    EXPECT_EQ(run.m.Sim.Run.StopTime, 10.0f);
+    EXPECT_EQ(run.window.Label14, "(  adjusted to  10.2 )");
+    const DisplayBuffer& d = run.m.Sim.Display;
+    EXPECT_GT(d.At(0, d.RecordedCount), 10.1f);
+
+    run.m.Sim.Forms[1].Blocks[run.m.Find("PRBS")].FunctionCode = 1;   // no generator any more
+    run.Go();
+    EXPECT_EQ(run.window.Label14, "");
+    EXPECT_EQ(run.m.Sim.Run.StopTime, 10.0f);
+}
+
+TEST(RunDriver, TabulationWritesTheDumpBeforeShowingIt) {
+    DriverRun run;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quorvane_run_driver_dump";
+    std::filesystem::create_directories(folder);
+    run.m.Sim.Dump.PrintDumpPath = (folder / "Print Dump.txt").string();
+    run.m.Add(40, "Ramp");
+    run.m.Add(42, "Display");
+    run.m.Connect("Ramp", "Display");
+    run.window.Check2 = true;
+    run.window.Text8 = "1";
+    run.Go();
+    EXPECT_TRUE(std::filesystem::exists(run.m.Sim.Dump.PrintDumpPath));
+    EXPECT_EQ(run.m.Sim.Dump.ScrollMaximum, 2);
+    EXPECT_EQ(run.handOff.Calls.front(), "ShowTabulation");
+    EXPECT_EQ(std::count(run.handOff.Calls.begin(), run.handOff.Calls.end(), "ShowTabulation"), 2);
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+/// The column recording the block titled `title`.
+int ColumnOf(const DisplayBuffer& d, const std::string& title) {
+    for (int c = 1; c <= d.ColumnCount; ++c) {
+        if (d.ColumnTitle[c] == title) return c;
+    }
+    ADD_FAILURE() << title << " not recorded";
+    return 0;
+}
+
+TEST(RunDriver, WholeRunOfEveryBlockFamilyFollowsTheClosedForms) {
+    DriverRun run;
+    EngineModel& m = run.m;
+    m.Add(1, "One", {}, 1);
+    m.Add(40, "Ramp");
+    m.Add(26, "Sine", {1, 2});
+    m.Add(6, "Triple", {3});
+    m.Add(16, "Square");
+    m.Add(20, "Clip");
+    m.At("Clip").SatHigh = 1;
+    m.Add(2, "Sine plus one");
+    m.Add(28, "Root");
+    m.Add(14, "Slope", {2});
+    m.Add(38, "Late", {0.5f});
+    m.Add(8, "Area", {1});
+    m.Add(10, "Lagged", {1});
+    m.Add(4, "Negated");
+    m.Connect("Ramp", "Triple");
+    m.Connect("Ramp", "Square", 1);
+    m.Connect("Ramp", "Square", 2);
+    m.Connect("Ramp", "Clip");
+    m.Connect("Sine", "Sine plus one", 1);
+    m.Connect("One", "Sine plus one", 2);
+    m.Connect("Ramp", "Root");
+    m.Connect("Ramp", "Slope");
+    m.Connect("Ramp", "Late");
+    m.Connect("One", "Area");
+    m.Connect("One", "Lagged");
+    m.Connect("Area", "Negated");
+    for (const char* shown : {"Triple", "Square", "Clip", "Sine plus one", "Root", "Slope", "Late", "Area", "Lagged",
+                              "Negated"}) {
+        const std::string display = std::string("Show ") + shown;
+        m.Add(42, display);
+        m.Connect(shown, display);
+    }
+    run.window.Text2 = "2";
+    run.window.Text3 = "0.01";
+    run.window.Text7 = "0.5";
+    run.window.Text8 = "0.5";
+    run.Go();
+
+    EXPECT_TRUE(run.Messages().empty());
+    const DisplayBuffer& d = m.Sim.Display;
+    ASSERT_EQ(d.ColumnCount, 10);
+    ASSERT_EQ(d.RecordedCount, 5);
+    constexpr double Tolerance = 1e-4;
+    constexpr double SlopeTolerance = 1e-3;   // a difference of two nearby floats over one step
+    for (int row = 2; row <= 5; ++row) {
+        const double t = 0.5 * (row - 1);
+        SCOPED_TRACE(t);
+        EXPECT_NEAR(d.At(0, row), t, 1e-6);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Triple"), row), 3 * t, Tolerance);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Square"), row), t * t, Tolerance);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Clip"), row), std::min(t, 1.0), Tolerance);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Sine plus one"), row), 2 * std::sin(t) + 1, Tolerance);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Root"), row), std::sqrt(t), Tolerance);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Slope"), row), 2, SlopeTolerance);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Late"), row), t - 0.5, Tolerance);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Area"), row), t, Tolerance);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Lagged"), row), 1 - std::exp(-t), Tolerance);
+        EXPECT_NEAR(d.At(ColumnOf(d, "Negated"), row), -t, Tolerance);
+    }
+    EXPECT_NE(run.window.Text4, "Not Relevant");
+    EXPECT_EQ(run.window.Text4Colour, PaletteColour(1));
+}
+
+}  // namespace
+}  // namespace quorvane
