@@ -30,7 +30,7 @@ namespace quorvane {
 
 namespace {
 
-constexpr float StopExtendFactor = 1.05f;
+constexpr double StopExtendFactor = 1.05;
 constexpr double TimeSumScale = 5.1;          // the shadow time sum runs at this scale
 constexpr double FirstPromptSeconds = 10;
 constexpr double PromptRepeatSeconds = 60;
