@@ -1,0 +1,197 @@
+#include "results/time_graph.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "model/desktop.h"
+#include "model/simulation.h"
+#include "platform/recording_canvas.h"
+#include "platform/recording_host.h"
+
+namespace quorvane {
+namespace {
+
+using Kind = RecordingCanvas::Kind;
+constexpr double Tolerance = 1e-6;
+
+class TimeGraph : public ::testing::Test {
+protected:
+    TimeGraph() {
+        Sim.Forms[1].Title = "Plant";
+        Sim.RunForm = 1;
+    }
+
+    /// `count` series of `rows` samples 0.1 apart from t = 0: series c is sin(t) / c.
+    void Record(int count, int rows) {
+        DisplayBuffer& d = Sim.Display;
+        d.ColumnCount = count;
+        d.RecordedCount = rows;
+        d.ColumnTitle[0] = "Time";
+        for (int c = 1; c <= count; ++c) {
+            d.ColumnTitle[c] = "Series " + std::to_string(c);
+            d.ColumnUnits[c] = "V";
+            for (int r = 1; r <= rows; ++r) {
+                d.At(0, r) = 0.1f * static_cast<float>(r - 1);
+                d.At(c, r) = static_cast<float>(std::sin(0.1 * (r - 1)) / c);
+            }
+        }
+        Sim.Run.StopTime = 0.1f * static_cast<float>(rows - 1);
+    }
+
+    std::size_t LinesIn(Colour colour) const {
+        std::size_t n = 0;
+        for (const auto& p : Canvas.OfKind(Kind::Line)) n += p.Fore == colour;
+        return n;
+    }
+
+    RecordingHost Host;
+    Desktop Windows;
+    Simulation Sim{Host, Windows};
+    RecordingCanvas Canvas;
+};
+
+TEST_F(TimeGraph, SineAgainstTimeOnScreen) {
+    Record(1, 101);
+    // The samples peak a little inside +-1; two exact peaks make the Y range exactly 2.
+    Sim.Display.At(1, 50) = 1;
+    Sim.Display.At(1, 51) = -1;
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
+    EXPECT_EQ(Canvas.Drawn.front().What, Kind::Clear);
+    // Y -1..1 on 8 divisions of 0.25, X 0..10 on 10 of 1. The scale leaves 0.11 X ranges on the
+    // left, 0.08 on the right, 2% of the Y range above and 20% below.
+    const auto scales = Canvas.OfKind(Kind::Scale);
+    ASSERT_EQ(scales.size(), 1u);
+    EXPECT_NEAR(scales[0].X1, -1.1, Tolerance);
+    EXPECT_NEAR(scales[0].Y1, 1.04, Tolerance);
+    EXPECT_NEAR(scales[0].X2, 10.8, Tolerance);
+    EXPECT_NEAR(scales[0].Y2, -1.4, Tolerance);
+
+    const std::vector<std::string> expected = {
+        "-1.", "-0.75", "-0.5", "-0.25", "0.", "0.25", "0.5", "0.75", "1.",   // Y: "0.###"
+        "0.", "1.", "2.", "3.", "4.", "5.", "6.", "7.", "8.", "9.", "10.",     // X: "#0.##"
+        "Time  ( sec )   ------->"};
+    EXPECT_EQ(Canvas.Texts(), expected);
+    const auto texts = Canvas.OfKind(Kind::Text);
+    EXPECT_NEAR(texts.back().X1, 1.0, Tolerance);
+    EXPECT_NEAR(texts.back().Y1, -1.2, Tolerance);
+    // The top Y label sits Y range / 50 above its line, 0.11 X ranges left of the axis.
+    EXPECT_NEAR(texts[8].X1, -1.1, Tolerance);
+    EXPECT_NEAR(texts[8].Y1, 1.04, Tolerance);
+
+    // 100 segments in the first series' colour, the first from (0, 0) to (0.1, sin 0.1).
+    std::vector<RecordingCanvas::Primitive> curve;
+    for (const auto& p : Canvas.OfKind(Kind::Line)) {
+        if (p.Fore == PaletteColour(1)) curve.push_back(p);
+    }
+    ASSERT_EQ(curve.size(), 100u);
+    EXPECT_NEAR(curve[0].X2, 0.1, Tolerance);
+    EXPECT_NEAR(curve[0].Y2, std::sin(0.1), Tolerance);
+    EXPECT_NEAR(curve[99].X2, 10, Tolerance);
+    // The Y axis starts below zero: a black zero line across the plot.
+    bool zeroLine = false;
+    for (const auto& p : Canvas.OfKind(Kind::Line)) {
+        zeroLine |= p.Fore == PaletteColour(0) && p.Y1 == 0 && p.Y2 == 0 && p.X1 == 0 && p.X2 == 10;
+    }
+    EXPECT_TRUE(zeroLine);
+
+    // The limits used are kept for the scales dialog.
+    EXPECT_FLOAT_EQ(Sim.Graph.YMaximum, 1);
+    EXPECT_FLOAT_EQ(Sim.Graph.YMinimum, -1);
+    EXPECT_FLOAT_EQ(Sim.Graph.XMaximum, 10);
+    EXPECT_FLOAT_EQ(Sim.Graph.XMinimum, 0);
+    EXPECT_FLOAT_EQ(Sim.Graph.XRange, 10);
+    EXPECT_TRUE(Host.Log.empty());
+}
+
+TEST_F(TimeGraph, SymbolsOnEveryRowFromTheSecondButNotForLaterSeries) {
+    // 25 rows: every row from 2 on carries a symbol. Series 1's hexagon has 6 lines, series 2's
+    // cross 4; series 7 has none, so its 24 curve segments are all it draws.
+    Record(7, 25);
+    Sim.Graph.ShowSymbols = 1;
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
+    EXPECT_EQ(LinesIn(PaletteColour(1)), 24u + 24u * 6u);
+    EXPECT_EQ(LinesIn(PaletteColour(12)), 24u + 24u * 4u);
+    EXPECT_EQ(LinesIn(PaletteColour(10)), 24u);
+
+    Canvas.Drawn.clear();
+    Sim.Graph.ShowSymbols = 0;
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
+    EXPECT_EQ(LinesIn(PaletteColour(1)), 24u);
+}
+
+TEST_F(TimeGraph, AgainstAnotherSeries) {
+    Record(2, 11);
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 1);
+    // Series 1 gives X, so only series 2 is drawn; the axis is named after series 1.
+    EXPECT_EQ(LinesIn(PaletteColour(1)), 0u);
+    EXPECT_EQ(LinesIn(PaletteColour(12)), 10u);
+    EXPECT_EQ(Canvas.Texts().back(), "Series 1 ( V ) ------>");
+    EXPECT_FLOAT_EQ(Sim.Graph.XMaximum, static_cast<float>(std::sin(1.0)));
+
+    // A constant X series cannot be spread over an axis.
+    for (int r = 1; r <= 11; ++r) Sim.Display.At(1, r) = 2;
+    Canvas.Drawn.clear();
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 1);
+    EXPECT_EQ(Host.Messages(), (std::vector<std::string>{"Cannot Plot -Constant data specified for X axis"}));
+    // max' = 5 x 2 + 2 = 12, min' = 12 - 120 = -108.
+    EXPECT_FLOAT_EQ(Sim.Graph.XMaximum, 12);
+    EXPECT_FLOAT_EQ(Sim.Graph.XRange, 120);
+}
+
+TEST_F(TimeGraph, ManualLimitsAndUserLabels) {
+    Record(1, 11);
+    Sim.Graph.YManual = 1;
+    Sim.Graph.YMinimum = 0;
+    Sim.Graph.YMaximum = 5;
+    Sim.Run.DataColumnFormatMode = 1;
+    Sim.Run.DataDigitsBefore = 2;
+    Sim.Run.DataDigitsAfter = 1;
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
+    // 0..5 takes the 5-row: ten steps of 0.5, labelled "#0.#".
+    const auto texts = Canvas.Texts();
+    ASSERT_GE(texts.size(), 11u);
+    EXPECT_EQ(texts[0], "0.");
+    EXPECT_EQ(texts[1], "0.5");
+    EXPECT_EQ(texts[10], "5.");
+    EXPECT_FLOAT_EQ(Sim.Graph.YMinimum, 0);
+    EXPECT_FLOAT_EQ(Sim.Graph.YMaximum, 5);
+
+    // No digits on either side of the point: nothing but the cleared picture and its scale.
+    Sim.Run.DataDigitsBefore = 0;
+    Sim.Run.DataDigitsAfter = 0;
+    Canvas.Drawn.clear();
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
+    EXPECT_TRUE(Canvas.Texts().empty());
+    EXPECT_TRUE(Canvas.OfKind(Kind::Line).empty());
+}
+
+TEST_F(TimeGraph, PrinterPageHasTitleAndKey) {
+    Record(7, 11);
+    Sim.Display.ColumnTitle[3] = std::string(35, 'T');
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Printer, 0);
+    EXPECT_TRUE(Canvas.OfKind(Kind::Clear).empty());
+    EXPECT_EQ(Canvas.Drawn.back().What, Kind::EndDocument);
+    const auto texts = Canvas.OfKind(Kind::Text);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts[0].Text, "Quorvane Simulation Run Plant");
+    EXPECT_EQ(texts[0].FontSize, 12);
+    EXPECT_EQ(texts[1].Text, "Series 1");
+    EXPECT_EQ(texts[1].FontSize, 8);
+    EXPECT_EQ(texts[2].Text, "V ");
+    EXPECT_EQ(texts[5].Text, std::string(30, 'T'));
+    // Seven series: 1..5 in the left block (titles at 0.4 X ranges), 6 and 7 in the right one
+    // (at 0.72), rows restarting at the same height; X range 1 (time 0..1).
+    const double yRange = Sim.Graph.YRange;
+    EXPECT_NEAR(texts[1].X1, 0.4, Tolerance);
+    EXPECT_NEAR(texts[11].X1, 0.72, Tolerance);
+    EXPECT_NEAR(texts[11].Y1, texts[1].Y1, Tolerance);
+    EXPECT_NEAR(texts[1].Y1, -0.065 * yRange, Tolerance);
+    // Two key boxes in black.
+    EXPECT_EQ(Canvas.OfKind(Kind::Box).size(), 2u);
+}
+
+}  // namespace
+}  // namespace quorvane
