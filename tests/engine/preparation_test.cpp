@@ -151,19 +151,5 @@ TEST(PrepareBlocks, ConstantsThatPassValidationButCannotBePreparedEndTheRun) {
     }
 }
 
-TEST(PrepareBlocks, BipolarConverterRangeIsMadeSymmetricAboutZero) {
-    // 8 bits over -1..1: Max becomes 127/128, 128 counts per unit, zero at count 128.
-    EngineModel m;
-    m.Add(54, "ADC", {8.0f, -1.0f, 1.0f});
-    m.Sim.Run.TimeStep = 0.1f;
-    ASSERT_EQ(PrepareBlocks(m.Sim, m.Form), 0);
-    const Block& adc = m.Sim.Forms[1].Blocks[1];
-    EXPECT_EQ(adc.Constant[3], 127.0f / 128.0f);
-    EXPECT_EQ(adc.Work[1], 128.0f);
-    EXPECT_EQ(adc.Work[2], 128.0f);
-    EXPECT_EQ(adc.Work[3], 1.0f / 128.0f);
-    EXPECT_EQ(adc.History[1], 255.0f);
-}
-
 }  // namespace
 }  // namespace quorvane
