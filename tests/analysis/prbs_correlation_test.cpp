@@ -91,17 +91,5 @@ TEST(CorrelationAnalysis, FrequencyResponseOfTheSequenceItself) {
     }
 }
 
-TEST(CorrelationAnalysis, LogFrequencyAndRadians) {
-    SelfCorrelation s;
-    s.Sim.Prbs.ImpulseResponseMode = false;
-    s.Sim.Prbs.LogFrequency = true;
-    s.Sim.Run.FrequencyInHz = false;
-    s.Sim.Run.TimeUnits = "min";
-    CorrelationAnalysis(s.Sim);
-    EXPECT_EQ(s.Sim.Display.ColumnUnits[16], "rad / min");
-    EXPECT_NEAR(s.At(16, 3), std::log10(6.2831852 * 3 / 1.6), Tolerance);
-    EXPECT_EQ(s.Sim.Fft.FftColumnsUsed, 1);
-}
-
 }  // namespace
 }  // namespace quorvane

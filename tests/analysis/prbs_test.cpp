@@ -56,16 +56,6 @@ TEST(GeneratePrbsSequence, EveryTapPairIsMaximal) {
     }
 }
 
-TEST(GeneratePrbsSequence, ShorterSequenceClearsTheLongerOnesTail) {
-    PrbsData prbs;
-    prbs.Amplitude = 2;
-    prbs.BitLength = 5;
-    GeneratePrbsSequence(prbs);
-    prbs.BitLength = 3;
-    GeneratePrbsSequence(prbs);
-    for (int i = 8; i <= 40; ++i) EXPECT_EQ(prbs.PrbsSequence[i], 0.0f) << i;
-}
-
 struct Detection : TestSimulation {
     Detection() {
         Sim.Run.StartTime = 0;
