@@ -25,7 +25,7 @@ public:
 
 /// Reads data file text one value per line in the forms LineWriter writes. A line ends at CR LF,
 /// LF or CR. Every read either returns a value that fits its type or throws DataFileError
-/// (wrong kind: "Type mismatch in line N") or DataFileEnd.
+/// (wrong kind: "Type mismatch in line N") or DataFileEnd. The text must outlive the reader.
 class LineReader {
 public:
     explicit LineReader(std::string_view text) : Rest(text) {}
