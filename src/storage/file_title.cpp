@@ -11,7 +11,7 @@ std::string MainCaption(const CalendarDate& today, const std::string& simulation
 }
 
 void TakeTitleFromPath(Simulation& sim, const std::string& path) {
-    sim.Run.SimulationTitle = Unpack(path, "vqe").Name;
+    sim.Run.SimulationTitle = Unpack(path, DefaultExtension).Name;
     sim.Windows.SetMainCaption(MainCaption(sim.Ui.Today(), sim.Run.SimulationTitle));
 }
 

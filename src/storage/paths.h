@@ -6,6 +6,7 @@
 namespace quorvane {
 
 inline constexpr char PathSeparator = '/';
+inline constexpr const char* DefaultExtension = "vqe";
 
 /// A path split by Unpack. There are no drive letters here, so Drive stays empty.
 struct PathParts {
@@ -22,7 +23,7 @@ struct FilePaths {
     std::string CurrentDrive;
     std::string CurrentFolder;
     std::string CurrentExt;
-    std::string DefaultExt = "vqe";
+    std::string DefaultExt = DefaultExtension;
 };
 
 /// Splits a path into folder, name and extension. The extension starts at the first "." of the

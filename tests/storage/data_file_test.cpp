@@ -74,6 +74,18 @@ TEST(DataFile, RichModelSurvivesSaveAndLoad) {
     EXPECT_EQ(b[1], "\"rich 06 Dec 26\"");
 }
 
+TEST(DataFile, LoadsTheStoredRichModel) {
+    TestSimulation expected;
+    BuildRichModel(expected.Sim);
+    TestSimulation t;
+    ASSERT_TRUE(LoadSimulation(t.Sim, std::string(QUORVANE_TEST_DATA) + "/rich_model.vqe"));
+    EXPECT_TRUE(t.Host.Messages().empty());
+    ExpectSameModel(expected.Sim, t.Sim);
+    // Entry 1 was free below two used entries: the count is of used entries.
+    EXPECT_EQ(t.Sim.Forms[1].TermCount, 2);
+    EXPECT_EQ(t.Sim.Forms[1].Terminals[3], (TerminalEntry{20, 20}));
+}
+
 TEST(DataFile, EmptyFormInSlotThree) {
     TestSimulation t;
     t.Sim.Forms[3].InUse = 1;
@@ -107,6 +119,11 @@ TEST(DataFile, EmptyFormInSlotThree) {
     EXPECT_EQ(old.Sim.Forms[1].Title, "Third");
     EXPECT_EQ(old.Sim.Forms[3].InUse, 0);
     EXPECT_EQ(old.Sim.FormCount, 1);
+
+    legacy.pop_back();
+    TestSimulation ended;
+    EXPECT_TRUE(LoadLegacySimulationText(ended.Sim, JoinLines(legacy), "/m/legacy.vqe"));
+    EXPECT_EQ(ended.Host.Messages(), std::vector<std::string>{OldFileMessage});
 }
 
 TEST(DataFile, ResultWindowsAreMovedOnlyWhenTheirOutputIsOn) {
