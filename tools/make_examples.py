@@ -271,14 +271,14 @@ def prbs_identification():
               correlation=True)
     f = m.form("Identifying a second-order plant")
     prbs = f.add(Block(41, 960, 1440, "Test Signal", "V", k=(7.0, 100.0, 1.0)))
-    plant = f.add(Block(22, 2880, 1440, "Plant Output", "V", k=(1.0, 1.0)))
-    corr = f.add(Block(46, 4800, 2640, "Correlator"))
-    d1 = f.add(Block(42, 4800, 1440, "Display"))
-    d2 = f.add(Block(42, 4800, 360, "Display"))
+    plant = f.add(Block(22, 3840, 1440, "Plant Output", "V", k=(1.0, 1.0)))
+    corr = f.add(Block(46, 6240, 2640, "Correlator"))
+    d1 = f.add(Block(42, 6240, 1440, "Display"))
+    d2 = f.add(Block(42, 6240, 360, "Display"))
     f.connect(prbs, 2, plant, 1)
     f.connect(plant, 1, d1, 1)
-    f.connect(plant, 1, corr, 1, via=[(4080, 1800), (4080, 3000)])
-    f.connect(prbs, 2, d2, 1, via=[(1920, 1800), (1920, 720)])
+    f.connect(plant, 1, corr, 1, via=[(5280, 1800), (5280, 3000)])
+    f.connect(prbs, 2, d2, 1, via=[(2400, 1800), (2400, 720)])
     return m
 
 
@@ -293,7 +293,7 @@ def chirp_into_lag():
     d3 = f.add(Block(42, 4800, 360, "Display"))
     f.connect(chirp, 1, lag, 1)
     f.connect(lag, 1, d1, 1)
-    f.connect(chirp, 1, eff, 1, via=[(2160, 1680), (2160, 2940)])
+    f.connect(chirp, 1, eff, 1, via=[(2160, 1680), (2160, 3000)])
     f.connect(eff, 1, d2, 1)
     f.connect(chirp, 1, d3, 1, via=[(2280, 1680), (2280, 720)])
     return m

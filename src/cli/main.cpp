@@ -4,9 +4,23 @@
 
 #include "cli/runner.h"
 
+namespace {
+
+/// Standard error carries the runner's own lines only: Qt's notes about its environment are
+/// dropped, its fatal errors still end the program.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::cerr << "quorvane-run: " << text.toStdString() << "\n";
+        std::abort();
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     // Pictures are drawn with Qt's painter, which needs a GUI application but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     return quorvane::RunCommandLine(argc, argv, std::cout, std::cerr);

@@ -1,0 +1,79 @@
+#include "cli/runner_support.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace quorvane {
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'') quoted += "'\\''";
+        else quoted += c;
+    }
+    return quoted + "'";
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+RunnerResult RunRunner(const std::vector<std::string>& args, const std::string& folder) {
+    const std::filesystem::path out = std::filesystem::path(folder) / ".runner-out";
+    const std::filesystem::path err = std::filesystem::path(folder) / ".runner-err";
+    std::string command = "cd " + Quoted(folder) + " && " + Quoted(QUORVANE_RUN_EXE);
+    for (const std::string& arg : args) command += " " + Quoted(arg);
+    command += " > " + Quoted(out.string()) + " 2> " + Quoted(err.string());
+    const int raw = std::system(command.c_str());
+    RunnerResult result;
+    result.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.Out = ReadAll(out);
+    result.Err = ReadAll(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return result;
+}
+
+std::string ScratchFolder(const std::string& name) {
+    const std::filesystem::path folder = std::filesystem::path(QUORVANE_TEST_OUTPUT) / "cli" / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder.string();
+}
+
+std::string ExamplePath(const std::string& name) { return std::string(QUORVANE_EXAMPLES) + "/" + name; }
+
+std::vector<std::vector<double>> CsvRows(const std::string& text) {
+    std::vector<std::vector<double>> rows;
+    std::istringstream lines(text);
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        std::vector<double> row;
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, ',');) row.push_back(field.empty() ? 0.0 : std::stod(field));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<std::string> MessageLines(const std::string& err) {
+    std::vector<std::string> messages;
+    std::istringstream lines(err);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("message: ", 0) == 0) messages.push_back(line.substr(9));
+    }
+    return messages;
+}
+
+}  // namespace quorvane
