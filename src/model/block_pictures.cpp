@@ -40,6 +40,16 @@ Face Fraction(std::string over, std::string under, double points = 7) {
 }
 Face Shape(Curve curve) { return {"", "", std::move(curve), 7}; }
 
+/// The step response of a lightly damped second-order lag.
+Curve StepOvershoot() {
+    Curve curve;
+    for (int i = 0; i <= 40; ++i) {
+        const double t = i / 40.0 * 12;
+        curve.emplace_back(i / 40.0, 0.9 - 0.7 * (1 - std::exp(-0.35 * t) * std::cos(1.2 * t)));
+    }
+    return curve;
+}
+
 Curve SineCurve(double cycles, double growth) {
     Curve curve;
     for (int i = 0; i <= 40; ++i) {
@@ -78,8 +88,8 @@ Face FaceOf(int code, bool mathsSymbols) {
     case 16: return Text("\u00D7", 12);
     case 18: return Text("\u00F7", 12);
     case 20: return Shape({{0, 0.8}, {0.3, 0.8}, {0.7, 0.2}, {1, 0.2}});
-    case 22: return Fraction("1", "As\u00B2+Bs+1", 6);
-    case 24: return Text("As\u00B2+Bs+1", 6);
+    case 22: return Shape(StepOvershoot());
+    case 24: return Text("s\u00B2", 12);
     case 26: return Shape(SineCurve(1, 0));
     case 28: return Text("\u221A", 12);
     case 30: return Text("ln", 9);

@@ -114,9 +114,22 @@ void PainterCanvas::SetFontSize(double points) {
     if (Painter.isActive()) Painter.setFont(FontOfSize(points));
 }
 
+void PainterCanvas::ContinuePattern(QPointF from, QPointF to) {
+    if (Style == PenStyle::Solid) return;
+    if (from != ChainEnd) ChainLength = 0;
+    QPen pen = Painter.pen();
+    pen.setDashOffset(ChainLength / std::max(pen.widthF(), 1.0));
+    Painter.setPen(pen);
+    ChainLength += std::hypot(to.x() - from.x(), to.y() - from.y());
+    ChainEnd = to;
+}
+
 void PainterCanvas::Line(double x1, double y1, double x2, double y2) {
     if (!Painter.isActive()) return;
-    Painter.drawLine(Map(x1, y1), Map(x2, y2));
+    const QPointF from = Map(x1, y1);
+    const QPointF to = Map(x2, y2);
+    ContinuePattern(from, to);
+    Painter.drawLine(from, to);
 }
 
 void PainterCanvas::Box(double x1, double y1, double x2, double y2, bool filled) {

@@ -59,6 +59,9 @@ protected:
 private:
     QPointF Map(double x, double y) const;
     void ApplyPen();
+    /// Broken pens carry their pattern on along a chain of lines, so that a curve drawn in
+    /// short pieces still looks dashed.
+    void ContinuePattern(QPointF from, QPointF to);
 
     QPainter Painter;
     QPaintDevice* Device = nullptr;
@@ -68,6 +71,8 @@ private:
     int Width = 1;
     DrawMode Mode = DrawMode::Copy;
     double FontPoints = 8.25;
+    QPointF ChainEnd{-1e9, -1e9};
+    double ChainLength = 0;   ///< device units along the chain so far
     // Device = (user - origin) * factor.
     double OriginX = 0;
     double OriginY = 0;

@@ -164,8 +164,9 @@ void FrequencyGraph(Simulation& sim, Canvas& canvas, int mode) {
         canvas.SetFontSize(GraphFontSize);
         SetScreenScale(canvas, frame, ScreenMargin, ScreenMargin);
     }
+    // The picture leaves only 0.1 X ranges left of the axis, so the Y labels start there.
     DrawGrid(canvas, frame, LabelFormat(frame.X.Start, frame.X.End(), sim.Ui),
-             LabelFormat(frame.Y.Start, frame.Y.End(), sim.Ui));
+             LabelFormat(frame.Y.Start, frame.Y.End(), sim.Ui), ScreenMargin);
     DrawXAxisTitle(canvas, frame, frame.X.Start,
                    display.ColumnTitle[layout.XColumn] + " ( " + display.ColumnUnits[layout.XColumn] + " ) ------>");
     const std::string decibels = DecibelLabel(sim, layout);

@@ -54,7 +54,8 @@ void StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargin,
     canvas.SetFontSize(GraphFontSize);
 }
 
-void DrawGrid(Canvas& canvas, const PlotFrame& frame, const std::string& xPattern, const std::string& yPattern) {
+void DrawGrid(Canvas& canvas, const PlotFrame& frame, const std::string& xPattern, const std::string& yPattern,
+              double yLabelOffset) {
     const double xEnd = frame.X.End();
     const double yEnd = frame.Y.End();
     canvas.SetPen(PenStyle::Solid, 1);
@@ -63,7 +64,7 @@ void DrawGrid(Canvas& canvas, const PlotFrame& frame, const std::string& xPatter
         canvas.SetForeColour(GridColour);
         canvas.Line(frame.X.Start - 0.02 * frame.XRange, y, xEnd, y);
         canvas.SetForeColour(Black);
-        canvas.Text(frame.X.Start - 0.11 * frame.XRange, y + frame.YRange / 50, Format(y, yPattern));
+        canvas.Text(frame.X.Start - yLabelOffset * frame.XRange, y + frame.YRange / 50, Format(y, yPattern));
     }
     for (int i = 0; i <= frame.X.Divisions; ++i) {
         const double x = Tick(frame.X, i);

@@ -33,9 +33,11 @@ void SetScreenScale(Canvas& canvas, const PlotFrame& frame, double leftMargin, d
 /// title in 12-point type above the plot and the type set back to 8 points.
 void StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargin, const std::string& title);
 
-/// Horizontal and vertical grid with their tick labels in the given patterns, the axes and the
-/// zero lines where an axis starts below zero.
-void DrawGrid(Canvas& canvas, const PlotFrame& frame, const std::string& xPattern, const std::string& yPattern);
+/// Horizontal and vertical grid with their tick labels in the given patterns (the Y labels
+/// `yLabelOffset` X ranges left of the axis), the axes and the zero lines where an axis starts
+/// below zero.
+void DrawGrid(Canvas& canvas, const PlotFrame& frame, const std::string& xPattern, const std::string& yPattern,
+              double yLabelOffset);
 
 /// The X-axis title below the tick labels, starting at x.
 void DrawXAxisTitle(Canvas& canvas, const PlotFrame& frame, double x, const std::string& text);

@@ -17,6 +17,7 @@ namespace {
 constexpr double ScreenLeftMargin = 0.11;
 constexpr double ScreenRightMargin = 0.08;
 constexpr double PrinterLeftMargin = 0.2;
+constexpr double YLabelOffset = 0.11;
 
 /// Tick label pattern of one axis: the user's digits, or chosen from the axis span.
 std::optional<std::string> AxisPattern(Simulation& sim, const AxisScaling& axis, int mode, int before, int after) {
@@ -122,7 +123,7 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
     const std::optional<std::string> xPattern =
         AxisPattern(sim, frame.X, run.TimeColumnFormatMode, run.TimeDigitsBefore, run.TimeDigitsAfter);
     if (yPattern && xPattern) {
-        DrawGrid(canvas, frame, *xPattern, *yPattern);
+        DrawGrid(canvas, frame, *xPattern, *yPattern, YLabelOffset);
         if (xColumn == 0) {
             DrawXAxisTitle(canvas, frame, frame.X.Start + 0.1 * frame.XRange,
                            "Time  ( " + run.TimeUnits + " )   ------->");

@@ -70,6 +70,24 @@ TEST_F(QtCanvasTest, XorDrawnTwiceLeavesNoTrace) {
     EXPECT_EQ(CountColour(image, White), 100 * 100);
 }
 
+TEST_F(QtCanvasTest, DashesRunOnAlongACurveDrawnInPieces) {
+    // A dashed line drawn as 150 one-pixel pieces still shows gaps, as one long line would.
+    QImage image(200, 20, QImage::Format_RGB32);
+    PainterCanvas canvas(image);
+    canvas.Clear();
+    canvas.SetForeColour(PaletteColour(1));
+    canvas.SetPen(PenStyle::Dash, 1);
+    for (int x = 20; x < 170; ++x) canvas.Line(x, 10, x + 1, 10);
+    canvas.SetPen(PenStyle::Solid, 1);
+    canvas.Line(20, 15, 170, 15);
+    canvas.End();
+    const int dashed = CountColour(image, qRgb(0, 0, 128), QRect(0, 9, 200, 3));
+    const int solid = CountColour(image, qRgb(0, 0, 128), QRect(0, 14, 200, 3));
+    EXPECT_GE(solid, 150);
+    EXPECT_GT(dashed, solid / 3);
+    EXPECT_LT(dashed, solid * 5 / 6);
+}
+
 TEST_F(QtCanvasTest, TextSitsBelowAndRightOfItsPosition) {
     QImage image(300, 100, QImage::Format_RGB32);
     PainterCanvas canvas(image);
