@@ -25,6 +25,12 @@ DecimalDigits FromScientificText(const char* first, const char* last) {
     return number;
 }
 
+bool ReadsBackAs(const char* first, const char* last, float expected) {
+    double value = 0;
+    std::from_chars(first, last, value);
+    return static_cast<float>(value) == expected;
+}
+
 }  // namespace
 
 DecimalDigits ScientificDigits(double magnitude, int significantDigits) {
@@ -46,9 +52,20 @@ DecimalDigits ScientificDigits(double magnitude, int significantDigits) {
 DecimalDigits ShortestDigits(float magnitude) {
     assert(std::isfinite(magnitude) && magnitude >= 0);
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::scientific);
-    return FromScientificText(buffer, result.ptr);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    DecimalDigits number = FromScientificText(buffer, result.ptr);
+    // Readers take the text as a double and narrow it to a float. The shortest float text
+    // can land, as a double, exactly halfway between two floats (7.038531E-26 does), and
+    // then narrows to the wrong one; more digits of the exact value settle it. Seventeen
+    // digits always read back to the exact double, which narrows without loss.
+    for (int digits = static_cast<int>(number.Digits.size()) + 1;
+         !ReadsBackAs(buffer, result.ptr, magnitude) && digits <= 17; ++digits) {
+        result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(magnitude),
+                               std::chars_format::scientific, digits - 1);
+        number = FromScientificText(buffer, result.ptr);
+    }
+    TrimTrailingZeros(number);
+    return number;
 }
 
 std::string RoundToPlace(const DecimalDigits& number, int lowestPlace) {

@@ -22,7 +22,8 @@ DecimalDigits ScientificDigits(double magnitude, int significantDigits);
 /// round(value × 10^-lowestPlace) as decimal digits, halves rounded away from zero.
 std::string RoundToPlace(const DecimalDigits& number, int lowestPlace);
 
-/// The fewest digits that read back to the same float, no trailing zeros.
+/// The fewest digits that read back to the same float, also when read as a double and then
+/// narrowed to a float; no trailing zeros.
 DecimalDigits ShortestDigits(float magnitude);
 
 /// Drops trailing zeros of the digits (keeps at least one digit).

@@ -261,6 +261,9 @@ TEST(FloatText, ShortestSpelling) {
         {-0.0f, "0"},           {1e14f, "100000000000000"}, {1e15f, "1E+15"},
         {16777216, "16777216"}, {0.3f, "0.3"},            {1.0f / 3, "0.33333334"},
         {FLT_TRUE_MIN, "1E-45"}, {70, "70"},              {1215, "1215"},
+        // The shortest text 7.038531E-26, read as a double, narrows to the next float up.
+        {std::bit_cast<float>(0x15AE43FDu), "7.0385307E-26"},
+        {std::bit_cast<float>(0x95AE43FDu), "-7.0385307E-26"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Expected);
@@ -285,7 +288,7 @@ TEST(FloatText, ReadsBackToTheSameFloat) {
     }
     // Subnormals and the edges of every binade.
     for (std::uint32_t b : {0x00000001u, 0x00000002u, 0x007FFFFFu, 0x00800000u, 0x7F7FFFFFu,
-                            0x80000001u, 0x3F800001u, 0x3F7FFFFFu}) {
+                            0x80000001u, 0x3F800001u, 0x3F7FFFFFu, 0x15AE43FDu, 0x15AE43FEu}) {
         const float value = std::bit_cast<float>(b);
         double back = 0;
         ASSERT_TRUE(ParseNumber(FloatText(value), back));
