@@ -166,13 +166,5 @@ TEST(PlotCore, SymbolRows) {
     EXPECT_FALSE(CarriesSymbol(13, 6));
 }
 
-TEST(PlotCore, SeriesColours) {
-    EXPECT_EQ(SeriesColour(1), PaletteColour(1));
-    EXPECT_EQ(SeriesColour(2), PaletteColour(12));
-    EXPECT_EQ(SeriesColour(6), PaletteColour(13));
-    EXPECT_EQ(SeriesColour(9), PaletteColour(6));
-    EXPECT_EQ(SeriesColour(11), PaletteColour(14));
-}
-
 }  // namespace
 }  // namespace quorvane
