@@ -181,13 +181,6 @@ std::string LabelFormat(double min, double max, Host& ui) {
     return MagnitudePattern(static_cast<float>(v));
 }
 
-std::optional<std::string> UserNumberPattern(int before, int after) {
-    if (before >= 1 && after >= 1) return std::string(before - 1, '#') + "0." + std::string(after, '#');
-    if (before < 1 && after >= 1) return "." + std::string(after, '#');
-    if (before >= 1) return std::string(before, '#');
-    return std::nullopt;
-}
-
 Colour SeriesColour(int column) {
     static constexpr std::array<int, 12> Palette{0, 1, 12, 3, 4, 5, 13, 10, 11, 6, 9, 14};
     if (column < 1 || column > 11) return PaletteColour(0);

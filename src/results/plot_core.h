@@ -38,10 +38,6 @@ std::string MagnitudePattern(float magnitude);
 /// removing any offset" when the span is below 0.2% of its level (the label still comes back).
 std::string LabelFormat(double min, double max, Host& ui);
 
-/// A user's number pattern with `before` integer and `after` decimal digits: "###0.##" for 4
-/// and 2, ".##" for 0 and 2, "####" for 4 and 0; nothing when both are below 1.
-std::optional<std::string> UserNumberPattern(int before, int after);
-
 /// Palette colour of a DisplayBuffer column's curve (1..11); black otherwise.
 Colour SeriesColour(int column);
 

@@ -15,18 +15,11 @@ constexpr int MaxDigits = 7;
 constexpr int MaxSpacesSearched = 30;
 
 /// "#" before the point for every digit but the last, which is always printed.
-std::optional<std::string> DigitPattern(int before, int after) {
-    if (before >= 1 && after >= 1) return std::string(before - 1, '#') + "0." + std::string(after, '#');
-    if (before < 1 && after >= 1) return "." + std::string(after, '#');
-    if (before >= 1) return std::string(before, '#');
-    return std::nullopt;
-}
-
 std::optional<ColumnLayout> Layout(int mode, int typedBefore, int typedAfter, bool signColumn) {
     if (mode != 1) return ColumnLayout{};
     const int before = DigitCount(typedBefore);
     const int after = DigitCount(typedAfter);
-    const std::optional<std::string> pattern = DigitPattern(before, after);
+    const std::optional<std::string> pattern = UserNumberPattern(before, after);
     if (!pattern) return std::nullopt;
     // Data columns keep a sign position: a space for positive values, a minus for negative.
     ColumnLayout layout{before + after + 4, false, signColumn ? " " + *pattern + ";-" + *pattern : *pattern};
@@ -147,6 +140,13 @@ int TabulationScrollMaximum(const Settings& settings) {
         return static_cast<int>(std::nearbyint(std::min(pages, 1e9)));
     }
     return 2;
+}
+
+std::optional<std::string> UserNumberPattern(int before, int after) {
+    if (before >= 1 && after >= 1) return std::string(before - 1, '#') + "0." + std::string(after, '#');
+    if (before < 1 && after >= 1) return "." + std::string(after, '#');
+    if (before >= 1) return std::string(before, '#');
+    return std::nullopt;
 }
 
 }  // namespace quorvane

@@ -30,6 +30,11 @@ std::optional<TableLayout> TabulationLayout(const Settings& settings);
 /// A typed digit count as the print format keeps it: 0 or less gives 0, more than 6 gives 7.
 int DigitCount(double typed);
 
+/// A user's number pattern with `before` integer and `after` decimal digits: "###0.##" for 4
+/// and 2, ".##" for 0 and 2, "####" for 4 and 0; nothing when both are below 1. Used by the
+/// tabulation columns and the graph axis labels alike.
+std::optional<std::string> UserNumberPattern(int before, int after);
+
 /// The text followed by spaces, cut to `width` characters.
 std::string FixedCell(std::string_view text, int width);
 

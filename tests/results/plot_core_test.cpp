@@ -115,15 +115,6 @@ TEST(PlotCore, LabelFormatFollowsTheSmallerOfSpanAndLevel) {
     EXPECT_EQ(host.Messages(), (std::vector<std::string>{"Graph Range too small - Try removing any offset"}));
 }
 
-TEST(PlotCore, UserNumberPatterns) {
-    EXPECT_EQ(UserNumberPattern(6, 2), "#####0.##");
-    EXPECT_EQ(UserNumberPattern(1, 1), "0.#");
-    EXPECT_EQ(UserNumberPattern(0, 3), ".###");
-    EXPECT_EQ(UserNumberPattern(4, 0), "####");
-    EXPECT_FALSE(UserNumberPattern(0, 0));
-    EXPECT_FALSE(UserNumberPattern(-1, 0));
-}
-
 TEST(PlotCore, SymbolsAreClosedShapesSizedByTheRanges) {
     // Symbol 1 at the origin with both ranges 400: unit = 0.75 * 400 / 300 = 1, a hexagon
     // from (-1.5, 0) round to where it started.

@@ -150,4 +150,13 @@ TEST(Tabulation, ScrollMaximumCountsPagesOfTwentyRows) {
 }
 
 }  // namespace
+TEST(Tabulation, UserNumberPatterns) {
+    EXPECT_EQ(UserNumberPattern(6, 2), "#####0.##");
+    EXPECT_EQ(UserNumberPattern(1, 1), "0.#");
+    EXPECT_EQ(UserNumberPattern(0, 3), ".###");
+    EXPECT_EQ(UserNumberPattern(4, 0), "####");
+    EXPECT_FALSE(UserNumberPattern(0, 0));
+    EXPECT_FALSE(UserNumberPattern(-1, 0));
+}
+
 }  // namespace quorvane
