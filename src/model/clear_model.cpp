@@ -33,6 +33,7 @@ void ResetSettings(Simulation& sim) {
     sim.Fft.ShowPhase = false;
     sim.Fft.LogFrequency = false;
     sim.Fft.DbMagnitude = false;
+    sim.Fft.ComparisonActive = false;
     sim.Prbs.ImpulseResponseMode = true;
     sim.Prbs.ShowCorrelationPhase = false;
     sim.Prbs.LogMagnitude = false;
