@@ -12,10 +12,10 @@ namespace {
 
 constexpr double Tolerance = 1e-9;
 
+std::string RangeName(double min, double max) { return std::to_string(min) + " .. " + std::to_string(max); }
+
 TEST(PlotCore, RangeAdjustOpensTrimsAndWidens) {
-    struct Case {
-        double Min, Max, WantMin, WantMax;
-    };
+    struct Case { double Min, Max, WantMin, WantMax; };
     const Case cases[] = {
         {0, 0, -1, 1},                 // all-zero data
         {1e37, -1e37, -1, 1},          // no data at all
@@ -26,34 +26,22 @@ TEST(PlotCore, RangeAdjustOpensTrimsAndWidens) {
         {-5, 1000, 0, 1000},           // straddling, min tiny
         {-1000, -5, -1000, 0},         // both negative, max near zero
         {100.25, 100.85, 100.25, 100.85},   // 0.6% of its level: kept
+        // 0.1 / 100.05 is below 0.2%: widened to +-0.1% about the middle, either side of zero.
+        {100, 100.1, 0.999 * 100.05, 1.001 * 100.05},
+        {-100.1, -100, -1.001 * 100.05, -0.999 * 100.05},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Min) + " .. " + std::to_string(c.Max));
+        SCOPED_TRACE(RangeName(c.Min, c.Max));
         double min = c.Min;
         double max = c.Max;
         RangeAdjust(min, max);
         EXPECT_NEAR(min, c.WantMin, Tolerance);
         EXPECT_NEAR(max, c.WantMax, Tolerance);
     }
-    // Range / mid = 0.1 / 100.05 is below 0.2%: widened to +-0.1% about the middle.
-    double min = 100;
-    double max = 100.1;
-    RangeAdjust(min, max);
-    EXPECT_NEAR(min, 0.999 * 100.05, Tolerance);
-    EXPECT_NEAR(max, 1.001 * 100.05, Tolerance);
-    // Below zero the band is widened about its negative middle.
-    min = -100.1;
-    max = -100;
-    RangeAdjust(min, max);
-    EXPECT_NEAR(min, -1.001 * 100.05, Tolerance);
-    EXPECT_NEAR(max, -0.999 * 100.05, Tolerance);
 }
 
 TEST(PlotCore, AxisScaleGivesRoundAxes) {
-    struct Case {
-        double Min, Max, Start, Step;
-        int Divisions;
-    };
+    struct Case { double Min, Max, Start, Step; int Divisions; };
     const Case cases[] = {
         {-1, 1, -1, 0.25, 8},              // all-zero data after RangeAdjust
         {0, 7.3, 0, 1, 8},                 // span 7.3 takes the 8-row
@@ -64,9 +52,12 @@ TEST(PlotCore, AxisScaleGivesRoundAxes) {
         {-3.7, 10, -4, 2.5, 6},            // start rounds outward to -4; 14 takes the 1.5-row
         {0, 0.6, 0, 0.1, 6},
         {0, 10, 0, 1, 10},
+        // Single-precision data reads back a hair off: 100.85f is 100.8499985, 7.3f is 7.3000002.
+        {100.25f, 100.85f, 100.2, 0.1, 7},
+        {0, 7.3f, 0, 1, 8},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Min) + " .. " + std::to_string(c.Max));
+        SCOPED_TRACE(RangeName(c.Min, c.Max));
         const AxisScaling axis = AxisScale(c.Min, c.Max);
         EXPECT_NEAR(axis.Start, c.Start, Tolerance);
         EXPECT_NEAR(axis.Step, c.Step, Tolerance);
@@ -74,38 +65,20 @@ TEST(PlotCore, AxisScaleGivesRoundAxes) {
         EXPECT_LE(axis.Start, c.Min + Tolerance);
         EXPECT_GE(axis.End(), c.Max - Tolerance);
     }
-    // Single-precision data reads back a hair off: 100.85f is 100.8499985, 7.3f is 7.3000002.
-    const AxisScaling band = AxisScale(100.25f, 100.85f);
-    EXPECT_NEAR(band.Start, 100.2, Tolerance);
-    EXPECT_NEAR(band.Step, 0.1, Tolerance);
-    EXPECT_EQ(band.Divisions, 7);
-    EXPECT_EQ(AxisScale(0.0f, 7.3f).Divisions, 8);
 }
 
 TEST(PlotCore, LabelFormatFollowsTheSmallerOfSpanAndLevel) {
-    struct Case {
-        double Min, Max;
-        const char* Pattern;
-    };
+    struct Case { double Min, Max; const char* Pattern; };
     const Case cases[] = {
-        {0, 0, "0.0"},
-        {0, 0.00005, "0.###e+##"},
-        {0, 0.0005, "0.######"},
-        {0, 0.005, "0.#####"},
-        {0, 0.05, "0.####"},
-        {0, 0.5, "0.###"},
-        {0, 8, "#0.##"},
-        {0, 50, "##0.#"},
-        {0, 500, "##0"},
-        {0, 5000, "###0"},
-        {0, 50000, "####0"},
-        {0, 500000, "#####0"},
+        {0, 0, "0.0"},          {0, 0.00005, "0.###e+##"}, {0, 0.0005, "0.######"}, {0, 0.005, "0.#####"},
+        {0, 0.05, "0.####"},    {0, 0.5, "0.###"},         {0, 8, "#0.##"},         {0, 50, "##0.#"},
+        {0, 500, "##0"},        {0, 5000, "###0"},         {0, 50000, "####0"},     {0, 500000, "#####0"},
         {0, 5e6, "0.###e+##"},
         {-1, 1, "0.###"},       // level (|0| + 1) / 2 = 0.5 is smaller than the span 2
         {1000, 1010, "##0.#"},  // a narrow band far from zero: the span 10 decides
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Min) + " .. " + std::to_string(c.Max));
+        SCOPED_TRACE(RangeName(c.Min, c.Max));
         RecordingHost host;
         EXPECT_EQ(LabelFormat(c.Min, c.Max, host), c.Pattern);
         EXPECT_TRUE(host.Messages().empty());
@@ -116,8 +89,8 @@ TEST(PlotCore, LabelFormatFollowsTheSmallerOfSpanAndLevel) {
 }
 
 TEST(PlotCore, SymbolsAreClosedShapesSizedByTheRanges) {
-    // Symbol 1 at the origin with both ranges 400: unit = 0.75 * 400 / 300 = 1, a hexagon
-    // from (-1.5, 0) round to where it started.
+    // Symbol 1 with both ranges 400: unit = 0.75 * 400 / 300 = 1, a hexagon from (-1.5, 0)
+    // round to where it started.
     RecordingCanvas canvas;
     DrawSymbol(canvas, 10, 20, 1, 400, 400);
     const auto lines = canvas.OfKind(RecordingCanvas::Kind::Line);
@@ -144,15 +117,14 @@ TEST(PlotCore, SymbolsAreClosedShapesSizedByTheRanges) {
     }
 }
 
-TEST(PlotCore, SymbolRows) {
-    // 25 rows: 25 / 17 rounds to 1, so every row from 2 on; row 1 never.
+TEST(PlotCore, SymbolsGoOnEveryStrideRowFromTheSecond) {
+    // 25 / 17 rounds to 1, so every row from 2 on; 101 / 17 = 5.94 gives 6, 144 / 17 = 8.47 gives 8.
     EXPECT_EQ(SymbolStride(25), 1);
-    EXPECT_FALSE(CarriesSymbol(1, 1));
-    EXPECT_TRUE(CarriesSymbol(2, 1));
-    // 101 rows: 5.94 rounds to 6; 144 rows: 8.47 rounds to 8.
     EXPECT_EQ(SymbolStride(101), 6);
     EXPECT_EQ(SymbolStride(144), 8);
     EXPECT_EQ(SymbolStride(0), 1);
+    EXPECT_FALSE(CarriesSymbol(1, 1));
+    EXPECT_TRUE(CarriesSymbol(2, 1));
     EXPECT_TRUE(CarriesSymbol(12, 6));
     EXPECT_FALSE(CarriesSymbol(13, 6));
 }

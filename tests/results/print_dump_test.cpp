@@ -2,43 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+#include <tuple>
 
-#include "model/simulation.h"
-#include "platform/recording_host.h"
+#include "results/results_fixture.h"
 
 namespace quorvane {
 namespace {
 
-std::string FileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+struct PrintDump : ResultsFixture {
+    PrintDump() { Sim.Dump.PrintDumpPath = (Folder / "Print Dump.txt").string(); }
 
-struct DumpFixture : ::testing::Test {
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("quorvane_dump_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
-        sim.Dump.PrintDumpPath = (folder / "Print Dump.txt").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    /// Two series recorded every 0.1 s, tabulated every 0.2 s with a two-decimal data format.
+    /// Two series recorded every 0.1 s on form 2, tabulated every 0.2 s with two decimals.
     void TwoSeries() {
-        sim.Forms[2].Title = "Reactor A";
-        sim.RunForm = 2;
-        sim.Run.PrintInterval = 0.2f;
-        sim.Status.MinDisplayInterval = 0.1f;
-        sim.Run.DataColumnFormatMode = 1;
-        sim.Run.DataDigitsBefore = 4;
-        sim.Run.DataDigitsAfter = 2;
-        DisplayBuffer& d = sim.Display;
+        Sim.Forms[2].Title = "Reactor A";
+        Sim.RunForm = 2;
+        Sim.Run.PrintInterval = 0.2f;
+        Sim.Status.MinDisplayInterval = 0.1f;
+        Sim.Run.DataColumnFormatMode = 1;
+        Sim.Run.DataDigitsBefore = 4;
+        Sim.Run.DataDigitsAfter = 2;
+        DisplayBuffer& d = Sim.Display;
         d.ColumnCount = 2;
         d.RecordedCount = 7;
         d.ColumnTitle[0] = "Time";
@@ -56,57 +40,48 @@ struct DumpFixture : ::testing::Test {
             d.At(2, r) = flow[r - 1];
         }
     }
-
-    std::filesystem::path folder;
-    RecordingHost host;
-    Desktop desktop;
-    Simulation sim{host, desktop};
 };
 
-TEST_F(DumpFixture, WholeDumpMatchesTheHandWrittenFile) {
+TEST_F(PrintDump, WholeDumpMatchesTheHandWrittenFile) {
     TwoSeries();
-    ASSERT_TRUE(WritePrintDump(sim));
-    EXPECT_EQ(FileText(sim.Dump.PrintDumpPath), FileText(QUORVANE_TEST_DATA "/print_dump_two_series.txt"));
-    EXPECT_TRUE(host.Messages().empty());
+    ASSERT_TRUE(WritePrintDump(Sim));
+    EXPECT_EQ(FileText(Sim.Dump.PrintDumpPath), FileText(QUORVANE_TEST_DATA "/print_dump_two_series.txt"));
+    EXPECT_TRUE(Host.Messages().empty());
 }
 
-TEST_F(DumpFixture, NothingIsWrittenWithoutSeriesOrWithoutDigits) {
-    WriteInitialPrintDump(sim);
-    const std::string initial = FileText(sim.Dump.PrintDumpPath);
+TEST_F(PrintDump, InitialDumpStaysWhenThereIsNothingToWrite) {
+    WriteInitialPrintDump(Sim);
+    std::string initial = "\"Quorvane Simulation Run          Unnamed                          06 December 2026\"\n";
+    for (int i = 0; i < 7; ++i) initial += "\" \"\n";
+    EXPECT_EQ(FileText(Sim.Dump.PrintDumpPath), initial);
 
-    EXPECT_FALSE(WritePrintDump(sim));
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"No data to display"});
-
+    EXPECT_FALSE(WritePrintDump(Sim));
+    EXPECT_EQ(Host.Messages(), std::vector<std::string>{"No data to display"});
     TwoSeries();
-    sim.Run.DataDigitsBefore = 0;
-    sim.Run.DataDigitsAfter = 0;
-    EXPECT_FALSE(WritePrintDump(sim));
-    EXPECT_EQ(host.Messages().size(), 1u);
-    EXPECT_EQ(FileText(sim.Dump.PrintDumpPath), initial);
+    Sim.Run.DataDigitsBefore = 0;
+    Sim.Run.DataDigitsAfter = 0;
+    EXPECT_FALSE(WritePrintDump(Sim));
+    EXPECT_EQ(Host.Messages().size(), 1u);
+    EXPECT_EQ(FileText(Sim.Dump.PrintDumpPath), initial);
+
+    Sim.Dump.PrintDumpPath = (Folder / "missing" / "Print Dump.txt").string();
+    Sim.Run.DataDigitsBefore = 4;
+    EXPECT_THROW(WritePrintDump(Sim), std::runtime_error);
 }
 
-TEST_F(DumpFixture, InitialDumpHoldsAHeaderAndSevenBlankLines) {
-    WriteInitialPrintDump(sim);
-    std::string expected = "\"Quorvane Simulation Run          Unnamed                          06 December 2026\"\n";
-    for (int i = 0; i < 7; ++i) expected += "\" \"\n";
-    EXPECT_EQ(FileText(sim.Dump.PrintDumpPath), expected);
-}
-
-TEST_F(DumpFixture, AnUnwritablePathIsReported) {
-    TwoSeries();
-    sim.Dump.PrintDumpPath = (folder / "missing" / "Print Dump.txt").string();
-    EXPECT_THROW(WritePrintDump(sim), std::runtime_error);
-}
-
-TEST_F(DumpFixture, PreparingATabulationRewindsTheViewer) {
-    sim.Dump.CurrentPage = 4;
-    sim.Dump.EndOfPrintoutLine = 30;
-    sim.Run.StopTime = 100;
-    sim.Run.PrintInterval = 1;
-    PrepareTabulation(sim);
-    EXPECT_EQ(sim.Dump.CurrentPage, 1);
-    EXPECT_EQ(sim.Dump.EndOfPrintoutLine, -1);
-    EXPECT_EQ(sim.Dump.ScrollMaximum, 7);
+TEST_F(PrintDump, PreparingATabulationRewindsTheViewerAndSizesItsScrollBar) {
+    // Pages of 20 printed rows plus two: 200 rows give 12, 100 give 7, equal start and stop 2.
+    for (const auto& [stop, interval, maximum] : {std::tuple{100.0f, 0.5f, 12}, {100.0f, 1.0f, 7}, {0.0f, 1.0f, 2}}) {
+        SCOPED_TRACE(maximum);
+        Sim.Dump.CurrentPage = 4;
+        Sim.Dump.EndOfPrintoutLine = 30;
+        Sim.Run.StopTime = stop;
+        Sim.Run.PrintInterval = interval;
+        PrepareTabulation(Sim);
+        EXPECT_EQ(Sim.Dump.CurrentPage, 1);
+        EXPECT_EQ(Sim.Dump.EndOfPrintoutLine, -1);
+        EXPECT_EQ(Sim.Dump.ScrollMaximum, maximum);
+    }
 }
 
 }  // namespace

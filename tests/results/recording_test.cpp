@@ -4,39 +4,31 @@
 
 #include <limits>
 
-#include "model/simulation.h"
-#include "platform/recording_host.h"
+#include "results/results_fixture.h"
 
 namespace quorvane {
 namespace {
 
-struct Fixture {
-    RecordingHost host;
-    Desktop desktop;
-    Simulation sim{host, desktop};
-
-    int Add(int functionCode, const std::string& title, int input = 0) {
-        SimulationForm& form = sim.Forms[1];
-        const int b = ++form.BlockCount;
-        form.Blocks[b].FunctionCode = functionCode;
-        form.Blocks[b].Title = title;
-        form.Blocks[b].Units = title + " units";
-        form.Blocks[b].Input[1] = input;
-        return b;
+struct Recording : ResultsFixture {
+    int AddTitled(int functionCode, const std::string& title, int input = 0) {
+        Block& block = Add(functionCode);
+        block.Title = title;
+        block.Units = title + " units";
+        block.Input[1] = input;
+        return Sim.Forms[1].BlockCount;
     }
 };
 
-TEST(Recording, DisplayListTakesFirstTenDisplaysTitledAfterTheirSources) {
-    Fixture f;
-    f.sim.Run.TimeUnits = "min";
-    const int source = f.Add(1, "Supply");
-    f.Add(43, "Display", source);   // the turned display counts too
-    f.Add(42, "Display");           // not connected
-    for (int i = 0; i < 9; ++i) f.Add(42, "Display", source);
-    BuildDisplayList(f.sim, 1);
+TEST_F(Recording, FirstTenDisplaysRecordTheirSourcesAndUnconnectedOnesZero) {
+    Sim.Run.TimeUnits = "min";
+    const int source = AddTitled(1, "Supply");
+    AddTitled(43, "Display", source);   // the turned display counts too
+    AddTitled(42, "Display");           // not connected
+    for (int i = 0; i < 9; ++i) AddTitled(42, "Display", source);
+    BuildDisplayList(Sim, 1);
 
-    EXPECT_EQ(f.host.Messages(), std::vector<std::string>{"Too many Display blocks - the first ten will be displayed "});
-    const DisplayBuffer& d = f.sim.Display;
+    EXPECT_EQ(Host.Messages(), std::vector<std::string>{"Too many Display blocks - the first ten will be displayed "});
+    DisplayBuffer& d = Sim.Display;
     ASSERT_EQ(d.ColumnCount, 10);
     EXPECT_EQ(d.ColumnSource[1], source);
     EXPECT_EQ(d.ColumnTitle[1], "Supply");
@@ -45,51 +37,24 @@ TEST(Recording, DisplayListTakesFirstTenDisplaysTitledAfterTheirSources) {
     EXPECT_EQ(d.ColumnTitle[2], "");
     EXPECT_EQ(d.ColumnTitle[0], "Time");
     EXPECT_EQ(d.ColumnUnits[0], "min");
-}
 
-TEST(Recording, SamplesCarryTimeAndSourceOutputsAndZeroForUnconnected) {
-    Fixture f;
-    const int source = f.Add(1, "Supply");
-    f.Add(42, "Display", source);
-    f.Add(42, "Display");
-    f.sim.Forms[1].Blocks[source].Output = 2.5f;
-    f.sim.Display.At(2, 1) = 99.0f;   // left over from an earlier run
-    BuildDisplayList(f.sim, 1);
-    f.sim.Status.CurrentTime = 0.0f;
-    RecordSample(f.sim, 1);
-    f.sim.Forms[1].Blocks[source].Output = -1.0f;
-    f.sim.Status.CurrentTime = 0.5f;
-    RecordSample(f.sim, 1);
-
-    const DisplayBuffer& d = f.sim.Display;
+    Sim.Forms[1].Blocks[source].Output = 2.5f;
+    d.At(2, 1) = 99.0f;   // left over from an earlier run
+    Sim.Status.CurrentTime = 0.0f;
+    RecordSample(Sim, 1);
+    Sim.Forms[1].Blocks[source].Output = -1.0f;
+    Sim.Status.CurrentTime = 0.5f;
+    RecordSample(Sim, 1);
     ASSERT_EQ(d.RecordedCount, 2);
     EXPECT_EQ(d.At(0, 1), 0.0f);
     EXPECT_EQ(d.At(1, 1), 2.5f);
     EXPECT_EQ(d.At(2, 1), 0.0f);
     EXPECT_EQ(d.At(0, 2), 0.5f);
     EXPECT_EQ(d.At(1, 2), -1.0f);
+    EXPECT_EQ(d.At(10, 2), -1.0f);
 }
 
-TEST(Recording, NothingIsRecordedWithoutDisplaysOrPastTheLastRow) {
-    Fixture f;
-    f.Add(1, "Supply");
-    BuildDisplayList(f.sim, 1);
-    RecordSample(f.sim, 1);
-    EXPECT_EQ(f.sim.Display.RecordedCount, 0);
-
-    const int source = f.Add(1, "Supply");
-    f.Add(42, "Display", source);
-    BuildDisplayList(f.sim, 1);
-    f.sim.Display.RecordedCount = DisplayRowLast - 1;
-    f.sim.Status.CurrentTime = 7.0f;
-    RecordSample(f.sim, 1);
-    f.sim.Status.CurrentTime = 8.0f;
-    RecordSample(f.sim, 1);
-    EXPECT_EQ(f.sim.Display.RecordedCount, DisplayRowLast);
-    EXPECT_EQ(f.sim.Display.At(0, DisplayRowLast), 7.0f);
-}
-
-TEST(Recording, DisplayTimingDialogStoresOnlyTwoPositiveIntervals) {
+TEST_F(Recording, DisplayTimingDialogStoresOnlyTwoPositiveIntervals) {
     struct Case {
         const char* Print;
         const char* Plot;
@@ -103,21 +68,13 @@ TEST(Recording, DisplayTimingDialogStoresOnlyTwoPositiveIntervals) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.Print) + " / " + c.Plot);
-        Fixture f;
-        EXPECT_EQ(ApplyDisplayTiming(f.sim, {c.Print, c.Plot, "", ""}), c.Message == nullptr);
-        if (c.Message) {
-            EXPECT_EQ(f.host.Messages(), std::vector<std::string>{c.Message});
-            EXPECT_EQ(f.sim.Run.PrintInterval, 1.0f);
-            EXPECT_EQ(f.sim.Run.GraphInterval, 0.1f);
-        } else {
-            EXPECT_TRUE(f.host.Messages().empty());
-            EXPECT_EQ(f.sim.Run.PrintInterval, 2.5f);
-            EXPECT_EQ(f.sim.Run.GraphInterval, 0.25f);
-        }
+        Host.Clear();
+        EXPECT_EQ(ApplyDisplayTiming(Sim, {c.Print, c.Plot, "", ""}), c.Message == nullptr);
+        EXPECT_EQ(Host.Messages(), c.Message ? std::vector<std::string>{c.Message} : std::vector<std::string>{});
+        EXPECT_EQ(Sim.Run.PrintInterval, c.Message ? 1.0f : 2.5f);
+        EXPECT_EQ(Sim.Run.GraphInterval, c.Message ? 0.1f : 0.25f);
     }
-}
-
-TEST(Recording, OverLargeEntriesStayFinite) {
+    // An over-large entry is held within the float range rather than becoming an infinity.
     EXPECT_EQ(SingleFromText("1e39"), std::numeric_limits<float>::max());
     EXPECT_EQ(SingleFromText("-1e300"), -std::numeric_limits<float>::max());
     EXPECT_EQ(SingleFromText("0.25"), 0.25f);
