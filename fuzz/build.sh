@@ -11,5 +11,6 @@ mkdir -p "$out/corpus"
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -I"$root/src" -o "$out/load_simulation_fuzz" \
     "$here/load_simulation_fuzz.cpp" \
-    "$root"/src/storage/*.cpp "$root"/src/model/*.cpp "$root"/src/platform/*.cpp
+    "$root"/src/platform/*.cpp "$root"/src/model/*.cpp "$root"/src/engine/*.cpp \
+    "$root"/src/analysis/*.cpp "$root"/src/results/*.cpp "$root"/src/storage/*.cpp
 echo "$out/load_simulation_fuzz"
