@@ -68,10 +68,8 @@ TEST_F(AnnotationSheet, LagLinesStackUpFromItsTop) {
     lag.SatLow = -1;
     lag.SatHigh = 1;
     Annotate();
-    EXPECT_EQ(Texts(), (std::vector<Placed>{{1180, 475, "Lag"},
-                                            {1200, 650, "k = 2. sec"},
-                                            {1200, 825, "ic = 2. m"},
-                                            {1200, 1000, "Limited -1. to 1."}}));
+    EXPECT_EQ(Texts(), (std::vector<Placed>{{1180, 475, "Lag"}, {1200, 650, "k = 2. sec"},
+                                            {1200, 825, "ic = 2. m"}, {1200, 1000, "Limited -1. to 1."}}));
     // With the options off the same block keeps its parameters at Y0 and shows no more.
     Sim.Run.AnnotateIC = false;
     Sim.Run.AnnotateLimits = false;
@@ -104,11 +102,8 @@ TEST_F(AnnotationSheet, OutputValuesSitBesideTheOutputTerminal) {
     Sim.Run.AnnotateNumbers = true;
     Annotate();
     // Y0 + 375 = 1375; the turned gain's "12.3" ends at its left edge: 3000 - 4 x 75.
-    EXPECT_EQ(Texts(), (std::vector<Placed>{{1120, 1860, " 1"},
-                                            {1900, 1375, "12.3"},
-                                            {2920, 1860, " 2"},
-                                            {2700, 1375, "12.3"},
-                                            {4720, 1860, " 3"}}));
+    EXPECT_EQ(Texts(), (std::vector<Placed>{{1120, 1860, " 1"}, {1900, 1375, "12.3"}, {2920, 1860, " 2"},
+                                            {2700, 1375, "12.3"}, {4720, 1860, " 3"}}));
 }
 
 TEST_F(AnnotationSheet, OutputsOnlyWhenAnnotationIsOff) {
@@ -131,12 +126,7 @@ TEST_F(AnnotationSheet, OutputsOnlyWhenAnnotationIsOff) {
 }
 
 TEST_F(AnnotationSheet, ParameterLinesOfTheOtherKinds) {
-    struct Case {
-        int Code;
-        float K1, K2, K3;
-        bool AutomaticDuration;
-        const char* Text;
-    };
+    struct Case { int Code; float K1, K2, K3; bool AutomaticDuration; const char* Text; };
     const Case cases[] = {
         {22, 0.5f, 2, 0, true, "1 / (0.5S\u00B2 +2.S +1)"},
         {25, 0.5f, 2, 0, true, "0.5S\u00B2 +2.S +1"},

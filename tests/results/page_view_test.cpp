@@ -28,8 +28,7 @@ TEST_F(PageView, LinesAreReadInAnyOrderAndPastTheEndGiveTheMarker) {
     EXPECT_EQ(ReadDumpLine(Dump, 4), "h4");   // earlier: the file is reopened
     EXPECT_EQ(ReadDumpLine(Dump, 11), "r3");
     EXPECT_EQ(ReadDumpLine(Dump, 12), "EOF?");
-    EXPECT_EQ(ReadDumpLine(Dump, 13), "EOF?");
-    EXPECT_EQ(ReadDumpLine(Dump, 1), "h1");
+    EXPECT_EQ(ReadDumpLine(Dump, 1), "h1");   // a read past the end does not stop later ones
 
     Dump.Reader.close();
     std::filesystem::remove(Dump.PrintDumpPath);
