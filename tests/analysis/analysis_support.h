@@ -1,12 +1,16 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "model/desktop.h"
 #include "model/simulation.h"
 #include "platform/recording_host.h"
 
 namespace quorvane {
+
+using Texts = std::vector<std::string>;
 
 /// A simulation with a recording host and no windows, allocated on the heap (its tables are
 /// large).
@@ -25,6 +29,22 @@ struct TestSimulation {
         block.Constant[2] = k2;
         block.Constant[3] = k3;
         return block;
+    }
+
+    float At(int column, int row) { return Sim.Display.At(column, row); }
+
+    /// Title and units of display columns first..last, in turn.
+    Texts Headings(int first, int last) const {
+        Texts out;
+        for (int c = first; c <= last; ++c) out.insert(out.end(), {Sim.Display.ColumnTitle[c], Sim.Display.ColumnUnits[c]});
+        return out;
+    }
+
+    /// A run from `start` to `stop` as the user entered it.
+    void SetRun(float start, float stop) {
+        Sim.Run.StartTime = start;
+        Sim.Run.StopTime = stop;
+        Sim.Status.StopTimeEntered = stop;
     }
 };
 

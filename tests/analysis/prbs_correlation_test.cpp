@@ -24,24 +24,18 @@ struct SelfCorrelation : TestSimulation {
         p.Amplitude = 2;
         p.BitInterval = 0.1f;
         GeneratePrbsSequence(p);
-        p.StepsPerBit = 1;
         for (int k = 0; k < 3 * p.Length; ++k) {
             AdvancePrbsSchedule(p, k);
             if (p.PrbsState == 1) p.PrbsRecord[p.PrbsIndex] = p.PrbsSequence[p.PrbsIndex];
         }
     }
-    float At(int column, int row) { return Sim.Display.At(column, row); }
 };
 
 TEST(CorrelationAnalysis, ImpulseResponseOfTheSequenceItself) {
     SelfCorrelation s;
     s.Sim.Display.At(17, 30) = 9;   // stale rows are cleared
     CorrelationAnalysis(s.Sim);
-    const DisplayBuffer& d = s.Sim.Display;
-    EXPECT_EQ(d.ColumnTitle[17], "PRBS Correlation ");
-    EXPECT_EQ(d.ColumnUnits[17], " ");
-    EXPECT_EQ(d.ColumnTitle[16], "Correlation Time ");
-    EXPECT_EQ(d.ColumnUnits[16], "sec");
+    EXPECT_EQ(s.Headings(16, 17), (Texts{"Correlation Time ", "sec", "PRBS Correlation ", " "}));
     EXPECT_EQ(s.Sim.Fft.FftColumnsUsed, 1);
     // L a^2 / 2 = 30 at lags 0 and L, -a^2 / 2 = -2 elsewhere.
     EXPECT_EQ(s.At(17, 0), 0.0f);
@@ -54,41 +48,30 @@ TEST(CorrelationAnalysis, ImpulseResponseOfTheSequenceItself) {
 }
 
 TEST(CorrelationAnalysis, FrequencyResponseOfTheSequenceItself) {
-    for (bool logMagnitude : {false, true}) {
-        SCOPED_TRACE(logMagnitude);
-        SelfCorrelation s;
-        s.Sim.Prbs.ImpulseResponseMode = false;
-        s.Sim.Prbs.ShowCorrelationPhase = true;
-        s.Sim.Prbs.LogMagnitude = logMagnitude;
-        CorrelationAnalysis(s.Sim);
-        const DisplayBuffer& d = s.Sim.Display;
-        EXPECT_EQ(d.ColumnTitle[17], "Frequency Response");
-        EXPECT_EQ(d.ColumnUnits[17], "");
-        EXPECT_EQ(d.ColumnTitle[16], "Correlation Frequency ");
-        EXPECT_EQ(d.ColumnUnits[16], "Hz");
-        EXPECT_EQ(d.ColumnTitle[18], "Phase - ");
-        EXPECT_EQ(d.ColumnUnits[18], "degrees");
-        EXPECT_EQ(s.Sim.Fft.FftColumnsUsed, 2);
+    SelfCorrelation s;
+    s.Sim.Prbs.ImpulseResponseMode = false;
+    s.Sim.Prbs.ShowCorrelationPhase = true;
+    s.Sim.Prbs.LogMagnitude = true;
+    CorrelationAnalysis(s.Sim);
+    EXPECT_EQ(s.Headings(16, 18),
+              (Texts{"Correlation Frequency ", "Hz", "Frequency Response", "", "Phase - ", "degrees"}));
+    EXPECT_EQ(s.Sim.Fft.FftColumnsUsed, 2);
 
-        // Transform of rows 0..15 = 0, 30, -2 x 14: X(k) = 2 + 32 exp(+2 pi i k / 16) for
-        // k = 1..8 and X(0) = 2; magnitudes over M' = 8, the mean over 16.
-        const auto stored = [&](double magnitude) { return logMagnitude ? 20 * std::log10(magnitude) : magnitude; };
-        EXPECT_NEAR(s.At(17, 0), stored(2.0 / 16), Tolerance);
-        for (int k = 1; k <= 6; ++k) {
-            SCOPED_TRACE(k);
-            const std::complex<double> x = 2.0 + 32.0 * std::polar(1.0, 2 * std::numbers::pi * k / 16);
-            EXPECT_NEAR(s.At(17, k), stored(std::abs(x) / 8), Tolerance);
-            double degrees = std::arg(x) * 180 / std::numbers::pi;
-            if (degrees < 0) degrees += 360;
-            EXPECT_NEAR(s.At(18, k), degrees, 0.01);
-            // The transform spans 16 bit intervals of 0.1.
-            EXPECT_NEAR(s.At(16, k), k / 1.6, Tolerance);
-        }
-        EXPECT_NEAR(s.At(17, 7), stored(30.0 / 8), Tolerance);   // Nyquist term
-        for (int row = 8; row <= 15; ++row) EXPECT_EQ(s.At(17, row), 0.0f) << row;
-        for (int row = 8; row <= 16; ++row) EXPECT_EQ(s.At(16, row), 0.0f) << row;
-        EXPECT_EQ(s.At(18, 7), PhaseUndefinedMarker);
+    // Transform of rows 0..15 = 0, 30, -2 x 14: X(k) = 2 + 32 exp(+2 pi i k / 16) for
+    // k = 1..8 and X(0) = 2; magnitudes over M' = 8 (the mean over 16), in dB.
+    const auto decibels = [](double magnitude) { return 20 * std::log10(magnitude); };
+    EXPECT_NEAR(s.At(17, 0), decibels(2.0 / 16), Tolerance);
+    for (int k = 1; k <= 6; ++k) {
+        SCOPED_TRACE(k);
+        const std::complex<double> x = 2.0 + 32.0 * std::polar(1.0, 2 * std::numbers::pi * k / 16);
+        EXPECT_NEAR(s.At(17, k), decibels(std::abs(x) / 8), Tolerance);
+        EXPECT_NEAR(s.At(18, k), std::arg(x) * 180 / std::numbers::pi, 0.01);   // all within 0..180
+        EXPECT_NEAR(s.At(16, k), k / 1.6, Tolerance);   // the transform spans 16 bits of 0.1
     }
+    EXPECT_NEAR(s.At(17, 7), decibels(30.0 / 8), Tolerance);   // Nyquist term
+    EXPECT_EQ(s.At(18, 7), PhaseUndefinedMarker);
+    for (int row = 8; row <= 15; ++row) EXPECT_EQ(s.At(17, row), 0.0f) << row;
+    for (int row = 8; row <= 16; ++row) EXPECT_EQ(s.At(16, row), 0.0f) << row;
 }
 
 }  // namespace

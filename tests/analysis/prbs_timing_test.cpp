@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "analysis/analysis_support.h"
 #include "analysis/prbs.h"
@@ -14,42 +13,31 @@ namespace {
 
 constexpr double Tolerance = 1e-5;
 
-struct Timing : TestSimulation {
-    RunWindow Window;
-
-    // A run from 0 to `entered`, stretched by 1.05 as the run driver does, with the generator
-    // detected for bit length n.
-    void Prepare(float entered, int n, bool correlator, bool manualStep, float timeStep) {
-        Sim.Run.StartTime = 0;
-        Sim.Run.StopTime = entered;
-        Sim.Status.StopTimeEntered = entered;
-        Sim.Run.ManualTimeStep = manualStep;
-        Sim.Run.PrintInterval = 1;
-        Sim.Run.GraphInterval = 1;
-        Sim.Status.MinDisplayInterval = 1;
-        AddBlock(41, static_cast<float>(n), ManualDuration, 1);
-        if (correlator) AddBlock(46);
-        ASSERT_TRUE(DetectPrbs(Sim, 1));
-        Sim.Run.StopTime = entered * 1.05f;
-        Sim.Run.TimeStep = timeStep;
-    }
-    float ManualDuration = 10;
-};
-
 struct Case {
     const char* Name;
-    bool Correlator;
-    bool AutomaticDuration;
-    float ManualDuration;
-    float Step;
-    double BitInterval;
-    double NewStep;
-    double Stop;
-    std::vector<std::string> Messages;
+    bool Correlator, AutomaticDuration;
+    float ManualDuration, Step;
+    double BitInterval, NewStep, Stop;
+    Texts Messages;
     std::string Info;
 };
 
-void Check(Timing& t, const Case& c) {
+// A run from 0 to `entered` with a generator of bit length n, detected and stretched by 1.05
+// as the run driver does, then timed.
+void CheckTiming(const Case& c, float entered, int n, bool manualStep) {
+    SCOPED_TRACE(c.Name);
+    TestSimulation t;
+    RunWindow window;
+    t.SetRun(0, entered);
+    t.Sim.Run.ManualTimeStep = manualStep;
+    t.Sim.Run.PrintInterval = t.Sim.Run.GraphInterval = t.Sim.Status.MinDisplayInterval = 1;
+    t.Sim.Prbs.AutomaticDuration = c.AutomaticDuration;
+    t.AddBlock(41, static_cast<float>(n), c.ManualDuration, 1);
+    if (c.Correlator) t.AddBlock(46);
+    ASSERT_TRUE(DetectPrbs(t.Sim, 1));
+    t.Sim.Run.StopTime = entered * 1.05f;
+    t.Sim.Run.TimeStep = c.Step;
+    ASSERT_TRUE(PrbsTimingSetUp(t.Sim, window));
     EXPECT_NEAR(t.Sim.Prbs.BitInterval, c.BitInterval, c.BitInterval * Tolerance);
     EXPECT_NEAR(t.Sim.Run.TimeStep, c.NewStep, c.NewStep * Tolerance);
     EXPECT_NEAR(t.Sim.Run.StopTime, c.Stop, c.Stop * Tolerance);
@@ -61,8 +49,7 @@ void Check(Timing& t, const Case& c) {
 }
 
 TEST(PrbsTimingSetUp, ManualTimeStep) {
-    const std::string partialCorrelation =
-        "Required PRBS interval < fixed simulation time step - partial/inaccurate correlation will result";
+    const std::string prefix = "Required PRBS interval < fixed simulation time step - ";
     const Case cases[] = {
         // 15 bits, two sequences over 10.5 s: 0.35 = 35 steps; stop 32 bits = 11.2.
         {"correlated", true, true, 0, 0.01f, 0.35, 0.01, 11.2, {}, ""},
@@ -71,9 +58,8 @@ TEST(PrbsTimingSetUp, ManualTimeStep) {
         // 3.5 steps round to 3.5, taken as 4 whole steps: 0.4; stop 12.8.
         {"whole steps", true, true, 0, 0.1f, 0.4, 0.1, 12.8, {}, ""},
         // Bits shorter than a step: one step each, the stop time stays stretched.
-        {"too short", true, true, 0, 1.0f, 1.0, 1.0, 10.5, {partialCorrelation}, ""},
-        {"too short, injected only", false, true, 0, 1.0f, 1.0, 1.0, 10.5,
-         {"Required PRBS interval < fixed simulation time step - partial injection will result"},
+        {"too short", true, true, 0, 1.0f, 1.0, 1.0, 10.5, {prefix + "partial/inaccurate correlation will result"}, ""},
+        {"too short, injected only", false, true, 0, 1.0f, 1.0, 1.0, 10.5, {prefix + "partial injection will result"},
          "PRBS Seq. duration set to: 15. sec"},
         // Manual duration 0.015 / 15 bits = 0.001 < 0.01: corrected; 32 bits fit before 10.
         {"manual clash", true, false, 0.015f, 0.01f, 0.01, 0.01, 10,
@@ -81,15 +67,7 @@ TEST(PrbsTimingSetUp, ManualTimeStep) {
         // Manual duration 30 / 15 = 2: 32 bits need 64.
         {"manual long", true, false, 30, 0.01f, 2, 0.01, 64, {}, ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Name);
-        Timing t;
-        t.Sim.Prbs.AutomaticDuration = c.AutomaticDuration;
-        t.ManualDuration = c.ManualDuration;
-        t.Prepare(10, 4, c.Correlator, true, c.Step);
-        ASSERT_TRUE(PrbsTimingSetUp(t.Sim, t.Window));
-        Check(t, c);
-    }
+    for (const Case& c : cases) CheckTiming(c, 10, 4, true);
 }
 
 TEST(PrbsTimingSetUp, AutomaticTimeStep) {
@@ -109,36 +87,25 @@ TEST(PrbsTimingSetUp, AutomaticTimeStep) {
         {"sequence ends early", false, false, 61.38f, 0.01f, 0.06, 0.0075, 100, {},
          "PRBS Seq. duration set to: 61.38 sec"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Name);
-        Timing t;
-        t.Sim.Prbs.AutomaticDuration = c.AutomaticDuration;
-        t.ManualDuration = c.ManualDuration;
-        t.Prepare(100, 10, c.Correlator, false, c.Step);
-        ASSERT_TRUE(PrbsTimingSetUp(t.Sim, t.Window));
-        Check(t, c);
-    }
+    for (const Case& c : cases) CheckTiming(c, 100, 10, false);
 }
 
 TEST(PrbsTimingSetUp, RefusedWhenTheStepCollapses) {
-    {
-        SCOPED_TRACE("zero manual duration");
-        Timing t;
-        t.Sim.Prbs.AutomaticDuration = false;
-        t.ManualDuration = 0;
-        t.Prepare(100, 10, true, false, 1.0f);
-        EXPECT_FALSE(PrbsTimingSetUp(t.Sim, t.Window));
-        EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Time step is too small compared to time interval"});
-    }
-    {
-        SCOPED_TRACE("negative stop time stretched before the start");
-        Timing t;
-        t.Prepare(10, 4, true, false, 0.1f);
-        t.Sim.Run.StartTime = -100;
-        t.Sim.Run.StopTime = -99 * 1.05f;
-        EXPECT_FALSE(PrbsTimingSetUp(t.Sim, t.Window));
-        EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Stop Time must be greater than Start Time"});
-    }
+    RunWindow window;
+    TestSimulation zero;   // a manual duration of 0 leaves nothing to step by
+    zero.SetRun(0, 100);
+    zero.Sim.Prbs.AutomaticDuration = false;
+    zero.AddBlock(41, 10, 0, 1);
+    ASSERT_TRUE(DetectPrbs(zero.Sim, 1));
+    zero.Sim.Run.TimeStep = 1;
+    EXPECT_FALSE(PrbsTimingSetUp(zero.Sim, window));
+    EXPECT_EQ(zero.Host.Messages(), Texts{"Time step is too small compared to time interval"});
+
+    TestSimulation negative;   // a negative stop time stretched by 1.05 falls before the start
+    negative.SetRun(-100, -99 * 1.05f);
+    negative.Sim.Run.TimeStep = 0.1f;
+    EXPECT_FALSE(PrbsTimingSetUp(negative.Sim, window));
+    EXPECT_EQ(negative.Host.Messages(), Texts{"Stop Time must be greater than Start Time"});
 }
 
 }  // namespace
