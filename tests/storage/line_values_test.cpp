@@ -9,24 +9,15 @@
 namespace quorvane {
 namespace {
 
+// The data files pin the common forms; these are the ones they do not hold.
 TEST(LineWriter, WritesEachValueFormOnItsOwnLine) {
     LineWriter out;
-    out.Text("Unnamed Simulation");
     out.Integer(-70);
-    out.Float(0.1f);
-    out.Float(1e38f);
-    out.Float(-1e38f);
     out.Float(1e-06f);
     out.Float(10.0f);
-    out.Boolean(true);
-    out.Boolean(false);
-    out.Number(1215.0);
     out.Number(std::nullopt);
-    out.Marker("BlockNo:", 3);
     out.Text("two\r\nlines");
-    EXPECT_EQ(out.Result(),
-              "\"Unnamed Simulation\"\r\n-70\r\n0.1\r\n1E+38\r\n-1E+38\r\n1E-06\r\n10\r\n#TRUE#\r\n#FALSE#\r\n"
-              "1215\r\n\r\n\"BlockNo:\",3\r\n\"two  lines\"\r\n");
+    EXPECT_EQ(out.Result(), "-70\r\n1E-06\r\n10\r\n\r\n\"two  lines\"\r\n");
 }
 
 TEST(LineReader, AcceptsTheWrittenFormsWhateverTheLineEnd) {
@@ -42,12 +33,6 @@ TEST(LineReader, AcceptsTheWrittenFormsWhateverTheLineEnd) {
     EXPECT_EQ(in.ShortInteger(), 32767);
     EXPECT_EQ(in.LineNumber(), 9);
     EXPECT_TRUE(in.AtEnd());
-    try {
-        in.Integer();
-        FAIL() << "read past the end";
-    } catch (const DataFileEnd& end) {
-        EXPECT_STREQ(end.what(), "Unexpected end of file after line 9");
-    }
 }
 
 TEST(LineReader, RefusesValuesOfTheWrongKind) {

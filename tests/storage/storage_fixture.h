@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,13 +14,18 @@ namespace quorvane::testing {
 /// A desktop that notes the window calls a load or save makes, in order.
 class RecordingDesktop : public Desktop {
 public:
-    void ShowSheet(int form, const std::string& caption) override;
-    void PlaceSheet(int form) override;
-    void ActivateSheet(int form) override;
-    void PlaceGraphWindow() override { Calls.push_back("PlaceGraphWindow"); }
-    void PlaceTabulationWindow() override { Calls.push_back("PlaceTabulationWindow"); }
-    void RefreshFrequencySwitches() override { Calls.push_back("RefreshFrequencySwitches"); }
-    void SetMainCaption(const std::string& caption) override { Calls.push_back("Caption " + caption); }
+    void ShowSheet(int form, const std::string& caption) override {
+        Note("ShowSheet " + std::to_string(form) + " " + caption);
+    }
+    void PlaceSheet(int form) override { Note("PlaceSheet " + std::to_string(form)); }
+    void ActivateSheet(int form) override { Note("ActivateSheet " + std::to_string(form)); }
+    void PlaceGraphWindow() override { Note("PlaceGraphWindow"); }
+    void PlaceTabulationWindow() override { Note("PlaceTabulationWindow"); }
+    void RefreshFrequencySwitches() override { Note("RefreshFrequencySwitches"); }
+    void SetMainCaption(const std::string& caption) override { Note("Caption " + caption); }
+
+    void Note(const std::string& call) { Calls.push_back(call); }
+    bool Called(const std::string& call) const { return std::find(Calls.begin(), Calls.end(), call) != Calls.end(); }
 
     std::vector<std::string> Calls;
 };
@@ -51,8 +57,9 @@ void BuildRichModel(Simulation& sim);
 /// One form: a Constant feeding a Gain through a connection of one line.
 void BuildSmallModel(Simulation& sim);
 
-/// Every saved field of the two models equal, form by form.
-void ExpectSameModel(const Simulation& expected, const Simulation& actual);
+/// The data file of the small model with a copy of its form in slot 3 holding a terminal entry:
+/// every kind of section in a text short enough to damage line by line.
+std::string MediumFileText();
 
 std::string ReadAll(const std::filesystem::path& path);
 void WriteAll(const std::filesystem::path& path, const std::string& text);

@@ -4,17 +4,10 @@
 #include <random>
 #include <sstream>
 
+#include "storage/data_file_writer.h"
 #include "storage_fixture.h"
 
 namespace quorvane::testing {
-
-void RecordingDesktop::ShowSheet(int form, const std::string& caption) {
-    Calls.push_back("ShowSheet " + std::to_string(form) + " " + caption);
-}
-
-void RecordingDesktop::PlaceSheet(int form) { Calls.push_back("PlaceSheet " + std::to_string(form)); }
-
-void RecordingDesktop::ActivateSheet(int form) { Calls.push_back("ActivateSheet " + std::to_string(form)); }
 
 TempFolder::TempFolder() {
     std::random_device seed;
@@ -149,55 +142,35 @@ void BuildRichModel(Simulation& sim) {
     sim.GraphWindow = WindowPlace{1215.0, 60.0, std::nullopt, std::nullopt};
     sim.TabulationWindow = WindowPlace{std::nullopt, 4500.0, std::nullopt, std::nullopt};
 
-    Settings& run = sim.Run;
-    run.SimulationTitle = "Rich model";
-    run.StartTime = 0.5f;
-    run.StopTime = 20.0f;
-    run.TimeStep = 0.001f;
-    run.TimeUnits = "ms";
-    run.PrintInterval = 0.25f;
-    run.GraphInterval = 0.05f;
-    run.DataColumnFormatMode = 1;
-    run.DataDigitsBefore = 3;
-    run.DataDigitsAfter = 4;
-    run.TimeColumnFormatMode = 1;
-    run.TimeDigitsBefore = 2;
-    run.TimeDigitsAfter = 7;
-    run.AnnotateBlocks = true;
-    run.ShowOutputs = true;
-    run.GraphicalOutput = false;
-    run.TabulationOutput = false;
-    run.FftEnabled = true;
-    run.CorrelationEnabled = true;
-    run.ManualTimeStep = true;
-    run.MathsSymbols = true;
-    run.PowerOfTwoTimeStep = false;
-    run.FrequencyInHz = false;
-
-    sim.Graph.XColumn = 2;
-    sim.Graph.ShowSymbols = 1;
-    sim.Graph.YManual = 1;
-    sim.Graph.YMaximum = 12.5f;
-    sim.Graph.YMinimum = -3.0f;
-    sim.Graph.XManual = 1;
-    sim.Graph.XMaximum = 8.0f;
-    sim.Graph.XMinimum = 1e-06f;
-    sim.Fft.ShowSymbols = 1;
-    sim.Fft.ShowMagnitude = false;
-    sim.Fft.ShowPhase = true;
-    sim.Fft.FftFlag = true;
-    sim.Fft.LogFrequency = true;
-    sim.Fft.DbMagnitude = true;
-    sim.Fft.TargetSize = 4096;
-    sim.Fft.HalfSize = 1024;
-    sim.Fft.TargetExponent = 12;
-    sim.Fft.PrimaryColumn = 3;
-    sim.Fft.ComparisonColumn = 2;
-    sim.Prbs.LogFrequency = true;
-    sim.Prbs.LogMagnitude = true;
-    sim.Prbs.ImpulseResponseMode = false;
-    sim.Prbs.AutomaticDuration = false;
+    sim.Run = Settings{.SimulationTitle = "Rich model", .StartTime = 0.5f, .StopTime = 20.0f, .TimeStep = 0.001f,
+                       .TimeUnits = "ms", .PrintInterval = 0.25f, .GraphInterval = 0.05f,
+                       .DataColumnFormatMode = 1, .DataDigitsBefore = 3, .DataDigitsAfter = 4,
+                       .TimeColumnFormatMode = 1, .TimeDigitsBefore = 2, .TimeDigitsAfter = 7,
+                       .GraphicalOutput = false, .TabulationOutput = false, .AnnotateBlocks = true,
+                       .ShowOutputs = true, .FftEnabled = true, .CorrelationEnabled = true, .ManualTimeStep = true,
+                       .MathsSymbols = true, .FrequencyInHz = false, .PowerOfTwoTimeStep = false};
+    sim.Graph = GraphSettings{.XColumn = 2, .ShowSymbols = 1, .YManual = 1, .XManual = 1, .YMaximum = 12.5f,
+                              .YMinimum = -3.0f, .XMaximum = 8.0f, .XMinimum = 1e-06f};
+    sim.Fft = FftState{.TargetSize = 4096, .TargetExponent = 12, .HalfSize = 1024, .PrimaryColumn = 3,
+                       .ComparisonColumn = 2, .ShowMagnitude = false, .ShowPhase = true, .FftFlag = true,
+                       .LogFrequency = true, .DbMagnitude = true, .ShowSymbols = 1};
+    sim.Prbs.LogFrequency = sim.Prbs.LogMagnitude = true;
+    sim.Prbs.ImpulseResponseMode = sim.Prbs.AutomaticDuration = false;
     sim.Status.StopExtendFactor = 1.05;
+}
+
+std::string MediumFileText() {
+    TestSimulation t;
+    BuildSmallModel(t.Sim);
+    SimulationForm& third = t.Sim.Forms[3];
+    third = t.Sim.Forms[1];
+    third.RegId = 3;
+    third.Blocks[2].FunctionCode = 50;
+    third.Terminals[1] = TerminalEntry{2, 2};
+    third.TermCount = 1;
+    t.Sim.BlockSpareLong[2] = 9;
+    t.Sim.FormCount = 2;
+    return SimulationText(t.Sim, "medium.vqe").value();
 }
 
 void BuildSmallModel(Simulation& sim) {
@@ -205,91 +178,14 @@ void BuildSmallModel(Simulation& sim) {
     Allocate(sim, 1, "Step test");
     SimulationForm& form = sim.Forms[1];
     form.BlockCount = 2;
-    Block& constant = form.Blocks[1];
-    constant.FunctionCode = 1;
-    constant.Left = 1200;
-    constant.Top = 960;
-    constant.Output = 2.5f;
-    constant.InitialCondition = 2.5f;
-    constant.Title = "Constant";
-    constant.Units = "V";
-    Block& gain = form.Blocks[2];
-    gain.FunctionCode = 6;
-    gain.Left = 3000;
-    gain.Top = 960;
-    gain.Constant[1] = 4.0f;
-    gain.Title = "Gain";
+    form.Blocks[1] = Block{.FunctionCode = 1, .Left = 1200, .Top = 960, .Output = 2.5f, .InitialCondition = 2.5f,
+                           .Title = "Constant", .Units = "V"};
+    form.Blocks[2] = Block{.FunctionCode = 6, .Left = 3000, .Top = 960, .Title = "Gain", .Units = ""};
+    form.Blocks[2].Constant[1] = 4.0f;
     Connect(form, 1, 2, 1, 1);
     form.Lines[1] = ConnectionLine{1700, 1080, 3000, 1080};
     form.Window = WindowPlace{0.0, 0.0, 9000.0, 6000.0};
     sim.TabulationWindow = WindowPlace{1215.0, 300.0, std::nullopt, std::nullopt};
-}
-
-void ExpectSameModel(const Simulation& expected, const Simulation& actual) {
-    EXPECT_EQ(expected.FormCount, actual.FormCount);
-    EXPECT_EQ(expected.RunForm, actual.RunForm);
-    EXPECT_EQ(expected.PickListShown, actual.PickListShown);
-    EXPECT_EQ(expected.GraphWindow, actual.GraphWindow);
-    EXPECT_EQ(expected.TabulationWindow, actual.TabulationWindow);
-    for (int f = 1; f <= FormSlots; ++f) {
-        SCOPED_TRACE("form " + std::to_string(f));
-        const SimulationForm& a = expected.Forms[f];
-        const SimulationForm& b = actual.Forms[f];
-        EXPECT_EQ(a.InUse, b.InUse);
-        if (a.InUse == 0) continue;
-        EXPECT_EQ(a.RegId, b.RegId);
-        EXPECT_EQ(a.Title, b.Title);
-        EXPECT_EQ(a.BlockCount, b.BlockCount);
-        EXPECT_EQ(a.NextConnection, b.NextConnection);
-        EXPECT_EQ(a.NextLine, b.NextLine);
-        EXPECT_EQ(a.TermCount, b.TermCount);
-        EXPECT_EQ(a.SpareLong, b.SpareLong);
-        EXPECT_EQ(a.SpareHigh, b.SpareHigh);
-        EXPECT_EQ(a.SpareLow, b.SpareLow);
-        EXPECT_EQ(a.SpareLong2, b.SpareLong2);
-        EXPECT_EQ(a.SpareSingle, b.SpareSingle);
-        EXPECT_EQ(a.Window, b.Window);
-        for (int i = 1; i <= MaxBlocks; ++i) EXPECT_EQ(a.Blocks[i], b.Blocks[i]) << "block " << i;
-        for (int c = 1; c < a.NextConnection; ++c) EXPECT_EQ(a.Connections[c], b.Connections[c]) << "connection " << c;
-        for (int l = 1; l < a.NextLine; ++l) EXPECT_EQ(a.Lines[l], b.Lines[l]) << "line " << l;
-        EXPECT_EQ(a.Terminals, b.Terminals);
-        for (int i = 1; i <= a.BlockCount; ++i) EXPECT_EQ(expected.BlockSpareLong[i], actual.BlockSpareLong[i]);
-    }
-    const Settings& r = expected.Run;
-    const Settings& s = actual.Run;
-    EXPECT_EQ(r.StartTime, s.StartTime);
-    EXPECT_EQ(r.StopTime, s.StopTime);
-    EXPECT_EQ(r.TimeStep, s.TimeStep);
-    EXPECT_EQ(r.TimeUnits, s.TimeUnits);
-    EXPECT_EQ(r.PrintInterval, s.PrintInterval);
-    EXPECT_EQ(r.GraphInterval, s.GraphInterval);
-    EXPECT_EQ((std::vector<int>{r.DataColumnFormatMode, r.DataDigitsBefore, r.DataDigitsAfter, r.TimeColumnFormatMode,
-                                r.TimeDigitsBefore, r.TimeDigitsAfter}),
-              (std::vector<int>{s.DataColumnFormatMode, s.DataDigitsBefore, s.DataDigitsAfter, s.TimeColumnFormatMode,
-                                s.TimeDigitsBefore, s.TimeDigitsAfter}));
-    EXPECT_EQ((std::vector<bool>{r.AnnotateBlocks, r.ShowOutputs, r.GraphicalOutput, r.TabulationOutput, r.FftEnabled,
-                                 r.CorrelationEnabled, r.ManualTimeStep, r.MathsSymbols, r.PowerOfTwoTimeStep,
-                                 r.FrequencyInHz}),
-              (std::vector<bool>{s.AnnotateBlocks, s.ShowOutputs, s.GraphicalOutput, s.TabulationOutput, s.FftEnabled,
-                                 s.CorrelationEnabled, s.ManualTimeStep, s.MathsSymbols, s.PowerOfTwoTimeStep,
-                                 s.FrequencyInHz}));
-    const GraphSettings& g = expected.Graph;
-    const GraphSettings& h = actual.Graph;
-    EXPECT_EQ((std::vector<float>{float(g.XColumn), float(g.ShowSymbols), float(g.YManual), g.YMaximum, g.YMinimum,
-                                  float(g.XManual), g.XMaximum, g.XMinimum}),
-              (std::vector<float>{float(h.XColumn), float(h.ShowSymbols), float(h.YManual), h.YMaximum, h.YMinimum,
-                                  float(h.XManual), h.XMaximum, h.XMinimum}));
-    const FftState& p = expected.Fft;
-    const FftState& q = actual.Fft;
-    EXPECT_EQ((std::vector<int>{p.ShowSymbols, p.ShowMagnitude, p.ShowPhase, p.FftFlag, p.LogFrequency, p.DbMagnitude,
-                                p.TargetSize, p.HalfSize, p.TargetExponent, p.PrimaryColumn, p.ComparisonColumn}),
-              (std::vector<int>{q.ShowSymbols, q.ShowMagnitude, q.ShowPhase, q.FftFlag, q.LogFrequency, q.DbMagnitude,
-                                q.TargetSize, q.HalfSize, q.TargetExponent, q.PrimaryColumn, q.ComparisonColumn}));
-    EXPECT_EQ((std::vector<bool>{expected.Prbs.LogFrequency, expected.Prbs.LogMagnitude,
-                                 expected.Prbs.ImpulseResponseMode, expected.Prbs.AutomaticDuration}),
-              (std::vector<bool>{actual.Prbs.LogFrequency, actual.Prbs.LogMagnitude, actual.Prbs.ImpulseResponseMode,
-                                 actual.Prbs.AutomaticDuration}));
-    EXPECT_EQ(expected.Status.StopExtendFactor, actual.Status.StopExtendFactor);
 }
 
 }  // namespace quorvane::testing
