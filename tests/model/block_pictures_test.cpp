@@ -58,25 +58,6 @@ TEST_F(BlockPictures, EveryFunctionHasStubsAtItsTerminalAnchors) {
     }
 }
 
-TEST_F(BlockPictures, TurnedPartnersFaceTheOtherWay) {
-    // Sum (2) takes its inputs on the left; turned (3), on the right: its three stubs start at
-    // the anchors x = 600 + 30 and point back into the box.
-    RecordingCanvas normal;
-    RecordingCanvas turned;
-    DrawBlockPicture(normal, Functions, 2, 0, 0, false);
-    DrawBlockPicture(turned, Functions, 3, 0, 0, false);
-    for (double y : {120.0, 360.0, 620.0}) {
-        SCOPED_TRACE(y);
-        EXPECT_TRUE(LineEndsAt(normal, 30, y));
-        EXPECT_FALSE(LineEndsAt(normal, 630, y));
-        EXPECT_TRUE(LineEndsAt(turned, 630, y));
-        EXPECT_FALSE(LineEndsAt(turned, 30, y));
-    }
-    EXPECT_TRUE(LineEndsAt(normal, 660, 360));
-    EXPECT_TRUE(LineEndsAt(turned, 60, 360));
-    EXPECT_EQ(normal.Texts(), turned.Texts());
-}
-
 TEST_F(BlockPictures, MathsSymbolsReplaceOnlyTheCalculusBlocks) {
     for (int code = 0; code <= 63; ++code) {
         SCOPED_TRACE(code);

