@@ -100,8 +100,7 @@ TEST(AuditReport, EmptyFormsTerminalEntriesAndTheDisplayRunList) {
     m.Add(8, "Tank", {1});
     m.Add(6, "Gain", {2});
     m.Add(42, "Display");
-    m.Connect("Tank", "Gain");
-    m.Connect("Gain", "Display");
+    m.Connect({{"Tank", "Gain"}, {"Gain", "Display"}});
     BuildExecutionOrder(m.Sim, 1);   // Gain 1, Tank 2, Display 3; the run list holds the Gain
     m.Sim.Forms[3].InUse = 1;
     m.Sim.Forms[3].RegId = 3;
@@ -110,15 +109,14 @@ TEST(AuditReport, EmptyFormsTerminalEntriesAndTheDisplayRunList) {
     m.Sim.Forms[1].Terminals[2] = {5, 5};
 
     const std::vector<std::string> lines = AuditReport(m.Sim);
+    // Form 3 is listed although form 2 is not allocated.
     const auto third = std::find(lines.begin() + 1, lines.end(), "Simulation Audit");
-    ASSERT_NE(third, lines.end());
-    EXPECT_EQ(*(third + 1), "");
-    EXPECT_EQ(*(third + 2), "No Simulation blocks");
-    EXPECT_EQ(*(third + 3), "");
-    EXPECT_EQ(*(third + 4), "Unnamed Simulation has  2 forms allocated");
+    ASSERT_LT(third + 4, lines.end());
+    EXPECT_EQ(std::vector<std::string>(third + 1, third + 5),
+              (std::vector<std::string>{"", "No Simulation blocks", "", "Unnamed Simulation has  2 forms allocated"}));
     EXPECT_NE(std::find(lines.begin(), lines.end(), Zones({" 3", " 3", "Spare"})), lines.end());
     const auto form1 = std::find(lines.begin(), lines.end(), Zones({"Form  1", "Term Id", "Term Blk", "Op Blk"}));
-    ASSERT_NE(form1, lines.end());
+    ASSERT_LT(form1 + 2, lines.end());
     EXPECT_EQ(*(form1 + 1), Zones({" 1", " 2", " 5", " 5"}));
     EXPECT_EQ(*(form1 + 2), Zones({"Form  2", "Term Id", "Term Blk", "Op Blk"}));
     const std::vector<std::string> end(lines.end() - 4, lines.end());

@@ -64,6 +64,12 @@ void EngineModel::Connect(const std::string& from, const std::string& to, int in
                                      sheet.Blocks[target].Left, sheet.Blocks[target].Top + 300};
 }
 
+void EngineModel::Connect(std::initializer_list<Link> links) {
+    for (const Link& link : links) {
+        Connect(link.From, link.To, link.Input);
+    }
+}
+
 int EngineModel::Find(const std::string& title) const {
     const SimulationForm& sheet = Sim.Forms[Form];
     for (int b = 1; b <= sheet.BlockCount; ++b) {
@@ -78,7 +84,7 @@ Block& EngineModel::At(const std::string& title) {
     return Sim.Forms[Form].Blocks[Find(title)];
 }
 
-bool EngineModel::Prepare(double timeStep, double startTime, double stopTime, bool validate) {
+bool EngineModel::Start(double timeStep, double startTime, double stopTime, bool validate) {
     Sim.Run.TimeStep = static_cast<float>(timeStep);
     Sim.Run.StartTime = static_cast<float>(startTime);
     Sim.Run.StopTime = static_cast<float>(stopTime);
@@ -94,14 +100,6 @@ bool EngineModel::Prepare(double timeStep, double startTime, double stopTime, bo
     Sim.Status.CurrentTime = Sim.Run.StartTime;
     InitialEvaluation(Sim, Form);
     return true;
-}
-
-bool EngineModel::Start(double timeStep, double startTime, double stopTime) {
-    return Prepare(timeStep, startTime, stopTime, true);
-}
-
-bool EngineModel::StartUnchecked(double timeStep, double startTime, double stopTime) {
-    return Prepare(timeStep, startTime, stopTime, false);
 }
 
 void EngineModel::Step(bool refresh) {

@@ -41,16 +41,22 @@ struct EngineModel {
             float initialCondition = 0.0f);
     /// Output of block `from` to input `input` of block `to`, with its connection record.
     void Connect(const std::string& from, const std::string& to, int input = 1);
+    struct Link {
+        std::string From;
+        std::string To;
+        int Input = 1;
+    };
+    /// Several connections, made in this order.
+    void Connect(std::initializer_list<Link> links);
     /// The current number of the block titled `title` (0 when none).
     int Find(const std::string& title) const;
     Block& At(const std::string& title);
 
-    /// Orders, resets, validates and prepares with this time step, then evaluates the start.
-    /// False, without the initial evaluation, when validation marks a block or a delay line is
-    /// refused. RunError passes through.
-    bool Start(double timeStep, double startTime = 0.0, double stopTime = 10.0);
-    /// As Start, without ValidateParameters: for rules fed constants a run would refuse.
-    bool StartUnchecked(double timeStep, double startTime = 0.0, double stopTime = 10.0);
+    /// Orders, resets, validates (unless `validate` is false, for constants a run would refuse)
+    /// and prepares with this time step, then evaluates the start. False, without the initial
+    /// evaluation, when validation marks a block or a delay line is refused. RunError passes
+    /// through.
+    bool Start(double timeStep, double startTime = 0.0, double stopTime = 10.0, bool validate = true);
     /// One step as the run driver makes it: StepModel, then the time from the step count, then
     /// RefreshAlgebraic when `refresh` (a sample step).
     void Step(bool refresh = true);
@@ -63,9 +69,6 @@ struct EngineModel {
     Simulation Sim{Host, Windows};
     int Form = 1;
     int Steps = 0;
-
-private:
-    bool Prepare(double timeStep, double startTime, double stopTime, bool validate);
 };
 
 /// True when every float of the form's blocks (outputs, working values, histories, constants,

@@ -28,33 +28,24 @@ TEST(ExecutionOrder, ChainIsSectionedAndEveryReferenceFollows) {
     m.Add(2, "Sum");
     m.Add(6, "Gain", {2.0f});
     m.Add(1, "Constant", {}, 3.0f);
-    m.Connect("Constant", "Gain");
-    m.Connect("Gain", "Sum", 2);
-    m.Connect("Sum", "Integrator");
-    m.Connect("Integrator", "Display");
+    m.Connect({{"Constant", "Gain"}, {"Gain", "Sum", 2}, {"Sum", "Integrator"}, {"Integrator", "Display"}});
 
     BuildExecutionOrder(m.Sim, m.Form);
 
     EXPECT_EQ(TitlesInOrder(m), (std::vector<std::string>{"Constant", "Gain", "Sum", "Integrator", "Display"}));
     const ExecutionList& order = m.Sim.Order;
-    EXPECT_EQ(order.ConstantsEnd, 1);
-    EXPECT_EQ(order.SourcesEnd, 1);
-    EXPECT_EQ(order.AlgebraicEnd, 3);
-    EXPECT_EQ(order.StatesEnd, 4);
-    EXPECT_EQ(order.DisplaysEnd, 5);
+    EXPECT_EQ((std::vector<int>{order.ConstantsEnd, order.SourcesEnd, order.AlgebraicEnd, order.StatesEnd,
+                                order.DisplaysEnd}),
+              (std::vector<int>{1, 1, 3, 4, 5}));
+    // Each block n is now fed by block n - 1 (the Sum on its second input), and connection c,
+    // made in chain order, runs from block c to block c + 1.
     const SimulationForm& sheet = m.Sim.Forms[m.Form];
-    EXPECT_EQ(sheet.Blocks[2].Input[1], 1);
     EXPECT_EQ(sheet.Blocks[3].Input[1], 0);
-    EXPECT_EQ(sheet.Blocks[3].Input[2], 2);
-    EXPECT_EQ(sheet.Blocks[4].Input[1], 3);
-    EXPECT_EQ(sheet.Blocks[5].Input[1], 4);
-    // Connections were made Constant->Gain, Gain->Sum, Sum->Integrator, Integrator->Display.
-    const int from[] = {1, 2, 3, 4};
-    const int to[] = {2, 3, 4, 5};
     for (int c = 1; c <= 4; ++c) {
         SCOPED_TRACE(c);
-        EXPECT_EQ(sheet.Connections[c].FromBlock, from[c - 1]);
-        EXPECT_EQ(sheet.Connections[c].ToBlock, to[c - 1]);
+        EXPECT_EQ(sheet.Blocks[c + 1].Input[c + 1 == 3 ? 2 : 1], c);
+        EXPECT_EQ(sheet.Connections[c].FromBlock, c);
+        EXPECT_EQ(sheet.Connections[c].ToBlock, c + 1);
     }
     // Whole records travel: the Gain keeps its constant and its picture is placed again.
     EXPECT_EQ(sheet.Blocks[2].Constant[1], 2.0f);
@@ -66,34 +57,23 @@ TEST(ExecutionOrder, ChainIsSectionedAndEveryReferenceFollows) {
 TEST(ExecutionOrder, LoopWarningOnlyForLoopsWithoutStateBlock) {
     struct Row {
         const char* Name;
+        int Code;
+        std::vector<float> Constants;
         bool Warns;
     };
-    for (const Row& row : {Row{"integrator feedback", false}, Row{"gain-sum loop", true},
-                           Row{"controller loop", true}}) {
+    const Row rows[] = {{"integrator feedback", 8, {1.0f}, false},
+                        {"gain-sum loop", 6, {0.5f}, true},
+                        {"controller loop", 36, {1.0f, 1.0f, 1.0f}, true}};
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         EngineModel m;
-        const std::string name = row.Name;
-        if (name == "integrator feedback") {
-            m.Add(8, "A", {1.0f});
-            m.Add(6, "B", {-1.0f});
-            m.Connect("A", "B");
-            m.Connect("B", "A");
-        } else if (name == "gain-sum loop") {
-            m.Add(1, "C", {}, 1.0f);
-            m.Add(6, "A", {0.5f});
-            m.Add(2, "B");
-            m.Connect("C", "B", 1);
-            m.Connect("A", "B", 2);
-            m.Connect("B", "A");
-        } else {
-            m.Add(36, "A", {1.0f, 1.0f, 1.0f});
-            m.Add(6, "B", {1.0f});
-            m.Connect("A", "B");
-            m.Connect("B", "A");
-        }
+        m.Add(1, "C", {}, 1.0f);
+        m.Add(row.Code, "A", row.Constants);
+        m.Add(2, "B");
+        m.Connect({{"C", "B", 1}, {"A", "B", 2}, {"B", "A"}});
         BuildExecutionOrder(m.Sim, m.Form);
         EXPECT_EQ(m.Host.Messages(), row.Warns ? std::vector<std::string>{LoopWarning} : std::vector<std::string>{});
-        EXPECT_EQ(m.Sim.Order.DisplaysEnd, m.Sim.Forms[m.Form].BlockCount);
+        EXPECT_EQ(m.Sim.Order.DisplaysEnd, 3);
     }
 }
 
@@ -106,11 +86,8 @@ TEST(ExecutionOrder, EvaluatedBlocksFollowTheirLevelsAndSinesTheirInput) {
     m.Add(6, "Gain", {1.0f});
     m.Add(40, "Ramp");
     m.Add(26, "FreeSine", {1.0f, 1.0f});
-    m.Connect("Ramp", "DrivenSine");
-    m.Connect("DrivenSine", "Gain");
-    m.Connect("Gain", "Mul", 1);
-    m.Connect("FreeSine", "Mul", 2);
-    m.Connect("Mul", "Sat");
+    m.Connect({{"Ramp", "DrivenSine"}, {"DrivenSine", "Gain"}, {"Gain", "Mul", 1}, {"FreeSine", "Mul", 2},
+               {"Mul", "Sat"}});
 
     BuildExecutionOrder(m.Sim, m.Form);
 
@@ -129,8 +106,7 @@ TEST(ExecutionOrder, TerminalEntriesFollowTheirBlocksOnce) {
     m.Add(50, "OutA");
     m.Add(50, "OutB");
     m.Add(1, "C", {}, 1.0f);
-    m.Connect("C", "OutA");
-    m.Connect("C", "OutB");
+    m.Connect({{"C", "OutA"}, {"C", "OutB"}});
     ASSERT_EQ(RegisterTerminalBlock(m.Sim, m.Form, 1), 1);
     ASSERT_EQ(RegisterTerminalBlock(m.Sim, m.Form, 2), 2);
 
@@ -138,12 +114,8 @@ TEST(ExecutionOrder, TerminalEntriesFollowTheirBlocksOnce) {
 
     ASSERT_EQ(m.Find("OutA"), 2);
     ASSERT_EQ(m.Find("OutB"), 3);
-    const SimulationForm& sheet = m.Sim.Forms[m.Form];
-    EXPECT_EQ(sheet.Terminals[1].TermBlk, 2);
-    EXPECT_EQ(sheet.Terminals[2].TermBlk, 3);
-    EXPECT_EQ(sheet.Blocks[2].Input[1], 1);
-    EXPECT_EQ(sheet.Blocks[3].Input[1], 1);
-    EXPECT_TRUE(m.Host.Messages().empty());
+    EXPECT_EQ(m.Sim.Forms[m.Form].Terminals[1].TermBlk, 2);
+    EXPECT_EQ(m.Sim.Forms[m.Form].Terminals[2].TermBlk, 3);
 }
 
 TEST(DisplayRunList, FollowsChainsUpstreamUntilStateOrFixedSource) {
@@ -155,12 +127,7 @@ TEST(DisplayRunList, FollowsChainsUpstreamUntilStateOrFixedSource) {
     m.Add(42, "D1");
     m.Add(6, "G2", {1.0f});
     m.Add(42, "D2");
-    m.Connect("C", "I");
-    m.Connect("I", "Sum");
-    m.Connect("Sum", "G");
-    m.Connect("G", "D1");
-    m.Connect("C", "G2");
-    m.Connect("G2", "D2");
+    m.Connect({{"C", "I"}, {"I", "Sum"}, {"Sum", "G"}, {"G", "D1"}, {"C", "G2"}, {"G2", "D2"}});
 
     BuildExecutionOrder(m.Sim, m.Form);
 
@@ -177,8 +144,7 @@ TEST(DisplayRunList, StopsAtItsCapacity) {
     // Eleven displays on a Gain-Sum loop: each chain runs to its 21-entry limit, 231 in all.
     m.Add(6, "G", {1.0f});
     m.Add(2, "S");
-    m.Connect("G", "S");
-    m.Connect("S", "G");
+    m.Connect({{"G", "S"}, {"S", "G"}});
     for (int d = 1; d <= 11; ++d) {
         const std::string name = "D" + std::to_string(d);
         m.Add(42, name);

@@ -21,27 +21,17 @@ class RecordingHandOff : public ResultHandOff {
 public:
     void ShowTabulation(Simulation&) override { Call("ShowTabulation"); }
     void HideTabulation(Simulation&) override { Call("HideTabulation"); }
-    void ShowGraph(Simulation&, const std::vector<std::string>& series) override {
-        GraphSeries = series;
-        Call("ShowGraph");
-    }
+    void ShowGraph(Simulation&, const std::vector<std::string>& s) override { GraphSeries = s; Call("ShowGraph"); }
     void HideGraph(Simulation&) override { Call("HideGraph"); }
-    void ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>& series) override {
-        FrequencySeries = series;
-        Call("ShowFrequencyAnalysis");
-    }
+    void ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>&) override { Call("ShowFrequencyAnalysis"); }
     void HideFrequencyAnalysis(Simulation&) override { Call("HideFrequencyAnalysis"); }
     void ShowPrbsAnalysis(Simulation&) override { Call("ShowPrbsAnalysis"); }
     void HidePrbsAnalysis(Simulation&) override { Call("HidePrbsAnalysis"); }
     void RedrawSheet(Simulation&, int form) override { Call("RedrawSheet " + std::to_string(form)); }
-    void ShowRunError(Simulation&, const RunErrorReport& report) override {
-        Error = report;
-        Call("ShowRunError");
-    }
+    void ShowRunError(Simulation&, const RunErrorReport& report) override { Error = report; Call("ShowRunError"); }
 
     std::vector<std::string> Calls;
     std::vector<std::string> GraphSeries;
-    std::vector<std::string> FrequencySeries;
     std::optional<RunErrorReport> Error;
     std::string Failing;
 
@@ -55,14 +45,18 @@ private:
 /// A run of form 1 with a manual time step; no tabulation unless a test asks for it.
 struct DriverRun {
     DriverRun() {
-        window.Text1 = "0";
-        window.Text2 = "10";
-        window.Text3 = "0.1";
-        window.Text7 = "0.1";
-        window.Text8 = "0.1";
+        Times("0", "10", "0.1", "0.1", "0.1");
         window.Check1 = true;
         window.Check2 = false;
         window.Text5 = "sec";
+    }
+    /// The start, stop, step, graph and print interval boxes as typed.
+    void Times(const char* start, const char* stop, const char* step, const char* graph, const char* print) {
+        window.Text1 = start;
+        window.Text2 = stop;
+        window.Text3 = step;
+        window.Text7 = graph;
+        window.Text8 = print;
     }
     void Go() { RunSimulation(m.Sim, window, handOff); }
     std::vector<std::string> Messages() const { return m.Host.Messages(); }
@@ -77,25 +71,21 @@ TEST(RunDriver, StartChecksRefuseWithTheirMessages) {
         const char* Start;
         const char* Stop;
         const char* Step;
+        const char* Graph;
         const char* Print;
-        const char* Plot;
         const char* Message;
     };
     const Case cases[] = {
         {"5", "5", "0.1", "1", "1", "Stop Time must be greater than Start Time"},
-        {"0", "10", "0.1", "0", "1", "Print data Interval must be greater than zero"},
-        {"0", "10", "0.1", "1", "-2", "Graph data Interval must be greater than zero"},
+        {"0", "10", "0.1", "1", "0", "Print data Interval must be greater than zero"},
+        {"0", "10", "0.1", "-2", "1", "Graph data Interval must be greater than zero"},
         {"0", "1000000", "0.4999", "1000", "1000", "Time step is too small compared to time interval"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Message);
         DriverRun run;
         run.m.Add(1, "Supply", {}, 1);
-        run.window.Text1 = c.Start;
-        run.window.Text2 = c.Stop;
-        run.window.Text3 = c.Step;
-        run.window.Text7 = c.Plot;
-        run.window.Text8 = c.Print;
+        run.Times(c.Start, c.Stop, c.Step, c.Graph, c.Print);
         run.Go();
         EXPECT_EQ(run.Messages(), std::vector<std::string>{c.Message});
         EXPECT_TRUE(run.handOff.Calls.empty());
@@ -113,10 +103,7 @@ TEST(RunDriver, AStepOfExactlyTheLimitRunsAndYesKeepsTheResultsSoFar) {
     run.m.Add(40, "Ramp");
     run.m.Add(42, "Display");
     run.m.Connect("Ramp", "Display");
-    run.window.Text2 = "1000000";
-    run.window.Text3 = "0.5";   // (stop - start) x 5e-7 exactly
-    run.window.Text7 = "1000";
-    run.window.Text8 = "1000";
+    run.Times("0", "1000000", "0.5", "1000", "1000");   // a step of (stop - start) x 5e-7 exactly
     run.m.Host.ClockStep = 11;   // every clock reading 11 s later: the first sample prompts
     run.m.Host.Answers = {true};
     run.Go();
@@ -132,17 +119,13 @@ TEST(RunDriver, AStepOfExactlyTheLimitRunsAndYesKeepsTheResultsSoFar) {
     EXPECT_EQ(d.At(1, 2), 1000.0f);
     EXPECT_EQ(run.handOff.Calls,
               (std::vector<std::string>{"HideTabulation", "ShowGraph", "HidePrbsAnalysis", "RedrawSheet 1"}));
-    EXPECT_FALSE(run.m.Sim.Status.RunInProgress);
     EXPECT_EQ(run.window.Text6, "33.00");
-    EXPECT_EQ(run.window.Lamp, Rgb(128, 128, 128));
 }
 
 TEST(RunDriver, ATimeStepAboveAnIntervalRaisesOnlyThatInterval) {
     DriverRun run;
     run.m.Add(1, "Supply", {}, 1);
-    run.window.Text3 = "0.5";
-    run.window.Text7 = "0.1";
-    run.window.Text8 = "1";
+    run.Times("0", "10", "0.5", "0.1", "1");
     run.Go();
     EXPECT_EQ(run.Messages(), std::vector<std::string>{"Changing display times to align with 'Time Step'"});
     EXPECT_EQ(run.m.Sim.Run.GraphInterval, 0.5f);
@@ -169,30 +152,12 @@ TEST(RunDriver, FormsWithoutBlocksOrDisplaysRunAndRecordNothing) {
     }
 }
 
-TEST(RunDriver, TenSecondsAtATenthGiveOneHundredAndOneRows) {
-    DriverRun run;
-    run.m.Add(40, "Ramp");
-    run.m.Add(42, "Display");
-    run.m.Connect("Ramp", "Display");
-    run.Go();
-    const DisplayBuffer& d = run.m.Sim.Display;
-    ASSERT_EQ(d.RecordedCount, 101);
-    EXPECT_EQ(d.At(0, 1), 0.0f);
-    EXPECT_FLOAT_EQ(d.At(0, 101), 10.0f);
-    EXPECT_FLOAT_EQ(d.At(0, 37), 3.6f);
-    EXPECT_FLOAT_EQ(d.At(1, 37), 3.6f);
-    EXPECT_TRUE(run.Messages().empty());
-}
-
 TEST(RunDriver, RowsBeyondTheBufferAreDroppedAndWarnedAfterTheRun) {
     DriverRun run;
     run.m.Add(1, "Supply", {}, 1);
     run.m.Add(42, "Display");
     run.m.Connect("Supply", "Display");
-    run.window.Text2 = "40";
-    run.window.Text3 = "0.001";
-    run.window.Text7 = "0.001";
-    run.window.Text8 = "0.001";
+    run.Times("0", "40", "0.001", "0.001", "0.001");
     run.Go();
     EXPECT_EQ(run.m.Sim.Display.RecordedCount, DisplayRowLast);
     EXPECT_EQ(run.Messages(), std::vector<std::string>{"Display buffer exceeded - some results not shown"});
@@ -207,14 +172,9 @@ TEST(RunDriver, DivideByZeroNamesTheBlockAndTheTimeReached) {
     run.m.Add(40, "Ramp");
     run.m.Add(1, "Minus three", {}, -3);
     run.m.Add(1, "One", {}, 1);
-    run.m.Connect("Ramp", "Offset ramp", 1);
-    run.m.Connect("Minus three", "Offset ramp", 2);
-    run.m.Connect("One", "Ratio", 1);
-    run.m.Connect("Offset ramp", "Ratio", 2);
-    run.m.Connect("Ratio", "Display");
-    run.window.Text3 = "0.5";
-    run.window.Text7 = "0.5";
-    run.window.Text8 = "0.5";
+    run.m.Connect({{"Ramp", "Offset ramp", 1}, {"Minus three", "Offset ramp", 2}, {"One", "Ratio", 1},
+                   {"Offset ramp", "Ratio", 2}, {"Ratio", "Display"}});
+    run.Times("0", "10", "0.5", "0.5", "0.5");
     run.Go();
 
     ASSERT_TRUE(run.handOff.Error);
@@ -238,9 +198,12 @@ TEST(RunDriver, HandOffFaultsEndTheRunWithTheirPhase) {
         float YRange;
         const char* Message;
     };
+    // Only the graph phase names a Y range, and only one beyond 1e9.
     const Case cases[] = {
-        {"ShowGraph", 0, "Error encountered during Graphical Display - Overflow"},
+        {"HideTabulation", 3e9f, "Error encountered during Printing or Tabulating - Overflow"},
+        {"ShowGraph", 1e9f, "Error encountered during Graphical Display - Overflow"},
         {"ShowGraph", 3e9f, "Graphical Display Error -Y range: 3E+09  too large"},
+        {"HideFrequencyAnalysis", 3e9f, "Error encountered during FFT - Overflow"},
         {"HidePrbsAnalysis", 3e9f, "Error encountered during Correlation - Overflow"},
     };
     for (const Case& c : cases) {
@@ -248,6 +211,7 @@ TEST(RunDriver, HandOffFaultsEndTheRunWithTheirPhase) {
         DriverRun run;
         run.m.Add(1, "Supply", {}, 1);
         run.m.Sim.Graph.YRange = c.YRange;
+        run.m.Sim.Status.FrequencyWindowOpenedByRun = true;   // an earlier run opened it
         run.handOff.Failing = c.Failing;
         run.Go();
         EXPECT_EQ(run.Messages(), std::vector<std::string>{c.Message});
@@ -275,29 +239,6 @@ TEST(RunDriver, PrbsStretchesTheStopTimeOnlyForTheRun) {
     EXPECT_EQ(run.m.Sim.Run.StopTime, 10.0f);
 }
 
-TEST(RunDriver, TabulationWritesTheDumpBeforeShowingIt) {
-    DriverRun run;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quorvane_run_driver_dump";
-    std::filesystem::create_directories(folder);
-    run.m.Sim.Dump.PrintDumpPath = (folder / "Print Dump.txt").string();
-    run.m.Add(40, "Ramp");
-    run.m.Add(42, "Display");
-    run.m.Connect("Ramp", "Display");
-    run.window.Check2 = true;
-    run.window.Text8 = "1";
-    run.Go();
-    EXPECT_TRUE(std::filesystem::exists(run.m.Sim.Dump.PrintDumpPath));
-    EXPECT_EQ(run.m.Sim.Dump.ScrollMaximum, 2);
-    EXPECT_EQ(run.handOff.Calls.front(), "ShowTabulation");
-    EXPECT_EQ(std::count(run.handOff.Calls.begin(), run.handOff.Calls.end(), "ShowTabulation"), 2);
-    std::filesystem::remove_all(folder);
-}
-
-}  // namespace
-}  // namespace quorvane
-
-namespace quorvane {
-namespace {
 
 /// The column recording the block titled `title`.
 int ColumnOf(const DisplayBuffer& d, const std::string& title) {
@@ -325,38 +266,36 @@ TEST(RunDriver, WholeRunOfEveryBlockFamilyFollowsTheClosedForms) {
     m.Add(8, "Area", {1});
     m.Add(10, "Lagged", {1});
     m.Add(4, "Negated");
-    m.Connect("Ramp", "Triple");
-    m.Connect("Ramp", "Square", 1);
-    m.Connect("Ramp", "Square", 2);
-    m.Connect("Ramp", "Clip");
-    m.Connect("Sine", "Sine plus one", 1);
-    m.Connect("One", "Sine plus one", 2);
-    m.Connect("Ramp", "Root");
-    m.Connect("Ramp", "Slope");
-    m.Connect("Ramp", "Late");
-    m.Connect("One", "Area");
-    m.Connect("One", "Lagged");
-    m.Connect("Area", "Negated");
+    m.Connect({{"Ramp", "Triple"}, {"Ramp", "Square", 1}, {"Ramp", "Square", 2}, {"Ramp", "Clip"},
+               {"Sine", "Sine plus one", 1}, {"One", "Sine plus one", 2}, {"Ramp", "Root"}, {"Ramp", "Slope"},
+               {"Ramp", "Late"}, {"One", "Area"}, {"One", "Lagged"}, {"Area", "Negated"}});
     for (const char* shown : {"Triple", "Square", "Clip", "Sine plus one", "Root", "Slope", "Late", "Area", "Lagged",
                               "Negated"}) {
         const std::string display = std::string("Show ") + shown;
         m.Add(42, display);
         m.Connect(shown, display);
     }
-    run.window.Text2 = "2";
-    run.window.Text3 = "0.01";
-    run.window.Text7 = "0.5";
-    run.window.Text8 = "0.5";
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quorvane_run_driver_dump";
+    std::filesystem::create_directories(folder);
+    m.Sim.Dump.PrintDumpPath = (folder / "Print Dump.txt").string();
+    run.window.Check2 = true;
+    run.Times("0", "10", "0.01", "0.1", "1");   // the rows follow the shorter graph interval
     run.Go();
 
     EXPECT_TRUE(run.Messages().empty());
+    // The dump is written before the tabulation shows, and shown again once the run is over.
+    EXPECT_TRUE(std::filesystem::exists(m.Sim.Dump.PrintDumpPath));
+    EXPECT_EQ(run.handOff.Calls, (std::vector<std::string>{"ShowTabulation", "ShowGraph", "HidePrbsAnalysis",
+                                                           "ShowTabulation", "RedrawSheet 1"}));
+    std::filesystem::remove_all(folder);
     const DisplayBuffer& d = m.Sim.Display;
     ASSERT_EQ(d.ColumnCount, 10);
-    ASSERT_EQ(d.RecordedCount, 5);
+    ASSERT_EQ(d.RecordedCount, 101);
+    EXPECT_NEAR(d.At(0, 101), 10.0, 1e-5);
     constexpr double Tolerance = 1e-4;
     constexpr double SlopeTolerance = 1e-3;   // a difference of two nearby floats over one step
-    for (int row = 2; row <= 5; ++row) {
-        const double t = 0.5 * (row - 1);
+    for (int row : {6, 11, 16, 21}) {
+        const double t = 0.1 * (row - 1);
         SCOPED_TRACE(t);
         EXPECT_NEAR(d.At(0, row), t, 1e-6);
         EXPECT_NEAR(d.At(ColumnOf(d, "Triple"), row), 3 * t, Tolerance);

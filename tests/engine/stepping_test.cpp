@@ -17,8 +17,8 @@ TEST(Stepping, LagStepFollowsTheExponential) {
     // The lag is exact for an input held over the step, so only float rounding remains.
     constexpr double Tolerance = 1e-5;
     EngineModel m;
-    m.Add(10, "Lag", {0.5f});
     m.Add(1, "Step", {}, 1.0f);
+    m.Add(10, "Lag", {0.5f});
     m.Connect("Step", "Lag");
     ASSERT_TRUE(m.Start(0.01));
     for (double t : {0.1, 0.5, 1.0, 2.0}) {
@@ -125,10 +125,7 @@ TEST(Stepping, ControllerLoopSettlesOnItsDemand) {
         m.Add(6, "Plant gain", {row.PlantGain});
         m.Add(10, "Plant", {1.0f});
         m.Add(1, "Demand", {}, 1.0f);
-        m.Connect("Plant", "PID", 1);
-        m.Connect("Demand", "PID", 2);
-        m.Connect("PID", "Plant gain");
-        m.Connect("Plant gain", "Plant");
+        m.Connect({{"Plant", "PID", 1}, {"Demand", "PID", 2}, {"PID", "Plant gain"}, {"Plant gain", "Plant"}});
         ASSERT_TRUE(m.Start(0.01, 0.0, 20.0));
         EXPECT_EQ(m.At("Plant").Output, 0.0f);
         m.RunTo(20.0);
@@ -139,67 +136,57 @@ TEST(Stepping, ControllerLoopSettlesOnItsDemand) {
 }
 
 TEST(Stepping, ArithmeticFaultsNameTheBlockAndLeaveTheTablesFinite) {
+    /// A block feeding "Faulty"; a Gain is fed back from "Faulty" itself.
+    struct Feed {
+        int Code = 0;   ///< 0: unconnected
+        std::vector<float> Constants;
+        float InitialCondition = 0;
+    };
     struct Row {
         const char* Name;
         const char* Description;
-        double StartTime;
-        double TimeStep;
-        double FaultTime;   ///< the start of the step that fails
-        double Within;
+        int Code;
+        std::vector<float> Constants;
+        float InitialCondition;
+        Feed In1;
+        Feed In2;
+        double TimeStep = 0.1;
+        double FaultTime = 0;   ///< the start of the step that fails
+        double Within = 0;
     };
     const Row rows[] = {
-        {"divide by an unconnected input", DivisionByZeroText, 0.0, 0.1, 0.0, 0.0},
-        {"divide by a ramp reaching zero", DivisionByZeroText, -1.0, 0.5, -0.5, 0.0},
+        // Constants that pass validation but fail when the block is prepared.
+        {"DAC with equal ranges", DivisionByZeroText, 52, {8, 2, 2}, 0, {}, {}},
+        {"ADC with too many bits", OverflowText, 55, {200, 0, 1}, 0, {}, {}},
+        {"controller without proportional gain", DivisionByZeroText, 36, {0, 1, 1}, 1, {}, {1, {}, 1}},
+        {"divide by an unconnected input", DivisionByZeroText, 18, {}, 0, {1, {}, 1}, {}},
         // sin(t + 0.5) first falls below zero in the step from t = 3 (sin 3.5 < 0).
-        {"square root of a sine going negative", InvalidCallText, 0.0, 0.5, 3.0, 0.0},
-        {"logarithm of a negative zero value", InvalidCallText, 0.0, 0.1, 0.0, 0.0},
-        {"exponential beyond the float range", OverflowText, 0.0, 0.1, 0.0, 0.0},
-        {"product beyond the float range", OverflowText, 0.0, 0.1, 0.0, 0.0},
+        {"square root of a sine going negative", InvalidCallText, 28, {}, 0, {26, {1, 1}}, {}, 0.5, 3.0},
+        {"logarithm of a negative zero value", InvalidCallText, 30, {-1}, 0, {}, {}},
+        {"exponential beyond the float range", OverflowText, 32, {}, 0, {1, {}, 100}, {}},
+        {"product beyond the float range", OverflowText, 16, {}, 0, {1, {}, 1e20f}, {1, {}, 1e20f}},
         // Trapezoidal steps of W1 = 10 on y' = 1000 y: y(n+1) = 6 y(n) + 5 y(n-1), growing
         // by 3 + sqrt(14) = 6.74 a step, so 1e38 is passed after ln(1e38) / ln(6.74) = 46 steps.
-        {"integrator growing without limit", OverflowText, 0.0, 0.01, 0.46, 0.02},
-        {"controller without proportional gain", DivisionByZeroText, 0.0, 0.1, 0.0, 0.0},
+        {"integrator growing without limit", OverflowText, 8, {0.001f}, 1, {6, {1}}, {}, 0.01, 0.46, 0.02},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
-        const std::string name = row.Name;
         EngineModel m;
-        m.Add(1, "One", {}, 1.0f);
-        if (name == "divide by an unconnected input") {
-            m.Add(18, "Faulty");
-            m.Connect("One", "Faulty");
-        } else if (name == "divide by a ramp reaching zero") {
-            m.Add(18, "Faulty");
-            m.Add(40, "Ramp");
-            m.Connect("One", "Faulty", 1);
-            m.Connect("Ramp", "Faulty", 2);
-        } else if (name == "square root of a sine going negative") {
-            m.Add(28, "Faulty");
-            m.Add(26, "Sine", {1.0f, 1.0f});
-            m.Connect("Sine", "Faulty");
-        } else if (name == "logarithm of a negative zero value") {
-            m.Add(30, "Faulty", {-1.0f});
-        } else if (name == "exponential beyond the float range") {
-            m.Add(1, "Hundred", {}, 100.0f);
-            m.Add(32, "Faulty");
-            m.Connect("Hundred", "Faulty");
-        } else if (name == "product beyond the float range") {
-            m.Add(1, "Big", {}, 1e20f);
-            m.Add(16, "Faulty");
-            m.Connect("Big", "Faulty", 1);
-            m.Connect("Big", "Faulty", 2);
-        } else if (name == "integrator growing without limit") {
-            m.Add(8, "Faulty", {0.001f}, 1.0f);
-            m.Add(6, "Feedback", {1.0f});
-            m.Connect("Faulty", "Feedback");
-            m.Connect("Feedback", "Faulty");
-        } else {
-            m.Add(36, "Faulty", {0.0f, 1.0f, 1.0f});
-            m.Connect("One", "Faulty", 2);
+        m.Add(row.Code, "Faulty", row.Constants, row.InitialCondition);
+        for (int k = 1; k <= 2; ++k) {
+            const Feed& feed = k == 1 ? row.In1 : row.In2;
+            if (feed.Code != 0) {
+                const std::string name = "In" + std::to_string(k);
+                m.Add(feed.Code, name, feed.Constants, feed.InitialCondition);
+                m.Connect(name, "Faulty", k);
+                if (feed.Code == 6) {
+                    m.Connect("Faulty", name);
+                }
+            }
         }
         std::optional<RunError> fault;
         try {
-            m.StartUnchecked(row.TimeStep, row.StartTime, 10.0);
+            m.Start(row.TimeStep, 0.0, 10.0, false);
             m.RunTo(10.0);
         } catch (const RunError& error) {
             fault = error;
