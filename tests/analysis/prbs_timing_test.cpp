@@ -20,6 +20,7 @@ struct Case {
     double BitInterval, NewStep, Stop;
     Texts Messages;
     std::string Info;
+    bool Refused = false;
 };
 
 // A run from 0 to `entered` with a generator of bit length n, detected and stretched by 1.05
@@ -37,7 +38,7 @@ void CheckTiming(const Case& c, float entered, int n, bool manualStep) {
     ASSERT_TRUE(DetectPrbs(t.Sim, 1));
     t.Sim.Run.StopTime = entered * 1.05f;
     t.Sim.Run.TimeStep = c.Step;
-    ASSERT_TRUE(PrbsTimingSetUp(t.Sim, window));
+    EXPECT_EQ(PrbsTimingSetUp(t.Sim, window), !c.Refused);
     EXPECT_NEAR(t.Sim.Prbs.BitInterval, c.BitInterval, c.BitInterval * Tolerance);
     EXPECT_NEAR(t.Sim.Run.TimeStep, c.NewStep, c.NewStep * Tolerance);
     EXPECT_NEAR(t.Sim.Run.StopTime, c.Stop, c.Stop * Tolerance);
@@ -86,26 +87,18 @@ TEST(PrbsTimingSetUp, AutomaticTimeStep) {
         // spare bits end at 61.5, before the stop time entered, which is kept.
         {"sequence ends early", false, false, 61.38f, 0.01f, 0.06, 0.0075, 100, {},
          "PRBS Seq. duration set to: 61.38 sec"},
+        // A manual duration of 0 leaves nothing to step by.
+        {"zero duration", true, false, 0, 1.0f, 0, 0, 100, {"Time step is too small compared to time interval"}, "", true},
     };
     for (const Case& c : cases) CheckTiming(c, 100, 10, false);
 }
 
-TEST(PrbsTimingSetUp, RefusedWhenTheStepCollapses) {
+TEST(PrbsTimingSetUp, RefusedWhenStopTimeFallsBeforeStart) {
+    TestSimulation t;   // a negative stop time stretched by 1.05
     RunWindow window;
-    TestSimulation zero;   // a manual duration of 0 leaves nothing to step by
-    zero.SetRun(0, 100);
-    zero.Sim.Prbs.AutomaticDuration = false;
-    zero.AddBlock(41, 10, 0, 1);
-    ASSERT_TRUE(DetectPrbs(zero.Sim, 1));
-    zero.Sim.Run.TimeStep = 1;
-    EXPECT_FALSE(PrbsTimingSetUp(zero.Sim, window));
-    EXPECT_EQ(zero.Host.Messages(), Texts{"Time step is too small compared to time interval"});
-
-    TestSimulation negative;   // a negative stop time stretched by 1.05 falls before the start
-    negative.SetRun(-100, -99 * 1.05f);
-    negative.Sim.Run.TimeStep = 0.1f;
-    EXPECT_FALSE(PrbsTimingSetUp(negative.Sim, window));
-    EXPECT_EQ(negative.Host.Messages(), Texts{"Stop Time must be greater than Start Time"});
+    t.SetRun(-100, -99 * 1.05f);
+    EXPECT_FALSE(PrbsTimingSetUp(t.Sim, window));
+    EXPECT_EQ(t.Host.Messages(), Texts{"Stop Time must be greater than Start Time"});
 }
 
 }  // namespace

@@ -35,60 +35,48 @@ struct Spectrum : TestSimulation {
     }
 };
 
-TEST(SpectrumOfColumn, SineOnABinGivesItsAmplitudeAndPhase) {
-    // Positive exponent: a sine leads at +90 degrees, a cosine at 0.
-    struct Case { double Amplitude; int Bin; double Phase; };
-    for (const Case& c : {Case{2.5, 7, 90}, Case{1.0, 100, 90}, Case{0.5, 33, 0}, Case{3, 510, 90}}) {
-        SCOPED_TRACE(testing::Message() << c.Amplitude << " on bin " << c.Bin);
-        Spectrum s(1024, Sine(c.Amplitude, c.Bin, 1024, c.Phase == 0 ? std::numbers::pi / 2 : 0));
-        s.Sim.Fft.ShowPhase = true;
-        SpectrumOfColumn(s.Sim, 1);
-        for (int j = 0; j <= 510; ++j)
-            EXPECT_NEAR(s.At(12, j), j == c.Bin ? c.Amplitude : 0.0, MagnitudeTolerance * c.Amplitude) << j;
-        EXPECT_NEAR(s.At(13, c.Bin), c.Phase, 0.01);
-        // Bins far below the 5 % level have no phase, nor have the mean and the Nyquist term.
-        for (int j : {c.Bin == 7 ? 8 : 6, 0, 511}) EXPECT_EQ(s.At(13, j), PhaseUndefinedMarker) << j;
-        EXPECT_NEAR(s.At(11, 0), -1 / 10.24, 1e-6);
-        EXPECT_TRUE(s.Host.Messages().empty());
-    }
-}
-
-TEST(SpectrumOfColumn, ColumnTitlesAndFrequencyUnits) {
-    struct Case { std::string TimeUnits; bool InHz; bool LogFrequency; std::string Units; double Row10; };
-    const double hz = 10 / 10.24;
+TEST(SpectrumOfColumn, SineOnABinGivesItsAmplitudePhaseAndFrequency) {
+    // Positive exponent: a sine leads at +90 degrees, a cosine at 0. Bin j lies at j / 10.24 Hz.
+    struct Case { double Amplitude, Phase; int Bin; std::string TimeUnits; bool InHz, LogFrequency; std::string Units; double Frequency; };
     const Case cases[] = {
-        {"sec", true, false, "Hz", hz},
-        {"secs", false, false, "rad/s", 6.2831852 * hz},
-        {"min", true, true, "Cycles per min", std::log10(hz)},
-        {"hours", false, false, "rad / hours", 6.2831852 * hz},
+        {2.5, 90, 7, "sec", true, false, "Hz", 7 / 10.24},
+        {1.0, 90, 100, "secs", false, false, "rad/s", 6.2831852 * 100 / 10.24},
+        {0.5, 0, 33, "min", true, true, "Cycles per min", std::log10(33 / 10.24)},
+        {3.0, 90, 510, "hours", false, false, "rad / hours", 6.2831852 * 510 / 10.24},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.Units);
-        Spectrum s(1024, [](int k) { return k % 3; });
+        SCOPED_TRACE(testing::Message() << c.Amplitude << " on bin " << c.Bin);
+        Spectrum s(1024, Sine(c.Amplitude, c.Bin, 1024, c.Phase == 0 ? std::numbers::pi / 2 : 0));
         s.Sim.Run.TimeUnits = c.TimeUnits;
         s.Sim.Run.FrequencyInHz = c.InHz;
         s.Sim.Fft.LogFrequency = c.LogFrequency;
         s.Sim.Fft.ShowPhase = true;
         SpectrumOfColumn(s.Sim, 1);
         EXPECT_EQ(s.Headings(11, 13), (Texts{"Frequency ", c.Units, "Magnitude - Flow", "l/s", "Phase - Flow", "degrees"}));
-        EXPECT_NEAR(s.At(11, 10), c.Row10, 1e-5);
+        for (int j = 0; j <= 510; ++j)
+            EXPECT_NEAR(s.At(12, j), j == c.Bin ? c.Amplitude : 0.0, MagnitudeTolerance * c.Amplitude) << j;
+        EXPECT_NEAR(s.At(13, c.Bin), c.Phase, 0.01);
+        // Bins far below the 5 % level have no phase, nor have the mean and the Nyquist term.
+        for (int j : {c.Bin == 7 ? 8 : 6, 0, 511}) EXPECT_EQ(s.At(13, j), PhaseUndefinedMarker) << j;
+        EXPECT_NEAR(s.At(11, c.Bin), c.Frequency, std::fabs(c.Frequency) * 1e-6);
+        EXPECT_NEAR(s.At(11, 0), -1 / 10.24, 1e-6);
+        EXPECT_TRUE(s.Host.Messages().empty());
     }
 }
 
 TEST(SpectrumOfColumn, ConstantGivesItsMeanAndNoPhases) {
-    Spectrum s(1500, [](int) { return -3.25; });
-    s.Sim.Fft.ShowPhase = true;
-    SpectrumOfColumn(s.Sim, 1);
-    EXPECT_FLOAT_EQ(s.At(12, 0), 3.25f);
-    for (int j = 1; j <= 511; ++j) EXPECT_EQ(s.At(12, j), 0.0f) << j;
-    for (int j = 1; j <= 510; ++j) EXPECT_EQ(s.At(13, j), PhaseUndefinedMarker) << j;
-}
-
-TEST(SpectrumOfColumn, AllZeroInDecibelsTakesAFloor) {
-    Spectrum s(1024, [](int) { return 0.0; });
-    s.Sim.Fft.DbMagnitude = true;
-    SpectrumOfColumn(s.Sim, 1);
-    for (int j = 0; j <= 511; ++j) EXPECT_NEAR(s.At(12, j), -40.0, 1e-4) << j;   // 1/100
+    // In dB, zeros take 1/100 of the smallest magnitude, or of 1 when all are zero: -40 dB.
+    struct Case { double Value; bool Decibels; double Mean, Others; };
+    for (const Case& c : {Case{-3.25, false, 3.25, 0}, Case{0, true, -40, -40}}) {
+        SCOPED_TRACE(c.Value);
+        Spectrum s(1500, [&](int) { return c.Value; });
+        s.Sim.Fft.DbMagnitude = c.Decibels;
+        s.Sim.Fft.ShowPhase = true;
+        SpectrumOfColumn(s.Sim, 1);
+        EXPECT_NEAR(s.At(12, 0), c.Mean, 1e-6);
+        for (int j = 1; j <= 511; ++j) EXPECT_NEAR(s.At(12, j), c.Others, 1e-6) << j;
+        for (int j = 1; j <= 510; ++j) EXPECT_EQ(s.At(13, j), PhaseUndefinedMarker) << j;
+    }
 }
 
 TEST(SpectrumOfColumn, DecimatesToTheSampleInterval) {
@@ -164,13 +152,10 @@ TEST(RatioOfAnalyses, MagnitudeRatioOrDecibelDifference) {
 }
 
 TEST(RatioOfAnalyses, RefusedWithoutMagnitudeOrTwoSeries) {
-    struct Case { bool Magnitude; int Primary; int Comparison; std::string Message; };
-    const Case cases[] = {
-        {false, 1, 2, "Need to select Magnitude for comparison"},
-        {true, 0, 2, "two valid analysis needed"},
-        {true, 1, 3, "two valid analysis needed"},
-    };
-    for (const Case& c : cases) {
+    struct Case { bool Magnitude; int Primary, Comparison; std::string Message; };
+    const std::string twoNeeded = "two valid analysis needed";
+    for (const Case& c : {Case{false, 1, 2, "Need to select Magnitude for comparison"}, Case{true, 0, 2, twoNeeded},
+                          Case{true, 1, 3, twoNeeded}}) {
         SCOPED_TRACE(testing::Message() << c.Primary << " " << c.Comparison);
         Spectrum s(1024, [](int) { return 1.0; });
         s.Sim.Fft.ShowMagnitude = c.Magnitude;
