@@ -1,5 +1,6 @@
 #include "engine/engine_support.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/ordering.h"
@@ -8,19 +9,6 @@
 #include "model/catalogue.h"
 
 namespace quorvane {
-
-void RecordingDesktop::ShowMarker(int form, int marker, int block) {
-    Markers.push_back({form, marker, block});
-}
-
-void RecordingDesktop::HideMarkers(int /*form*/) {
-    Markers.clear();
-    ++MarkersHidden;
-}
-
-void RecordingDesktop::PlaceBlockImage(int /*form*/, int block) {
-    PlacedImages.push_back(block);
-}
 
 EngineModel::EngineModel() {
     BuildCatalogue(Sim.Functions);
@@ -124,9 +112,7 @@ bool TablesFinite(Simulation& sim, int form) {
     for (int b = 0; b <= MaxBlocks; ++b) {
         const Block& blk = sheet.Blocks[b];
         for (float v : {blk.Output, blk.SatHigh, blk.SatLow, blk.InitialCondition, blk.SpareSingle}) {
-            if (!std::isfinite(v)) {
-                return false;
-            }
+            if (!std::isfinite(v)) return false;
         }
         for (int k = 0; k <= MaxInputs; ++k) {
             if (!std::isfinite(blk.Work[k]) || !std::isfinite(blk.History[k]) || !std::isfinite(blk.Constant[k])) {
@@ -134,12 +120,7 @@ bool TablesFinite(Simulation& sim, int form) {
             }
         }
     }
-    for (float v : sim.Delays.Cells) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(sim.Delays.Cells.begin(), sim.Delays.Cells.end(), [](float v) { return std::isfinite(v); });
 }
 
 }  // namespace quorvane

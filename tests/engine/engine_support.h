@@ -19,9 +19,12 @@ public:
         int Number = 0;   ///< marker 0..9
         int Block = 0;
     };
-    void ShowMarker(int form, int marker, int block) override;
-    void HideMarkers(int form) override;
-    void PlaceBlockImage(int form, int block) override;
+    void ShowMarker(int form, int marker, int block) override { Markers.push_back({form, marker, block}); }
+    void HideMarkers(int /*form*/) override {
+        Markers.clear();
+        ++MarkersHidden;
+    }
+    void PlaceBlockImage(int /*form*/, int block) override { PlacedImages.push_back(block); }
 
     std::vector<Marker> Markers;    ///< shown since the last HideMarkers
     int MarkersHidden = 0;          ///< HideMarkers calls

@@ -239,7 +239,6 @@ TEST(RunDriver, PrbsStretchesTheStopTimeOnlyForTheRun) {
     EXPECT_EQ(run.m.Sim.Run.StopTime, 10.0f);
 }
 
-
 /// The column recording the block titled `title`.
 int ColumnOf(const DisplayBuffer& d, const std::string& title) {
     for (int c = 1; c <= d.ColumnCount; ++c) {
