@@ -44,7 +44,7 @@ TEST_F(BlockEdit, SeventyFirstBlockIsRefused) {
     EXPECT_EQ(State.SelectedBlock, 70);
 }
 
-TEST_F(BlockEdit, BlockWithoutTerminalEntryIsRemovedAgain) {
+TEST_F(BlockEdit, TenTerminalEntriesThenTheBlockIsRemovedAgain) {
     for (int i = 1; i <= 10; ++i) ASSERT_EQ(Drop(OutputTerminalCode, 1200 * i, 1200), i);
     Windows.Calls.clear();
     EXPECT_EQ(Drop(OutputTerminalCode, 1200, 4800), 0);
@@ -53,8 +53,17 @@ TEST_F(BlockEdit, BlockWithoutTerminalEntryIsRemovedAgain) {
     EXPECT_EQ(Sheet().Blocks[11], Block{});
     EXPECT_EQ(Windows.Calls, (Strings{"place 1:11", "hide 1:11"}));
     EXPECT_EQ(Sheet().TermCount, 10);
-    EXPECT_EQ(Sheet().Terminals[10].TermBlk, 10);
     EXPECT_EQ(State.SelectedBlock, 0);
+
+    // Deleting block 3 frees entry 3 and renumbers the entries of blocks 4..10; the next
+    // terminal block fills the gap.
+    ASSERT_TRUE(DeleteBlock(Sim, State, 1, 3));
+    EXPECT_EQ(Sheet().TermCount, 9);
+    EXPECT_EQ(Drop(InputTerminalCode, 1200, 4800), 10);
+    EXPECT_EQ(Sheet().Terminals[3], (TerminalEntry{10, 0}));
+    EXPECT_EQ(Sheet().Terminals[4], (TerminalEntry{3, 3}));
+    EXPECT_EQ(Sheet().Terminals[10], (TerminalEntry{9, 9}));
+    EXPECT_EQ(Sheet().TermCount, 10);
 }
 
 TEST_F(BlockEdit, DeletingTheFirstOfThreeRenumbersTheRest) {
@@ -154,6 +163,8 @@ TEST_F(BlockEdit, TurningRoundAndItsRefusals) {
                                         "Cannot turn around block as it has just aquired a connection"}));
 }
 
+// Longer routes carry their whole end segment along (see the editing sequence); a two-line one
+// moves only its end.
 TEST_F(BlockEdit, MovedBlockCarriesItsLineEnds) {
     Drop(GainCode, 1200, 1200);   // output anchor (1800, 1560)
     Drop(SumCode, 3600, 2400);    // input anchors (3600, 2520), (3600, 2760), (3600, 3000)
@@ -161,16 +172,13 @@ TEST_F(BlockEdit, MovedBlockCarriesItsLineEnds) {
     PressOutput(1, 1);
     Bend(2400, 3000);
     PressInput(2, 3);             // two lines
-    ASSERT_EQ(LineOf(1, 3), (ConnectionLine{2700, 2760, 3600, 2760}));
-    ASSERT_EQ(LineOf(2, 2), (ConnectionLine{2400, 3000, 3600, 3000}));
 
     BeginBlockDrag(Sim, State, 1, 2, 100, 100);
     ASSERT_TRUE(MoveBlock(Sim, State, 1, 3940, 2980));
     EXPECT_EQ(Sheet().Blocks[2].Left, 3840);
     EXPECT_EQ(Sheet().Blocks[2].Top, 2880);
     EXPECT_FALSE(State.Moving);
-    // Moved by (240, 480): the whole last segment of the long route, only the end of the short one.
-    EXPECT_EQ(LineOf(1, 1), (ConnectionLine{1800, 1560, 2700, 1560}));
+    // Moved by (240, 480).
     EXPECT_EQ(LineOf(1, 2), (ConnectionLine{2700, 1560, 2940, 3240}));
     EXPECT_EQ(LineOf(1, 3), (ConnectionLine{2940, 3240, 3840, 3240}));
     EXPECT_EQ(LineOf(2, 1), (ConnectionLine{1800, 1560, 2400, 3000}));

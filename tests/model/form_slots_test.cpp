@@ -10,26 +10,13 @@ namespace {
 
 using FormSlotsTest = ModelFixture;
 
-TEST_F(FormSlotsTest, StartUpAllocatesSlotOneForRuns) {
-    ASSERT_EQ(AllocateForm(Sim), 2);
-    Sim.Run.MathsSymbols = true;
-    Windows.Calls.clear();
-    StartUp(Sim);
-    EXPECT_EQ(Windows.Calls, (Strings{"close 1", "close 2", "close 3", "show 1 Unnamed Form  1"}));
-    EXPECT_TRUE(Host.Log.empty());
-    EXPECT_EQ(Sim.FormCount, 1);
-    EXPECT_EQ(Sim.Forms[1].RunSelected, 1);
-    EXPECT_EQ(Sim.Run.SimulationTitle, "Unnamed Simulation");
-    EXPECT_FALSE(Sim.Run.MathsSymbols);
-}
-
 TEST_F(FormSlotsTest, SlotsAreTakenLowestFirstAndReleasedOnce) {
     EXPECT_EQ(AllocateForm(Sim), 2);
     EXPECT_EQ(AllocateForm(Sim), 3);
     EXPECT_EQ(AllocateForm(Sim), 0);
     EXPECT_EQ(Sim.FormCount, 3);
 
-    Place(2, 6);
+    Place(2, 50);
     Place(2, 10);
     Sim.Forms[2].NextConnection = 4;
     Sim.Forms[2].NextLine = 9;
@@ -42,6 +29,8 @@ TEST_F(FormSlotsTest, SlotsAreTakenLowestFirstAndReleasedOnce) {
     EXPECT_EQ(Sim.Forms[2].NextConnection, 1);
     EXPECT_EQ(Sim.Forms[2].NextLine, 1);
     EXPECT_EQ(Sim.Forms[2].RunSelected, 0);
+    EXPECT_EQ(Sim.Forms[2].TermCount, 0);
+    EXPECT_EQ(Sim.Forms[2].Terminals[1].TermBlk, 0);
     EXPECT_EQ(Sim.FormCount, 2);
     EXPECT_EQ(CountFreeSlots(Sim), 1);
 
@@ -55,6 +44,10 @@ TEST_F(FormSlotsTest, SlotsAreTakenLowestFirstAndReleasedOnce) {
     EXPECT_EQ(Sim.Forms[2].Title, "Unnamed Form  2");
     EXPECT_EQ(Windows.Calls, (Strings{"close 2", "show 2 Unnamed Form  2"}));
     EXPECT_TRUE(Host.Log.empty());
+    // The reused slot's terminal table starts empty.
+    EXPECT_EQ(Place(2, 51), 1);
+    EXPECT_EQ(FindTerminalEntry(Sim, 2, 1), 1);
+    EXPECT_EQ(Sim.Forms[2].TermCount, 1);
 }
 
 TEST_F(FormSlotsTest, BookkeepingProblemsAreReportedAndRepaired) {
@@ -108,21 +101,7 @@ TEST_F(FormSlotsTest, FormChoicesAndTitles) {
     EXPECT_EQ(Windows.Calls, (Strings{"show 1 Plant"}));
 }
 
-TEST_F(FormSlotsTest, ReusedSlotStartsWithAnEmptyTerminalTable) {
-    ASSERT_EQ(AllocateForm(Sim), 2);
-    ASSERT_NE(Place(2, 50), 0);
-    ASSERT_NE(Place(2, 50), 0);
-    ReleaseForm(Sim, 2);
-    EXPECT_EQ(Sim.Forms[2].TermCount, 0);
-    EXPECT_EQ(Sim.Forms[2].Terminals[1].TermBlk, 0);
-
-    ASSERT_EQ(AllocateForm(Sim), 2);
-    EXPECT_EQ(Place(2, 51), 1);
-    EXPECT_EQ(FindTerminalEntry(Sim, 2, 1), 1);
-    EXPECT_EQ(Sim.Forms[2].TermCount, 1);
-}
-
-TEST_F(FormSlotsTest, NewSimulationStartsAgainFromOneEmptyForm) {
+TEST_F(FormSlotsTest, NewSimulationAndStartUpBeginFromOneEmptyForm) {
     ASSERT_EQ(AllocateForm(Sim), 2);
     ASSERT_EQ(AllocateForm(Sim), 3);
     Place(1, 48);
@@ -154,6 +133,15 @@ TEST_F(FormSlotsTest, NewSimulationStartsAgainFromOneEmptyForm) {
         EXPECT_EQ(Sim.Forms[slot].Terminals[1].TermBlk, 0);
     }
     EXPECT_EQ(Sim.Forms[3].Title, "Available");
+
+    // Start-up is the same without the options refresh, and slot 1 is chosen for runs.
+    Windows.Calls.clear();
+    Sim.Run.MathsSymbols = true;
+    StartUp(Sim);
+    EXPECT_EQ(Windows.Calls, (Strings{"close 1", "close 2", "close 3", "show 1 Unnamed Form  1"}));
+    EXPECT_EQ(Sim.Forms[1].RunSelected, 1);
+    EXPECT_EQ(Sim.FormCount, 1);
+    EXPECT_FALSE(Sim.Run.MathsSymbols);
 }
 
 }  // namespace

@@ -16,11 +16,13 @@ using Primitive = RecordingCanvas::Primitive;
 
 class SheetRedraw : public ModelFixture {
 protected:
-    /// A constant feeding a gain through three lines, and an output terminal beside them.
+    /// A constant feeding a gain through three lines; an output terminal (entry 1) beside them
+    /// and an input terminal (entry 2) below.
     SheetRedraw() {
         Place(1, 1, 600, 600);
         Place(1, 6, 2400, 600);
         Place(1, 50, 4200, 600);
+        Place(1, 48, 600, 2400);
         SimulationForm& sheet = Sim.Forms[1];
         sheet.Lines[1] = {1260, 960, 1800, 960};
         sheet.Lines[2] = {1800, 960, 1800, 1440};
@@ -58,12 +60,21 @@ TEST_F(SheetRedraw, DrawsPicturesLinesMarkersAndThenText) {
 
     // One picture box per block, in black, each at its block's place.
     const auto pictures = Coloured(Kind::Box, 0);
-    ASSERT_EQ(pictures.size(), 3u);
+    ASSERT_EQ(pictures.size(), 4u);
     EXPECT_GE(pictures[1].X1, 2400);
     EXPECT_LE(pictures[1].X2, 2400 + BlockPictureSize);
 
-    // The output terminal's link marker, then the annotation over everything drawn.
-    EXPECT_EQ(Canvas.OfKind(Kind::Circle).size(), 1u);
+    // Link markers face off the sheet: right of an output terminal, left of an input terminal.
+    const auto circles = Coloured(Kind::Circle, 6);
+    ASSERT_EQ(circles.size(), 2u);
+    EXPECT_EQ(std::vector<double>({circles[0].X1, circles[0].Y1, circles[0].X2}), std::vector<double>({4875, 935, 100}));
+    EXPECT_EQ(std::vector<double>({circles[1].X1, circles[1].Y1}), std::vector<double>({600, 2735}));
+    const auto numbers = Coloured(Kind::Text, 12);
+    ASSERT_EQ(numbers.size(), 2u);
+    EXPECT_EQ(numbers[1].Text, " 2");
+    EXPECT_EQ(std::vector<double>({numbers[1].X1, numbers[1].Y1}), std::vector<double>({525, 2645}));
+
+    // The annotation comes over everything drawn.
     std::size_t lastLine = 0;
     std::size_t gainText = 0;
     for (std::size_t i = 0; i < Canvas.Drawn.size(); ++i) {

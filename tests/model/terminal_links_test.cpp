@@ -7,27 +7,12 @@
 #include <vector>
 
 #include "model/form_slots.h"
-#include "model/terminal_markers.h"
 #include "model_fixture.h"
 
 namespace quorvane {
 namespace {
 
 using TerminalLinks = ModelFixture;
-
-TEST_F(TerminalLinks, TenEntriesAreHandedOutAndGapsRefilled) {
-    for (int i = 1; i <= 10; ++i) ASSERT_EQ(Place(1, i % 2 == 0 ? 50 : 48), i);
-    EXPECT_EQ(Sim.Forms[1].Terminals[9], (TerminalEntry{9, 0}));
-    EXPECT_EQ(Sim.Forms[1].Terminals[10], (TerminalEntry{10, 10}));
-    EXPECT_EQ(RegisterTerminalBlock(Sim, 1, 11), 0);
-    EXPECT_EQ(Sim.Forms[1].Terminals[11].TermBlk, 0);
-
-    EXPECT_EQ(RemoveTerminalBlock(Sim, 1, 3), 3);
-    EXPECT_EQ(Sim.Forms[1].TermCount, 9);
-    EXPECT_EQ(Place(1, 49), 11);
-    EXPECT_EQ(FindTerminalEntry(Sim, 1, 11), 3);
-    EXPECT_EQ(Sim.Forms[1].TermCount, 10);
-}
 
 TEST_F(TerminalLinks, StartingValuesOfNewBlocks) {
     Sim.Run.StartTime = 2;
@@ -217,28 +202,6 @@ TEST_F(TerminalLinks, ClearingVisitsTheAllocatedSlots) {
         EXPECT_EQ(Sim.Forms[slot].TermCount, 0);
         EXPECT_EQ(Sim.Forms[slot].Terminals[1], TerminalEntry{});
     }
-}
-
-TEST_F(TerminalLinks, MarkersFaceOffTheSheet) {
-    Place(1, 8, 0, 0);
-    Place(1, 48, 1200, 1200);   // entry 1, marker on the left
-    Place(1, 50, 2400, 600);    // entry 2, marker on the right
-    DrawTerminalMarkers(Sim, 1, Canvas);
-
-    const auto circles = Canvas.OfKind(RecordingCanvas::Kind::Circle);
-    ASSERT_EQ(circles.size(), 2u);
-    EXPECT_EQ(circles[0].X1, 1200);
-    EXPECT_EQ(circles[0].Y1, 1535);
-    EXPECT_EQ(circles[0].X2, 100);
-    EXPECT_EQ(circles[0].Fore, PaletteColour(6));
-    EXPECT_EQ(circles[1].X1, 3075);
-    EXPECT_EQ(circles[1].Y1, 935);
-    const auto texts = Canvas.OfKind(RecordingCanvas::Kind::Text);
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[1].Text, " 2");
-    EXPECT_EQ(texts[1].X1, 3000);
-    EXPECT_EQ(texts[1].Y1, 845);
-    EXPECT_EQ(Canvas.Fore, PaletteColour(1));
 }
 
 }  // namespace
