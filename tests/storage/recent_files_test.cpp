@@ -14,29 +14,21 @@ std::string StoreWith(const std::vector<std::string>& paths) {
     return text + "\"0\"\r\n\"03-09-2026\"\r\n";
 }
 
-TEST(RecentFiles, MissingStoreIsCreatedEmpty) {
+TEST(RecentFiles, StoreStartsEmptyAndKeepsSixNewestWithoutRepeats) {
     TempFolder folder;
     const std::filesystem::path store = FilestorPath(folder.Path);
     EXPECT_EQ(store.filename(), "NelqueStor.dat");
     EXPECT_EQ(EnsureFilestor(store, Today), "");
     EXPECT_EQ(ReadAll(store), StoreWith({}));
-
     RecordingHost host;
     RecentFiles recent;
     EXPECT_TRUE(LoadFilestor(host, store, recent));
     EXPECT_EQ(recent.RecentCount, 0);
     EXPECT_TRUE(host.Messages().empty());
 
-    WriteAll(store, StoreWith({"/a.vqe"}));
-    EXPECT_EQ(EnsureFilestor(store, Today), "");   // an existing store is left alone
-    EXPECT_EQ(ReadAll(store), StoreWith({"/a.vqe"}));
-}
-
-TEST(RecentFiles, FilstoreKeepsSixNewestWithoutRepeats) {
-    TempFolder folder;
-    const std::filesystem::path store = FilestorPath(folder.Path);
-    EnsureFilestor(store, Today);
     for (const char* path : {"/m/z.vqe", "/m/y.vqe", "/m/x.vqe"}) EXPECT_EQ(Filstore(store, path, Today), "");
+    EXPECT_EQ(ReadAll(store), StoreWith({"/m/x.vqe", "/m/y.vqe", "/m/z.vqe"}));
+    EXPECT_EQ(EnsureFilestor(store, Today), "");   // an existing store is left alone
     EXPECT_EQ(ReadAll(store), StoreWith({"/m/x.vqe", "/m/y.vqe", "/m/z.vqe"}));
 
     // Saving x again keeps x, y, z.

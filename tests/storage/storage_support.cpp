@@ -17,7 +17,6 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    std::filesystem::permissions(Path, std::filesystem::perms::owner_all, ignored);
     std::filesystem::remove_all(Path, ignored);
 }
 
