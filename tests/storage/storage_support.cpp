@@ -10,8 +10,8 @@
 namespace quorvane::testing {
 
 TempFolder::TempFolder() {
-    std::random_device seed;
-    Path = std::filesystem::temp_directory_path() / ("quorvane-storage-" + std::to_string(seed()));
+    std::random_device entropy;
+    Path = std::filesystem::temp_directory_path() / ("quorvane-storage-" + std::to_string(entropy()));
     std::filesystem::create_directories(Path);
 }
 
