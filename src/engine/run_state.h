@@ -11,7 +11,7 @@ namespace quorvane {
 
 inline constexpr int DisplayRunListLast = 210;
 inline constexpr int DelayLineCount = 5;
-inline constexpr int DelayLineCellLast = 30000;   ///< cells 0..30000; 0..29999 are the ring
+inline constexpr int DelayLineCellLast = 30000;   ///< cells 0..30000, all of them the ring
 
 /// The evaluation order's section boundaries (positions in the renumbered form) and the blocks
 /// whose outputs the sheet shows after a run.

@@ -107,9 +107,11 @@ TEST(BlockRules, RampDrivenBlocks) {
     m.Add(12, "Lead", {2.0f}, 5.0f);
     m.Add(24, "Lead2", {2.0f, 3.0f}, 5.0f);
     m.Add(56, "Hyst", {10.0f, 20.0f});
+    m.Add(36, "PID", {2.0f, 1.0f, 0.1f});
     for (const char* name : {"Delay", "Through", "Longest", "Lead", "Lead2", "Hyst"}) {
         m.Connect("Ramp", name);
     }
+    m.Connect("Ramp", "PID", 2);   // demand = ramp, measured value unconnected
     ASSERT_TRUE(m.Start(0.1));
     for (int n = 0; n <= 140; ++n) {   // evaluation n, the initial one being 0
         SCOPED_TRACE(n);
@@ -128,6 +130,10 @@ TEST(BlockRules, RampDrivenBlocks) {
             // history (the first step is still at the start time).
             EXPECT_NEAR(m.At("Lead").Output, n < 1 ? 5.0 : ramp + 2.0, 1e-5);
             EXPECT_NEAR(m.At("Lead2").Output, n < 2 ? 5.0 : ramp + 3.0, 1e-4);
+            // Error 0.1 n; derivative term (0.1 n - 0.1 (n - 1)) x 0.1 / 0.1 = 0.1; integral
+            // of the errors of the steps before, 0.1 x 0.1 (1 + .. + n - 1); all times 2.
+            const double integral = 0.01 * n * (n - 1) / 2.0;
+            EXPECT_NEAR(m.At("PID").Output, n < 1 ? 0.0 : 2.0 * (integral + ramp + 0.1), 1e-5);
         }
         // Range 10 and 20 %: half band W2 = 1. The first step starts the movement at 0.1, so
         // the output holds 0 until the ramp passes 0.1 + 2, then follows 1 behind, up to the
