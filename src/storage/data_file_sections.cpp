@@ -1,6 +1,8 @@
 #include "storage/data_file_sections.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "model/simulation.h"
@@ -14,6 +16,9 @@ inline constexpr int MaxPrintDigits = 7;   // the print format dialog stores 0..
 inline constexpr int MaxOutputs = 4;
 inline constexpr int SmallestFftExponent = 9;   // target sizes 512 .. 8192
 inline constexpr int LargestFftExponent = 13;
+// Sheet and window places in twips. Far beyond any screen, and small enough that the sums and
+// differences the editing and drawing code forms from them stay well inside an int.
+inline constexpr int LargestPlace = 100'000'000;
 
 // A count that sizes a table: "Block count 71 exceeds 70 in line 26".
 int ReadCount(LineReader& in, const std::string& what, int low, int high) {
@@ -39,6 +44,15 @@ int ReadBlockNumber(LineReader& in, int blockCount, bool noneAllowed) {
     return value;
 }
 
+int ReadCoordinate(LineReader& in) { return ReadChoice(in, "position", -LargestPlace, LargestPlace); }
+
+// A window place that may never have been set.
+std::optional<double> ReadWindowPlace(LineReader& in) {
+    const std::optional<double> value = in.Number();
+    if (value && std::fabs(*value) > LargestPlace) in.Fail("Window place out of range");
+    return value;
+}
+
 void ReadPrintFormat(LineReader& in, int& mode, int& before, int& after) {
     mode = ReadChoice(in, "print format mode", 0, 1);
     before = ReadChoice(in, "digit count", 0, MaxPrintDigits);
@@ -48,8 +62,8 @@ void ReadPrintFormat(LineReader& in, int& mode, int& before, int& after) {
 void ReadBlock(LineReader& in, Block& block, int blockCount) {
     in.Marker();
     block.FunctionCode = ReadChoice(in, "function code", 0, FunctionCodeLast - 1);
-    block.Left = in.Integer();
-    block.Top = in.Integer();
+    block.Left = ReadCoordinate(in);
+    block.Top = ReadCoordinate(in);
     for (int k = 1; k <= MaxInputs; ++k) {
         block.Input[k] = ReadBlockNumber(in, blockCount, true);
         block.Work[k] = in.Float();
@@ -93,20 +107,20 @@ void ReadConnectionsAndLines(LineReader& in, SimulationForm& form) {
     }
     for (int l = 1; l < nextLine; ++l) {
         ConnectionLine& line = form.Lines[l];
-        line.X1 = in.Integer();
-        line.Y1 = in.Integer();
-        line.X2 = in.Integer();
-        line.Y2 = in.Integer();
+        line.X1 = ReadCoordinate(in);
+        line.Y1 = ReadCoordinate(in);
+        line.X2 = ReadCoordinate(in);
+        line.Y2 = ReadCoordinate(in);
         form.NextLine = l + 1;
     }
 }
 
 void ReadPlace(LineReader& in, WindowPlace& place, bool withSize) {
-    place.Top = in.Number();
-    place.Left = in.Number();
+    place.Top = ReadWindowPlace(in);
+    place.Left = ReadWindowPlace(in);
     if (!withSize) return;
-    place.Width = in.Number();
-    place.Height = in.Number();
+    place.Width = ReadWindowPlace(in);
+    place.Height = ReadWindowPlace(in);
 }
 
 }  // namespace

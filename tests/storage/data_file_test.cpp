@@ -138,6 +138,11 @@ TEST(DataFile, BadContentIsRefusedWithWhatAndWhere) {
         {27, "2", "Form 1 registered as 2 in line 27"},
         {28, "Step test", "Type mismatch in line 28"},
         {31, "64", "Bad function code 64 in line 31"},
+        // Places far enough out to overflow the drawing arithmetic.
+        {32, "-100000001", "Bad position -100000001 in line 32"},
+        {88, "2000000000", "Bad position 2000000000 in line 88"},
+        {93, "3E+09", "Window place out of range in line 93"},
+        {95, "-1E+38", "Window place out of range in line 95"},
         {57, "3", "Block 3 does not exist in line 57"},
         {77, "106", "Next connection 106 exceeds 105 in line 77"},
         {79, "0", "Block 0 does not exist in line 79"},
