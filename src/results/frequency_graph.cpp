@@ -185,8 +185,8 @@ void FrequencyGraph(Simulation& sim, Canvas& canvas, int mode) {
         }
     }
 
-    sim.Fft.XRange = static_cast<float>(frame.XRange);
-    sim.Fft.YRange = static_cast<float>(frame.YRange);
+    sim.Fft.XRange = SettingValue(frame.XRange);
+    sim.Fft.YRange = SettingValue(frame.YRange);
     if (printer) canvas.EndDocument();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "platform/text.h"
@@ -139,6 +140,12 @@ void SettleXRange(Host& ui, double& min, double& max) {
     max = spreadMax;
     // A negative constant gives the two ends the wrong way round.
     if (min > max) std::swap(min, max);
+}
+
+float SettingValue(double value) {
+    constexpr double Largest = std::numeric_limits<float>::max();
+    if (std::isnan(value)) return 0.0f;
+    return static_cast<float>(std::clamp(value, -Largest, Largest));
 }
 
 }  // namespace quorvane

@@ -63,4 +63,8 @@ void ScanRange(const float* first, int count, double& min, double& max);
 /// (a constant 0, which that leaves empty, becomes -1..1).
 void SettleXRange(Host& ui, double& min, double& max);
 
+/// A limit or span of a drawing as the single-precision settings keep it: the spread of huge
+/// data or wide manual limits can pass the float range, which would store an infinity.
+float SettingValue(double value);
+
 }  // namespace quorvane

@@ -136,15 +136,15 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
 
     // The limits used become the manual ones, so the scales dialog shows them.
     if (graph.YManual != 1) {
-        graph.YMaximum = static_cast<float>(frame.Y.End());
-        graph.YMinimum = static_cast<float>(frame.Y.Start);
+        graph.YMaximum = SettingValue(frame.Y.End());
+        graph.YMinimum = SettingValue(frame.Y.Start);
     }
     if (graph.XManual != 1) {
-        graph.XMaximum = static_cast<float>(xMax);
-        graph.XMinimum = static_cast<float>(frame.X.Start);
+        graph.XMaximum = SettingValue(xMax);
+        graph.XMinimum = SettingValue(frame.X.Start);
     }
-    graph.YRange = static_cast<float>(frame.YRange);
-    graph.XRange = static_cast<float>(frame.XRange);
+    graph.YRange = SettingValue(frame.YRange);
+    graph.XRange = SettingValue(frame.XRange);
     if (target == GraphTarget::Printer) canvas.EndDocument();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,12 @@ TEST_F(TimeGraph, AgainstAnotherSeries) {
     // max' = 5 x 2 + 2 = 12, min' = 12 - 120 = -108.
     EXPECT_FLOAT_EQ(Sim.Graph.XMaximum, 12);
     EXPECT_FLOAT_EQ(Sim.Graph.XRange, 120);
+
+    // Spread from a huge constant the span, 6 x 9e36 + 54 x 9e36, passes the float range; the
+    // stored span stays at its edge.
+    for (int r = 1; r <= 11; ++r) Sim.Display.At(1, r) = 9e36f;
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 1);
+    EXPECT_EQ(Sim.Graph.XRange, std::numeric_limits<float>::max());
 }
 
 TEST_F(TimeGraph, ManualLimitsAndUserLabels) {
