@@ -12,6 +12,7 @@
 #include "analysis/prbs.h"
 #include "analysis/prbs_correlation.h"
 #include "analysis/prbs_timing.h"
+#include "engine/checked_math.h"
 #include "engine/ordering.h"
 #include "engine/preparation.h"
 #include "engine/result_handoff.h"
@@ -173,10 +174,11 @@ void OfferToStop(Simulation& sim, RunWindow& window, SteppingClock& clock) {
 }
 
 /// Steps from the start to the stop time, recording every StepsPerSample steps. Returns the
-/// shadow sum of the time steps (scaled) and the wall-clock time taken.
+/// shadow sum of the time steps (scaled), the wall-clock time taken and the steps made.
 struct SteppingResult {
     float ScaledTimeSum = 0;
     double Seconds = 0;
+    std::int64_t Steps = 0;
 };
 
 SteppingResult StepToStop(Simulation& sim, RunWindow& window, int form) {
@@ -194,24 +196,24 @@ SteppingResult StepToStop(Simulation& sim, RunWindow& window, int form) {
 
     PrbsInjectionSetUp(sim);
     std::int64_t step = 0;
-    float scaledSum = static_cast<float>(run.StartTime * TimeSumScale);
+    // Times beyond the float range end the run as an overflow rather than reach the buffer.
+    float scaledSum = Stored(run.StartTime * TimeSumScale, 0);
     // A record interval below half a step would round to no steps at all.
     status.StepsPerSample = std::max(1, RoundToInteger(static_cast<double>(status.MinDisplayInterval) / run.TimeStep));
     do {
         AdvancePrbsSchedule(sim.Prbs, step);
         StepModel(sim, form);
-        scaledSum = static_cast<float>(scaledSum + run.TimeStep * TimeSumScale);
+        scaledSum = Stored(scaledSum + run.TimeStep * TimeSumScale, 0);
         ++step;
         // Recomputed from the step count so that no rounding error accumulates in the time.
-        status.CurrentTime = static_cast<float>(static_cast<double>(run.TimeStep) * static_cast<double>(step) +
-                                                run.StartTime);
+        status.CurrentTime = Stored(static_cast<double>(run.TimeStep) * static_cast<double>(step) + run.StartTime, 0);
         if (step % status.StepsPerSample == 0) {
             RefreshAlgebraic(sim, form);
             RecordSample(sim, form);
             OfferToStop(sim, window, clock);
         }
     } while (status.CurrentTime < run.StopTime && status.RunInProgress);
-    return {scaledSum, clock.Elapsed(sim.Ui)};
+    return {scaledSum, clock.Elapsed(sim.Ui), step};
 }
 
 void FinishStepping(Simulation& sim, RunWindow& window, const SteppingResult& stepped) {
@@ -235,7 +237,7 @@ std::vector<std::string> SeriesTitles(const Simulation& sim) {
     return titles;
 }
 
-void HandOnResults(Simulation& sim, RunWindow& window, ResultHandOff& handOff, int form) {
+void HandOnResults(Simulation& sim, RunWindow& window, ResultHandOff& handOff, int form, std::int64_t steps) {
     Settings& run = sim.Run;
     RunState& status = sim.Status;
 
@@ -275,8 +277,9 @@ void HandOnResults(Simulation& sim, RunWindow& window, ResultHandOff& handOff, i
 
     status.CurrentActivity = "Run Module Exit";
     window.Lamp = Rgb(128, 128, 128);
-    const double rowsDue = (static_cast<double>(run.StopTime) - run.StartTime) /
-                           (static_cast<double>(run.TimeStep) * status.StepsPerSample);
+    // Counted from the steps made: the start row and one every StepsPerSample steps. An estimate
+    // from the stop time would miss the last row of a run that ends exactly one row too long.
+    const std::int64_t rowsDue = 1 + steps / status.StepsPerSample;
     if (rowsDue > DisplayRowLast) sim.Ui.Message("Display buffer exceeded - some results not shown");
     status.RunInProgress = false;
     status.WindowsBusy = 0;
@@ -300,13 +303,14 @@ void RunSimulation(Simulation& sim, RunWindow& window, ResultHandOff& handOff) {
     const int form = StartChecks(sim, window);
     if (form == 0) return;
 
+    SteppingResult stepped;
     try {
         const bool prepared = PrepareModel(sim, window, form);
         if (!prepared) {
             RestoreStopTime(sim);
             return;
         }
-        const SteppingResult stepped = StepToStop(sim, window, form);
+        stepped = StepToStop(sim, window, form);
         FinishStepping(sim, window, stepped);
     } catch (const RunError& error) {
         RestoreStopTime(sim);
@@ -319,7 +323,7 @@ void RunSimulation(Simulation& sim, RunWindow& window, ResultHandOff& handOff) {
     }
 
     try {
-        HandOnResults(sim, window, handOff, form);
+        HandOnResults(sim, window, handOff, form, stepped.Steps);
     } catch (const std::exception& error) {
         sim.Ui.Message(HandOffErrorText(sim, error.what()));
         RestoreStopTime(sim);

@@ -153,15 +153,44 @@ TEST(RunDriver, FormsWithoutBlocksOrDisplaysRunAndRecordNothing) {
 }
 
 TEST(RunDriver, RowsBeyondTheBufferAreDroppedAndWarnedAfterTheRun) {
+    struct Case {
+        const char* Stop;
+        const char* Step;
+        int Rows;
+        bool Warned;
+    };
+    // 40001 rows due; 32769 rows due (the last one dropped); exactly the 32768 rows held.
+    const Case cases[] = {{"40", "0.001", DisplayRowLast, true},
+                          {"32768", "1", DisplayRowLast, true},
+                          {"32767", "1", DisplayRowLast, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Stop);
+        DriverRun run;
+        run.m.Add(1, "Supply", {}, 1);
+        run.m.Add(42, "Display");
+        run.m.Connect("Supply", "Display");
+        run.Times("0", c.Stop, c.Step, c.Step, c.Step);
+        run.Go();
+        EXPECT_EQ(run.m.Sim.Display.RecordedCount, c.Rows);
+        EXPECT_EQ(run.Messages(), c.Warned ? std::vector<std::string>{"Display buffer exceeded - some results not shown"}
+                                           : std::vector<std::string>{});
+        EXPECT_EQ(run.handOff.Calls.back(), "RedrawSheet 1");
+    }
+}
+
+TEST(RunDriver, TimesBeyondTheFloatRangeEndTheRunAsAnOverflow) {
     DriverRun run;
     run.m.Add(1, "Supply", {}, 1);
     run.m.Add(42, "Display");
     run.m.Connect("Supply", "Display");
-    run.Times("0", "40", "0.001", "0.001", "0.001");
+    run.Times("0", "3e38", "2e38", "2e38", "2e38");   // the second step would pass the float range
     run.Go();
-    EXPECT_EQ(run.m.Sim.Display.RecordedCount, DisplayRowLast);
-    EXPECT_EQ(run.Messages(), std::vector<std::string>{"Display buffer exceeded - some results not shown"});
-    EXPECT_EQ(run.handOff.Calls.back(), "RedrawSheet 1");
+    ASSERT_TRUE(run.handOff.Error);
+    EXPECT_EQ(run.handOff.Error->Error, "Overflow");
+    EXPECT_EQ(run.handOff.Error->Block, 0);
+    const DisplayBuffer& d = run.m.Sim.Display;
+    for (int row = 1; row <= d.RecordedCount; ++row) EXPECT_TRUE(std::isfinite(d.At(0, row))) << row;
+    EXPECT_TRUE(std::isfinite(run.m.Sim.Status.CurrentTime));
 }
 
 TEST(RunDriver, DivideByZeroNamesTheBlockAndTheTimeReached) {
