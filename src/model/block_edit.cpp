@@ -193,6 +193,12 @@ bool DeleteBlock(Simulation& sim, EditingState& state, int form, int block) {
         sim.Ui.Message("attempt to delete nonexistant block");
         return false;
     }
+    // A connection pending on this sheet names its start by block number, which the deletion
+    // may take away or renumber, and the redraw below wipes its lines: it is abandoned.
+    if (sim.PendingLineCount != 0 && state.LinkForm == form) {
+        sim.PendingLineCount = 0;
+        state.Band.Now = RubberBand::None;
+    }
     if (IsTerminalLink(sheet.Blocks[block].FunctionCode)) RemoveTerminalBlock(sim, form, block);
     // From the highest number down, so the deletions do not renumber what is still to be seen.
     for (int c = sheet.NextConnection - 1; c >= 1; --c) {

@@ -352,10 +352,12 @@ bool DeleteConnection(Simulation& sim, EditingState& state, int form, int c) {
     const int n = gone.LineCount;
     for (int l = gone.FirstLine + n; l < sheet.NextLine; ++l) sheet.Lines[l - n] = sheet.Lines[l];
     for (int l = sheet.NextLine - n; l < sheet.NextLine; ++l) sheet.Lines[l] = ConnectionLine{};
-    for (int k = c + 1; k < sheet.NextConnection; ++k) {
-        sheet.Connections[k - 1] = sheet.Connections[k];
-        sheet.Connections[k - 1].FirstLine -= n;
+    // Lines are moved by where they lie, not by connection number: a loaded table need not
+    // keep the connections' lines in number order, and a line index must never fall below 1.
+    for (int k = 1; k < sheet.NextConnection; ++k) {
+        if (sheet.Connections[k].FirstLine >= gone.FirstLine + n) sheet.Connections[k].FirstLine -= n;
     }
+    for (int k = c + 1; k < sheet.NextConnection; ++k) sheet.Connections[k - 1] = sheet.Connections[k];
     sheet.Connections[sheet.NextConnection - 1] = Connection{};
     sheet.NextLine -= n;
     sheet.NextConnection -= 1;

@@ -73,11 +73,14 @@ TEST_F(BlockEdit, DeletingTheFirstOfThreeRenumbersTheRest) {
     Connect(1, 2);
     Connect(2, 3);
     const ConnectionLine kept[] = {LineOf(2, 1), LineOf(2, 2), LineOf(2, 3)};
+    PressOutput(3, 1);   // pending from block 3, which becomes block 2
     Windows.Calls.clear();
     Host.Clear();
 
     ASSERT_TRUE(DeleteBlock(Sim, State, 1, 1));
     EXPECT_TRUE(Host.Log.empty());
+    EXPECT_EQ(Sim.PendingLineCount, 0);
+    EXPECT_EQ(State.Band.Now, RubberBand::None);
     EXPECT_EQ(Windows.Calls, (Strings{"move 1:2>1", "move 1:3>2", "hide 1:3"}));
     EXPECT_EQ(Sheet().BlockCount, 2);
     EXPECT_EQ(Sheet().Blocks[1].Left, 2400);

@@ -255,6 +255,22 @@ TEST_F(ConnectionEdit, DeletingTheFirstOfThreeMovesTheOthersDown) {
     EXPECT_EQ(Sheet().NextLine, 1);
 }
 
+// A loaded table may hold a connection's lines after those of a higher-numbered one.
+TEST_F(ConnectionEdit, DeletingKeepsLinesOfAnOutOfOrderTable) {
+    SimulationForm& sheet = Sim.Forms[1];
+    const ConnectionLine lines[] = {{0, 0, 120, 0}, {120, 0, 120, 240}, {0, 600, 240, 600},
+                                    {240, 600, 240, 960}, {240, 960, 480, 960}};
+    for (int l = 1; l <= 5; ++l) sheet.Lines[l] = lines[l - 1];
+    sheet.Connections[1] = Connection{1, 2, 1, 1, 3, 3};
+    sheet.Connections[2] = Connection{2, 2, 1, 1, 2, 1};
+    sheet.NextConnection = 3;
+    sheet.NextLine = 6;
+    ASSERT_TRUE(DeleteConnection(Sim, State, 1, 1));
+    EXPECT_EQ(Sheet().Connections[1], (Connection{2, 2, 1, 1, 2, 1}));
+    EXPECT_EQ(LineOf(1, 2), lines[1]);
+    EXPECT_EQ(Sheet().NextLine, 3);
+}
+
 TEST_F(ConnectionEdit, HitTestReachesJustUnderAHundredTwips) {
     EXPECT_EQ(ConnectionAt(Sim, 1, 0, 0), 0);
     SimulationForm& sheet = Sim.Forms[1];
