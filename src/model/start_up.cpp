@@ -12,6 +12,7 @@ void StartUp(Simulation& sim) {
     ResetSettings(sim);
     InitFormSlots(sim);
     const int first = AllocateForm(sim);
+    sim.CurrentForm = 0;
     sim.Forms[first].RunSelected = 1;
     ClearTerminalTables(sim);
     sim.Run.SimulationTitle = "Unnamed Simulation";

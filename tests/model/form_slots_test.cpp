@@ -137,9 +137,11 @@ TEST_F(FormSlotsTest, NewSimulationAndStartUpBeginFromOneEmptyForm) {
     // Start-up is the same without the options refresh, and slot 1 is chosen for runs.
     Windows.Calls.clear();
     Sim.Run.MathsSymbols = true;
+    Sim.CurrentForm = 2;
     StartUp(Sim);
     EXPECT_EQ(Windows.Calls, (Strings{"close 1", "close 2", "close 3", "show 1 Unnamed Form  1"}));
     EXPECT_EQ(Sim.Forms[1].RunSelected, 1);
+    EXPECT_EQ(Sim.CurrentForm, 0);
     EXPECT_EQ(Sim.FormCount, 1);
     EXPECT_FALSE(Sim.Run.MathsSymbols);
 }
