@@ -12,7 +12,8 @@ namespace {
 
 constexpr std::array<double, 21> NiceSteps = {1,   1.125, 1.25, 1.5, 1.75, 2,   2.25, 2.5, 2.75, 3, 3.5,
                                               4,   4.5,   5,    6,   6.5,  7,   7.5,  8,   9,    10};
-constexpr int DecadeLimit = 37;   // the scale stays within 1e-37 .. 1e37
+constexpr int LargestDecade = 37;    // the scale never exceeds 1e37
+constexpr int SmallestDecade = -308; // only bounds the search: every finite double fits above it
 constexpr int PowerOfTwoSteps = 11;
 
 // y scaled by 10^decade, exact powers of ten on either side to keep table boundaries sharp.
@@ -28,7 +29,7 @@ double RoundToNiceInterval(double x, int derivativeClass, bool powerOfTwo) {
     double scaled = Scaled(y, decade);
     while (!(scaled >= 1.0 && scaled <= 10.0)) {
         const int next = scaled < 1.0 || std::isnan(scaled) ? decade + 1 : decade - 1;
-        if (next > DecadeLimit || next < -DecadeLimit) break;
+        if (next > LargestDecade || next < SmallestDecade) break;
         decade = next;
         scaled = Scaled(y, decade);
     }

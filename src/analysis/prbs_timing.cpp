@@ -47,7 +47,7 @@ void ShowDuration(Simulation& sim) {
     sim.Ui.Info("PRBS Seq. duration set to: " + Format(duration, "###0.####") + " " + sim.Run.TimeUnits);
 }
 
-void ManualStepTiming(Simulation& sim) {
+bool ManualStepTiming(Simulation& sim) {
     PrbsData& prbs = sim.Prbs;
     const double timeStep = sim.Run.TimeStep;
     bool keepStop = false;
@@ -72,6 +72,8 @@ void ManualStepTiming(Simulation& sim) {
     }
     if (!keepStop) StopTimeRule(sim);
     ShowDuration(sim);
+    // A long manual duration stretches the stop time past what the typed step can cover.
+    return TimeStepWithinLimit(sim);
 }
 
 bool AutomaticStepTiming(Simulation& sim, RunWindow& window) {
@@ -112,11 +114,7 @@ bool PrbsTimingSetUp(Simulation& sim, RunWindow& window) {
         sim.Ui.Message("Stop Time must be greater than Start Time");
         return false;
     }
-    if (sim.Run.ManualTimeStep) {
-        ManualStepTiming(sim);
-        return true;
-    }
-    return AutomaticStepTiming(sim, window);
+    return sim.Run.ManualTimeStep ? ManualStepTiming(sim) : AutomaticStepTiming(sim, window);
 }
 
 }  // namespace quorvane

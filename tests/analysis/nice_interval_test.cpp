@@ -19,6 +19,7 @@ TEST(RoundToNiceInterval, DecadeTableAndPowerOfTwoRefinement) {
         {1, 1, 1},           {0.27, 0.25, 0.25},   {6.5, 6, 6},         {0.011, 0.01125, 1.0 / 128},
         {0.3, 0.3, 0.25},    {0.1, 0.1, 1.0 / 16}, {7, 6.5, 6.5},       {1000, 1000, 1000},
         {3e-6, 3e-6, 3e-6},  {0.0004, 0.0004, 0.0004},                  {0.0006, 0.0006, 1.0 / 2048},
+        {3e38, 3e38, 3e38},   // near the top of the float range the decade search still reaches 1e-38
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.X);

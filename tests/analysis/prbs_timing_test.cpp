@@ -67,6 +67,9 @@ TEST(PrbsTimingSetUp, ManualTimeStep) {
          {"clash between Manual PRBS duration and manual simulation time step - corrected"}, ""},
         // Manual duration 30 / 15 = 2: 32 bits need 64.
         {"manual long", true, false, 30, 0.01f, 2, 0.01, 64, {}, ""},
+        // 1e6 / 15 per bit stretches the stop to 32 bits, over two million steps of 0.01.
+        {"manual too long for the step", true, false, 1e6f, 0.01f, 1e6 / 15, 0.01, 32e6 / 15,
+         {"Time step is too small compared to time interval"}, "", true},
     };
     for (const Case& c : cases) CheckTiming(c, 10, 4, true);
 }
