@@ -1,6 +1,7 @@
 #include "analysis/spectrum.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <limits>
 
@@ -37,6 +38,8 @@ int DecimationRatio(const Simulation& sim) {
 
 // The FFT needs 2M decimated samples; one halving of M is tried before giving up.
 bool FitLength(Simulation& sim, int ratio) {
+    // A half size read from a data file need not be a power of two; the transform needs one.
+    sim.Fft.HalfSize = static_cast<int>(std::bit_floor(static_cast<unsigned>(std::max(1, sim.Fft.HalfSize))));
     const double available = static_cast<double>(sim.Display.RecordedCount) / ratio;
     if (available >= 2.0 * sim.Fft.HalfSize) return true;
     sim.Ui.Message("Automatically resizing FFT to " + Str(sim.Fft.HalfSize) + " to optimise all requirements");

@@ -96,6 +96,7 @@ TEST(SpectrumOfColumn, ShortRecordingHalvesOnce) {
         {1024, 600, FrequencyWindowAction::Redraw, 256, {resizing}},
         {1024, 400, FrequencyWindowAction::Hide, 256, {resizing, "FFT Resizing failed  - try adjusting stop time by 10%"}},
         {128, 100, FrequencyWindowAction::Hide, 32, {"Automatically resizing FFT to  64 to optimise all requirements"}},
+        {200, 600, FrequencyWindowAction::Redraw, 64, {}},   // a half size of 100 from a file: 64
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Recorded);
