@@ -140,8 +140,9 @@ bool PrepareModel(Simulation& sim, RunWindow& window, int form) {
         // An empty form has empty sections; nothing of an earlier run's order applies to it.
         sim.Order = ExecutionList{};
     }
-    if (sim.Prbs.PrbsState == -1) run.StopTime *= *sim.Status.StopExtendFactor;
-    run.TimeStep = (run.StopTime - run.StartTime) / 10;
+    // Times near the float range would stretch or subtract to an infinity: that is an overflow.
+    if (sim.Prbs.PrbsState == -1) run.StopTime = Stored(run.StopTime * *sim.Status.StopExtendFactor, 0);
+    run.TimeStep = Stored((static_cast<double>(run.StopTime) - run.StartTime) / 10, 0);
     if (!(run.ManualTimeStep ? ManualTimeStep(sim, window) : AutomaticStep(sim, window, form))) return false;
     if (PrepareBlocks(sim, form) != 0) {
         sim.Ui.Message("Run Terminated");
