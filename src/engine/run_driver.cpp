@@ -105,6 +105,9 @@ bool ManualTimeStep(Simulation& sim, RunWindow& window) {
     if (run.TimeStep > run.GraphInterval || run.TimeStep > run.PrintInterval) {
         sim.Ui.Message("Changing display times to align with 'Time Step'");
         RaiseDisplayIntervals(sim, window, run.TimeStep);
+        // Both boxes show the intervals now in force, as plain number text.
+        window.Text7 = NumberText(run.GraphInterval);
+        window.Text8 = NumberText(run.PrintInterval);
     }
     sim.Status.MinDisplayInterval = std::min(run.GraphInterval, run.PrintInterval);
     if (sim.Prbs.PrbsState == -1 && !PrbsTimingSetUp(sim, window)) return false;

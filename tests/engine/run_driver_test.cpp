@@ -125,7 +125,7 @@ TEST(RunDriver, AStepOfExactlyTheLimitRunsAndYesKeepsTheResultsSoFar) {
 TEST(RunDriver, ATimeStepAboveAnIntervalRaisesOnlyThatInterval) {
     DriverRun run;
     run.m.Add(1, "Supply", {}, 1);
-    run.Times("0", "10", "0.5", "0.1", "1");
+    run.Times("0", "10", "0.5", "0.1", "1.0");   // both boxes are written back, the untouched one too
     run.Go();
     EXPECT_EQ(run.Messages(), std::vector<std::string>{"Changing display times to align with 'Time Step'"});
     EXPECT_EQ(run.m.Sim.Run.GraphInterval, 0.5f);
