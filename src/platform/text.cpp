@@ -24,6 +24,9 @@ std::string SignedSpelling(bool negative, const DecimalDigits& number, bool expo
     return (negative ? "-" : "") + (exponentForm ? ExponentSpelling(number) : PlainSpelling(number));
 }
 
+// A UTF-8 byte of the form 10xxxxxx continues the character before it.
+bool ContinuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
 constexpr std::array<const char*, 12> MonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
@@ -74,6 +77,19 @@ std::string FloatText(float value) {
     const bool exponentForm = number.Exponent < FloatPlainExponentLow ||
                               number.Exponent > FloatPlainExponentHigh;
     return SignedSpelling(value < 0, number, exponentForm);
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char byte) { return !ContinuesCharacter(byte); }));
+}
+
+std::string_view LeadingCharacters(std::string_view text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t started = 0; end < text.size(); ++end) {
+        if (!ContinuesCharacter(text[end]) && started++ == count) break;
+    }
+    return text.substr(0, end);
 }
 
 std::string FormatDate(const CalendarDate& date, std::string_view pattern) {

@@ -34,6 +34,12 @@ std::string Format(double value, std::string_view pattern);
 /// "0.1", "10", "-2.5", "1E+38", "-1E+38", "1E-06".
 std::string FloatText(float value);
 
+/// Characters of UTF-8 text (titles and units typed by the user may hold more than ASCII).
+std::size_t CharacterCount(std::string_view text);
+
+/// The first `count` characters of UTF-8 text, never ending inside a character.
+std::string_view LeadingCharacters(std::string_view text, std::size_t count);
+
 /// Dates by pattern: "dd mmm yy" gives "06 Dec 26", "dd mmmm yyyy" gives "06 December 2026".
 std::string FormatDate(const CalendarDate& date, std::string_view pattern);
 

@@ -33,8 +33,8 @@ PrintedPage StartPage(int number, const std::string& title, const std::string& d
 /// Character columns of the header items: the date at a fixed column, or after a longer
 /// title, and the page number after the date.
 std::array<std::size_t, 3> HeaderColumns(const std::vector<std::string>& header) {
-    const std::size_t date = std::max(DateColumn, header[0].size() + HeaderGap);
-    return {0, date, date + header[1].size() + HeaderGap};
+    const std::size_t date = std::max(DateColumn, CharacterCount(header[0]) + HeaderGap);
+    return {0, date, date + CharacterCount(header[1]) + HeaderGap};
 }
 
 void DrawPage(const PrintedPage& page, Canvas& printer) {
@@ -50,7 +50,7 @@ void DrawPage(const PrintedPage& page, Canvas& printer) {
         std::size_t column = 0;
         for (const std::string& cell : line) {
             printer.Text(PageMargin + charWidth * static_cast<double>(column), y, cell);
-            column += cell.size();
+            column += CharacterCount(cell);
         }
         y += lineHeight;
     }

@@ -26,22 +26,29 @@ std::optional<ColumnLayout> Layout(int mode, int typedBefore, int typedAfter, bo
     return layout;
 }
 
-/// 1-based positions of the spaces in `text`, as far as the search goes.
-std::vector<std::size_t> SpacePositions(std::string_view text) {
-    std::vector<std::size_t> positions;
-    for (std::size_t i = 0; i < text.size() && positions.size() < MaxSpacesSearched; ++i) {
-        if (text[i] == ' ') positions.push_back(i + 1);
+/// A space of a heading: its character position (from 1) and its byte offset.
+struct Space {
+    std::size_t Position;
+    std::size_t Offset;
+};
+
+/// The spaces in `text`, as far as the search goes.
+std::vector<Space> Spaces(std::string_view text) {
+    std::vector<Space> spaces;
+    for (std::size_t i = 0; i < text.size() && spaces.size() < MaxSpacesSearched; ++i) {
+        if (text[i] == ' ') spaces.push_back({CharacterCount(text.substr(0, i + 1)), i});
     }
-    return positions;
+    return spaces;
 }
 
-/// Line 1 is everything before the space at `position`, line 2 everything after it.
-HeadingLines BreakAtSpace(std::string_view text, std::size_t position) {
-    return {std::string(text.substr(0, position - 1)), std::string(text.substr(position))};
+/// Line 1 is everything before the space, line 2 everything after it.
+HeadingLines BreakAtSpace(std::string_view text, const Space& space) {
+    return {std::string(text.substr(0, space.Offset)), std::string(text.substr(space.Offset + 1))};
 }
 
 HeadingLines BreakHard(std::string_view text, std::size_t lineWidth) {
-    return {std::string(text.substr(0, lineWidth)), std::string(text.substr(lineWidth))};
+    const std::string_view line1 = LeadingCharacters(text, lineWidth);
+    return {std::string(line1), std::string(text.substr(line1.size()))};
 }
 
 }  // namespace
@@ -62,8 +69,8 @@ std::optional<TableLayout> TabulationLayout(const Settings& settings) {
 }
 
 std::string FixedCell(std::string_view text, int width) {
-    std::string cell(text.substr(0, static_cast<std::size_t>(width)));
-    cell.resize(static_cast<std::size_t>(width), ' ');
+    std::string cell(LeadingCharacters(text, static_cast<std::size_t>(width)));
+    cell.append(static_cast<std::size_t>(width) - CharacterCount(cell), ' ');
     return cell;
 }
 
@@ -73,12 +80,12 @@ std::string ValueCell(float value, const ColumnLayout& layout) {
 
 HeadingLines SplitHeading(std::string_view title, int lineWidth) {
     const std::size_t w = static_cast<std::size_t>(lineWidth);
-    const std::string_view taken = title.substr(0, 2 * w);
+    const std::string_view taken = LeadingCharacters(title, 2 * w);
     if (taken.find_first_not_of(' ') == std::string_view::npos) return {"", ""};
-    if (taken.size() <= w) return {std::string(taken), " "};
-    const std::vector<std::size_t> spaces = SpacePositions(taken);
+    if (CharacterCount(taken) <= w) return {std::string(taken), " "};
+    const std::vector<Space> spaces = Spaces(taken);
     for (std::size_t i = 0; i < spaces.size(); ++i) {
-        if (spaces[i] <= w) continue;
+        if (spaces[i].Position <= w) continue;
         // The first space past the line width: break at the one before it, or hard when none is.
         if (i == 0) return BreakHard(taken, w);
         return BreakAtSpace(taken, spaces[i - 1]);
@@ -95,7 +102,7 @@ std::array<std::vector<std::string>, 3> HeadingCells(const DisplayBuffer& displa
         const HeadingLines heading = SplitHeading(display.ColumnTitle[c], width - 1);
         rows[0].push_back(FixedCell(heading.Line1, width));
         rows[1].push_back(FixedCell(heading.Line2, width));
-        rows[2].push_back(FixedCell(std::string_view(display.ColumnUnits[c]).substr(0, lineWidth), width));
+        rows[2].push_back(FixedCell(LeadingCharacters(display.ColumnUnits[c], lineWidth), width));
     }
     return rows;
 }

@@ -297,6 +297,14 @@ TEST(FloatText, ReadsBackToTheSameFloat) {
     EXPECT_GT(checked, 190000);
 }
 
+TEST(Characters, CountAndCutUtf8WithoutSplittingOne) {
+    EXPECT_EQ(CharacterCount("x²½y"), 4u);
+    EXPECT_EQ(CharacterCount(""), 0u);
+    EXPECT_EQ(LeadingCharacters("x²½y", 2), "x²");
+    EXPECT_EQ(LeadingCharacters("x²½y", 9), "x²½y");
+    EXPECT_EQ(LeadingCharacters("é", 0), "");
+}
+
 TEST(FormatDate, Tokens) {
     const CalendarDate date{2026, 12, 6};
     const struct {

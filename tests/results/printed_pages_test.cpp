@@ -72,6 +72,14 @@ TEST_F(PrintedTabulation, PrinterGetsOneCanvasPagePerPageAndCellsAtTheirColumns)
     EXPECT_EQ(drawn[i + 1].Text, Cell17(" 1"));
     EXPECT_DOUBLE_EQ(drawn[i + 1].X1 - drawn[i].X1, 17 * Canvas.CharWidth);
     EXPECT_DOUBLE_EQ(drawn[i + 2].Y1 - drawn[i].Y1, Canvas.LineHeight);
+    // A title beyond ASCII takes as many columns as it has characters.
+    Sim.Display.ColumnTitle[0] = "Durée";
+    Canvas.Drawn.clear();
+    PrintTabulation(Sim, Canvas);
+    const std::vector<std::string> again = Canvas.Texts();
+    const auto j = static_cast<std::size_t>(std::find(again.begin(), again.end(), Cell17("Durée")) - again.begin());
+    ASSERT_LT(j + 1, again.size());
+    EXPECT_DOUBLE_EQ(Canvas.OfKind(Kind::Text)[j + 1].X1 - Canvas.OfKind(Kind::Text)[j].X1, 17 * Canvas.CharWidth);
 }
 
 }  // namespace

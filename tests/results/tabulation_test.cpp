@@ -39,6 +39,8 @@ TEST(Tabulation, CellsAreLeftAlignedWithASignPosition) {
     EXPECT_EQ(ValueCell(-1.5f, layout.Data), "-1.5        ");
     EXPECT_EQ(ValueCell(1234.567f, layout.Data), " 1234.57    ");
     EXPECT_EQ(ValueCell(-0.125f, layout.Time), "-0.125           ");
+    EXPECT_EQ(FixedCell("m³/s", 6), "m³/s  ");
+    EXPECT_EQ(FixedCell("°C per m", 4), "°C p");
 }
 
 TEST(Tabulation, HeadingsSplitAtSpacesAroundTheLineWidth) {
@@ -50,6 +52,8 @@ TEST(Tabulation, HeadingsSplitAtSpacesAroundTheLineWidth) {
         {"Flow rate", "Flow", "rate"},              // no space past the width: the last space
         {"Temperature out", "Temperat", "ure out"}, // the first space lies past the width
         {"Outlet water temperature", "Outlet", "water tem"},   // only twice the width is taken
+        {"Pressión", "Pressión", " "},             // widths count characters, not bytes
+        {"Température", "Températ", "ure"},
         {"    ", "", ""},
         {"", "", ""},
     };
