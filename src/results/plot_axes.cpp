@@ -16,13 +16,6 @@ constexpr int KeyRowsPerBlock = 5;
 constexpr std::size_t KeyTitleLength = 30;
 constexpr std::size_t KeyUnitsLength = 10;
 
-/// The first `length` bytes of a UTF-8 text, never ending inside a character.
-std::string Cut(const std::string& text, std::size_t length) {
-    if (text.size() <= length) return text;
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
-    return text.substr(0, length);
-}
-
 /// Tick i of an axis; a tick that is zero up to rounding prints as zero, not as "-0.".
 double Tick(const AxisScaling& axis, int i) {
     const double v = axis.Start + i * axis.Step;
@@ -99,8 +92,8 @@ void DrawPrinterKey(Canvas& canvas, const PlotFrame& frame, const std::vector<Ke
         const double y = frame.Y.Start - 0.025 * yr * row - 0.04 * yr;
         canvas.SetForeColour(Black);
         canvas.SetPen(PenStyle::Solid, 1);
-        canvas.Text(xs + (offset + 0.4) * xr, y, Cut(entry.Title, KeyTitleLength));
-        canvas.Text(xs + (offset + 0.57) * xr, y, Cut(entry.Units, KeyUnitsLength) + " ");
+        canvas.Text(xs + (offset + 0.4) * xr, y, std::string(LeadingCharacters(entry.Title, KeyTitleLength)));
+        canvas.Text(xs + (offset + 0.57) * xr, y, std::string(LeadingCharacters(entry.Units, KeyUnitsLength)) + " ");
         // The sample line runs through the middle of its row's text.
         const double sampleY = y - canvas.TextHeight(entry.Title) / 2;
         const double sampleX = xs + (offset + 0.64) * xr;
