@@ -35,7 +35,7 @@ void CorrelateRecord(Simulation& sim) {
         for (int i = 1; i <= length; ++i)
             sum += static_cast<double>(prbs.PrbsRecord[i]) * prbs.PrbsSequence[length + i - lag];
         // Lag L repeats lag 0 and is halved like every other lag.
-        rows[lag + 1] = static_cast<float>(sum / 2);
+        rows[lag + 1] = HeldSingle(sum / 2);
     }
 }
 
@@ -47,8 +47,9 @@ void FrequencyResponse(Simulation& sim) {
     const int half = (length + 1) / 2;
     // Row 0 (always zero) leads, so the 2^n transform inputs are rows 0..L.
     for (int r = 0; r <= length; ++r) fft.Transform[r + 1] = display.At(CorrelationColumn, r);
+    const double scale = ScaleTransformInput(fft, half);
     RealFft(fft.Transform, half, 1);
-    MagnitudesAndPhases(fft, half);
+    MagnitudesAndPhases(fft, half, scale);
 
     SetColumn(display, CorrelationColumn, "Frequency Response", "");
     WriteMagnitudeRows(sim, CorrelationColumn, half, prbs.LogMagnitude);

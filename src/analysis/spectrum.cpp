@@ -21,12 +21,6 @@ constexpr int MaxResultColumns = 5;
 constexpr int LastResultColumn = 15;
 constexpr int SmallestHalfSize = 64;
 
-// A quotient of two finite magnitudes can still exceed the single range.
-float FiniteFloat(double value) {
-    constexpr double largest = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(value, -largest, largest));
-}
-
 // Rows recorded per FFT input sample when the FFT samples more coarsely than the recording.
 int DecimationRatio(const Simulation& sim) {
     const double sampleInterval = sim.Fft.SampleInterval;
@@ -82,8 +76,9 @@ FrequencyWindowAction SpectrumOfColumn(Simulation& sim, int column) {
 
     // No mean removal and no window: the mean is reported as its own term.
     for (int k = 1; k <= 2 * m; ++k) fft.Transform[k] = display.At(column, (k - 1) * ratio + 1);
+    const double scale = ScaleTransformInput(fft, m);
     RealFft(fft.Transform, m, 1);
-    MagnitudesAndPhases(fft, m);
+    MagnitudesAndPhases(fft, m, scale);
 
     if (fft.FftColumnsUsed >= MaxResultColumns) {
         sim.Ui.Message("No free display buffer for FFT display");
@@ -156,7 +151,7 @@ bool RatioOfAnalyses(Simulation& sim) {
         else if (fft.DbMagnitude)
             out = display.At(a, row) - display.At(b, row);
         else
-            out = FiniteFloat(static_cast<double>(display.At(a, row)) / display.At(b, row));
+            out = HeldSingle(static_cast<double>(display.At(a, row)) / display.At(b, row));
     }
 
     // The ratio's axis is always in cycles per time unit.

@@ -1,5 +1,6 @@
 #include "analysis/spectrum_terms.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -9,18 +10,36 @@
 
 namespace quorvane {
 
-void MagnitudesAndPhases(FftState& fft, int halfSize) {
+float HeldSingle(double value) {
+    constexpr double Largest = std::numeric_limits<float>::max();
+    if (std::isnan(value)) return static_cast<float>(Largest);
+    return static_cast<float>(std::clamp(value, -Largest, Largest));
+}
+
+double ScaleTransformInput(FftState& fft, int halfSize) {
+    constexpr double SafeSum = 0x1p100;
+    double peak = 0;
+    for (int k = 1; k <= 2 * halfSize; ++k) peak = std::fmax(peak, std::fabs(fft.Transform[k]));
+    const double sum = peak * 2 * halfSize;
+    if (sum <= SafeSum) return 1.0;
+    // A power of two divides every single value exactly, so only the range changes.
+    const double scale = std::exp2(std::ceil(std::log2(sum / SafeSum)));
+    for (int k = 1; k <= 2 * halfSize; ++k) fft.Transform[k] = static_cast<float>(fft.Transform[k] / scale);
+    return scale;
+}
+
+void MagnitudesAndPhases(FftState& fft, int halfSize, double inputScale) {
     const std::vector<float>& b = fft.Transform;
     const int m = halfSize;
-    fft.Magnitude[0] = static_cast<float>(std::fabs(b[1]) / (2.0 * m));
+    fft.Magnitude[0] = HeldSingle(std::fabs(b[1]) / (2.0 * m) * inputScale);
     double peak = 0;
     for (int k = 2; k <= m - 1; ++k) {
         const double re = b[2 * k - 1];
         const double im = b[2 * k];
-        fft.Magnitude[k - 1] = static_cast<float>(std::sqrt(im * im + re * re) / m);
+        fft.Magnitude[k - 1] = HeldSingle(std::sqrt(im * im + re * re) / m * inputScale);
         peak = std::fmax(peak, std::fmax(std::fabs(re), std::fabs(im)));
     }
-    fft.Magnitude[m - 1] = static_cast<float>(std::fabs(b[2]) / m);
+    fft.Magnitude[m - 1] = HeldSingle(std::fabs(b[2]) / m * inputScale);
 
     // Phases of components lost in rounding noise are meaningless; hide those below the floor.
     const double threshold = fft.PhaseMinimumLevel * peak;

@@ -13,11 +13,21 @@ struct Simulation;
 /// 2 pi, for frequencies shown in radians per time unit.
 inline constexpr double RadiansPerCycle = 6.2831852;
 
-/// Magnitudes and phases of a forward RealFft of 2M points held in fft.Transform:
-/// Magnitude[0] = |X(0)| / 2M (the mean), Magnitude[j] = |X(j)| / M for j = 1..M-2,
-/// Magnitude[M-1] = |X(M)| / M (Nyquist); Phase[j] for j = 1..M-2, left undefined where both
-/// parts are at or below PhaseMinimumLevel times the largest part met.
-void MagnitudesAndPhases(FftState& fft, int halfSize);
+/// A value held within the single range for the result columns; a NaN, which only an
+/// overflowed sum produces, counts as the largest value.
+float HeldSingle(double value);
+
+/// Divides the transform inputs 1..2M by a power of two when their sum could leave the single
+/// range (2M times the largest input above 2^100), so the single-precision transform cannot
+/// overflow. Returns the factor the magnitudes are to be multiplied by (1 when none was needed).
+double ScaleTransformInput(FftState& fft, int halfSize);
+
+/// Magnitudes and phases of a forward RealFft of 2M points held in fft.Transform, whose inputs
+/// were divided by `inputScale`: Magnitude[0] = |X(0)| / 2M (the mean), Magnitude[j] = |X(j)| / M
+/// for j = 1..M-2, Magnitude[M-1] = |X(M)| / M (Nyquist), each times `inputScale`; Phase[j] for
+/// j = 1..M-2, left undefined where both parts are at or below PhaseMinimumLevel times the
+/// largest part met.
+void MagnitudesAndPhases(FftState& fft, int halfSize, double inputScale = 1.0);
 
 /// Rows 0..M-1 of `column` take the magnitudes (in dB when `decibels`), rows M..2M-1 are zero.
 void WriteMagnitudeRows(Simulation& sim, int column, int halfSize, bool decibels);

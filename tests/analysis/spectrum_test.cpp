@@ -79,6 +79,25 @@ TEST(SpectrumOfColumn, ConstantGivesItsMeanAndNoPhases) {
     }
 }
 
+TEST(SpectrumOfColumn, SeriesNearTheFloatLimitKeepTheirSize) {
+    // 1024 terms of 3e37 sum far beyond the single range; the spectrum must still be exact.
+    struct Case { std::function<double(int)> Series; int Bin; double Magnitude; };
+    const Case cases[] = {{[](int) { return 3e37; }, 0, 3e37}, {Sine(1e38, 7), 7, 1e38}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Bin);
+        Spectrum s(1024, c.Series);
+        s.Sim.Fft.ShowPhase = true;
+        SpectrumOfColumn(s.Sim, 1);
+        for (int j = 0; j <= 511; ++j) {
+            EXPECT_NEAR(s.At(12, j), j == c.Bin ? c.Magnitude : 0.0, MagnitudeTolerance * c.Magnitude) << j;
+            EXPECT_TRUE(std::isfinite(s.At(13, j))) << j;
+        }
+        if (c.Bin) {
+            EXPECT_NEAR(s.At(13, c.Bin), 90, 0.01);
+        }
+    }
+}
+
 TEST(SpectrumOfColumn, DecimatesToTheSampleInterval) {
     // Recorded every 0.01, FFT samples every 0.03: every third row is used.
     Spectrum s(3 * 1024, [](int k) { return k % 3 == 0 ? Sine(2, 5)(k / 3) : 100.0; });
