@@ -1,15 +1,179 @@
 #include "app/mdigen.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+
+#include <cstdlib>
+
+#include "app/form10.h"
+#include "app/form3.h"
+#include "app/form4.h"
+#include "app/twips.h"
+#include "engine/audit_report.h"
+#include "engine/run_error_report.h"
+#include "forms/manuals.h"
+#include "model/simulation.h"
 
 namespace quorvane {
 
-MDIGen::MDIGen(QWidget* parent) : QMainWindow(parent), Area(new QMdiArea(this)) {
+namespace {
+
+const VersionInfo ProgramVersion{QUORVANE_VERSION_MAJOR, QUORVANE_VERSION_MINOR, QUORVANE_VERSION_PATCH,
+                                 "The Quorvane developers", "Free to use, copy and change."};
+
+// Places of the windows this one starts with, in twips.
+constexpr int RunWindowLeft = 30;
+constexpr int RunWindowWidth = 15270;
+constexpr int RunWindowHeight = 1110;
+constexpr int AuditTop = 10800;
+constexpr int AuditHeight = 3800;
+constexpr int AuditWidth = 15270;
+constexpr int RunErrorWidth = 5565;
+constexpr int RunErrorHeight = 2370;
+
+}  // namespace
+
+MDIGen::MDIGen(Host& host, ProgramFolders folders, QWidget* parent)
+    : QMainWindow(parent),
+      Folders(std::move(folders)),
+      Ui(host, State.Sounds),
+      Desktop(*this),
+      Sim(std::make_unique<Simulation>(Ui, Desktop)),
+      Area(new QMdiArea(this)) {
     setObjectName("MDIGen");
     setWindowTitle("Quorvane");
     Area->setObjectName("MDIClient");
     setCentralWidget(Area);
-    resize(1024, 720);
+    resize(1280, 940);
+
+    RunForm = new Form3(*Sim, Desktop);
+    AddChild(RunForm, RunWindowLeft, 0, RunWindowWidth, RunWindowHeight)->hide();
+    AuditForm = new Form4;
+    AddChild(AuditForm, RunWindowLeft, AuditTop, AuditWidth, AuditHeight)->hide();
+    RunErrorForm = new Form10;
+    RunErrorChild = AddChild(RunErrorForm, 0, 0, RunErrorWidth, RunErrorHeight);
+    RunErrorChild->hide();
+
+    connect(RunForm, &Form3::AuditRequested, this, &MDIGen::Audit);
+    connect(RunForm, &Form3::PrintRequested, this, &MDIGen::PrintActiveSheet);
+    connect(Area, &QMdiArea::subWindowActivated, this, &MDIGen::SubWindowActivated);
+    BuildMenus();
 }
+
+MDIGen::~MDIGen() {
+    // The child windows go after this object; their last activation changes must not reach it.
+    disconnect(Area, nullptr, this, nullptr);
+}
+
+QMdiSubWindow* MDIGen::AddChild(QWidget* window, int left, int top, int width, int height) {
+    QMdiSubWindow* child = Area->addSubWindow(window);
+    child->setObjectName(window->objectName() + "Child");
+    // Windows that stay open for the whole session are hidden rather than destroyed.
+    child->setAttribute(Qt::WA_DeleteOnClose, false);
+    const int minimumHeight = child->minimumSizeHint().height();
+    child->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                       std::max(TwipsToPixels(height), minimumHeight));
+    return child;
+}
+
+void MDIGen::MDIForm_Load(const std::string& commandLine) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    StartProgram(*Sim, State, Folders, ProgramVersion);
+    QApplication::restoreOverrideCursor();
+    if (!commandLine.empty()) LoadNamedSimulation(*Sim, State, CommandLinePath(commandLine));
+}
+
+void MDIGen::ShowToolWindows() {
+    RunForm->parentWidget()->show();
+    RunForm->Form_Activate();
+}
+
+void MDIGen::ShowRunError(const RunErrorReport& report) {
+    RunErrorForm->Load(report);
+    // The window opens over the failing block's place, as given by the block's own position.
+    const Block& block = Sim->Forms[report.Form].Blocks[report.Block];
+    RunErrorChild->move(TwipsToPixels(block.Left), TwipsToPixels(block.Top));
+    RunErrorChild->show();
+    Area->setActiveSubWindow(RunErrorChild);
+}
+
+void MDIGen::SubWindowActivated(QMdiSubWindow* window) {
+    if (ActiveChild == RunErrorChild && window != RunErrorChild && Sim->CurrentForm > 0)
+        Desktop.HideMarkers(Sim->CurrentForm);
+    if (window == RunForm->parentWidget()) RunForm->Form_Activate();
+    ActiveChild = window;
+}
+
+void MDIGen::Audit() {
+    AuditForm->parentWidget()->show();
+    AuditForm->Print(AuditReport(*Sim));
+    Area->setActiveSubWindow(static_cast<QMdiSubWindow*>(AuditForm->parentWidget()));
+}
+
+void MDIGen::PrintActiveSheet() {
+    const QString name = "Fsim" + QString::number(Sim->CurrentForm);
+    QWidget* sheet = Area->findChild<QWidget*>(name);
+    if (!sheet || !sheet->isVisible()) return;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QPainter painter(&printer);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double scale = std::min(page.width() / sheet->width(), page.height() / sheet->height());
+    painter.scale(scale, scale);
+    sheet->render(&painter);
+}
+
+void MDIGen::OpenManual(int key, int manual) {
+    const char* path = std::getenv("PATH");
+    quorvane::OpenManual(Ui, State.HelpFolder, key, manual, path ? path : "", [](const ReaderLaunch& launch) {
+        QStringList arguments;
+        for (const std::string& argument : launch.Arguments) arguments << QString::fromStdString(argument);
+        return QProcess::startDetached(QString::fromStdString(launch.Program), arguments);
+    });
+}
+
+void MDIGen::MnewSim_Click() { StartNewSimulation(*Sim, State); }
+
+void MDIGen::mexit_Click() { close(); }
+
+void MDIGen::closeEvent(QCloseEvent* event) {
+    if (State.NewModel && Ui.Ask("Do you wish to save ..", "Quorvane")) {
+        event->ignore();
+        emit SaveBeforeExit();
+        return;
+    }
+    event->accept();
+}
+
+void MDIGen::Mhz_Click() { SetFrequencyInHz(*Sim, true); }
+
+void MDIGen::Mrad_Click() { SetFrequencyInHz(*Sim, false); }
+
+void MDIGen::MsMath_Click() {
+    Sim->Run.MathsSymbols = !Sim->Run.MathsSymbols;
+    Desktop.RefreshOptions();
+}
+
+void MDIGen::Msnodes_Click() {
+    Sim->Run.ShowNodes = !Sim->Run.ShowNodes;
+    RefreshOptionTicks();
+    RedrawFormSheets(*Sim);
+}
+
+void MDIGen::MsoundOn_Click() {
+    State.Sounds = !State.Sounds;
+    RefreshOptionTicks();
+}
+
+void MDIGen::MsWarnS_Click() { Ui.Message("Warning Sounds Always On"); }
+
+void MDIGen::MHelpLoc_Click() { Ui.Message("Help PDF Files Located in: " + State.HelpFolder); }
 
 }  // namespace quorvane

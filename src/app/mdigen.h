@@ -2,19 +2,97 @@
 
 #include <QMainWindow>
 
+#include <memory>
+#include <string>
+
+#include "app/app_desktop.h"
+#include "forms/main_window.h"
+#include "forms/sound_switch.h"
+
+class QAction;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
 
 namespace quorvane {
 
+class Form3;
+class Form4;
+class Form10;
+class Host;
+struct RunErrorReport;
+struct Simulation;
+
 /// The main window: a multiple-document parent holding the sheets, toolbox, run window and
-/// result windows.
+/// result windows, the menus that reach every window, and the display options they toggle.
 class MDIGen : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MDIGen(QWidget* parent = nullptr);
+    MDIGen(Host& host, ProgramFolders folders, QWidget* parent = nullptr);
+    ~MDIGen() override;
+
+    /// Start-up: examples prepared, recent files read, the model started on sheet 1 with the
+    /// toolbox and run window, then the file named on the command line (if any) loaded.
+    void MDIForm_Load(const std::string& commandLine);
+
+    Simulation& Model() { return *Sim; }
+    ProgramState& Program() { return State; }
+    AppDesktop& Windows() { return Desktop; }
+    QMdiArea& Client() { return *Area; }
+    Form3& RunWindow() { return *RunForm; }
+    Form4& AuditWindow() { return *AuditForm; }
+    Form10& RunErrorWindow() { return *RunErrorForm; }
+
+    /// Puts a child window into the main window at a place given in twips.
+    QMdiSubWindow* AddChild(QWidget* window, int left, int top, int width, int height);
+
+    /// The menu ticks follow the model's options and the program's own.
+    void RefreshOptionTicks();
+    void ShowToolWindows();
+    void ShowRunError(const RunErrorReport& report);
+    /// Manual 1..3 opened in the PDF reader, searched for topic `key` (0: no search).
+    void OpenManual(int key, int manual);
+
+    void MnewSim_Click();
+    void mexit_Click();
+    void Mhz_Click();
+    void Mrad_Click();
+    void MsMath_Click();
+    void Msnodes_Click();
+    void MsoundOn_Click();
+    void MsWarnS_Click();
+    void MHelpLoc_Click();
+    void Audit();
+    void PrintActiveSheet();
+
+signals:
+    /// Exit was answered Yes: the save dialog takes over and ends the program after saving.
+    void SaveBeforeExit();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildMenus();
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
+    QAction* AddTick(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
+    void AnnotateItem_Click(QAction* item);
+    void FillWindowList();
+    void SubWindowActivated(QMdiSubWindow* window);
+
+    ProgramFolders Folders;
+    ProgramState State;
+    SoundSwitch Ui;
+    AppDesktop Desktop;
+    std::unique_ptr<Simulation> Sim;
+
     QMdiArea* Area = nullptr;
+    Form3* RunForm = nullptr;
+    Form4* AuditForm = nullptr;
+    Form10* RunErrorForm = nullptr;
+    QMdiSubWindow* RunErrorChild = nullptr;
+    QMdiSubWindow* ActiveChild = nullptr;
+    QMenu* WindowList = nullptr;
 };
 
 }  // namespace quorvane

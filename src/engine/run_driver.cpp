@@ -29,6 +29,14 @@
 
 namespace quorvane {
 
+bool IsEffectiveFrequency(int functionCode) { return functionCode == 61 || functionCode == 62; }
+
+std::string EffectiveFrequencyUnits(const Settings& run) {
+    const bool seconds = run.TimeUnits == "secs" || run.TimeUnits == "sec";
+    if (run.FrequencyInHz) return seconds ? "Hz" : "Cycles /" + run.TimeUnits;
+    return seconds ? "rad/s" : "radians /" + run.TimeUnits;
+}
+
 namespace {
 
 constexpr double StopExtendFactor = 1.05;
@@ -38,15 +46,6 @@ constexpr double PromptRepeatSeconds = 60;
 constexpr double SecondsPerDay = 86400;
 constexpr double RoundingErrorLimit = 0.001;
 constexpr int EndOfRunSound = 4;
-
-bool IsEffectiveFrequency(int functionCode) { return functionCode == 61 || functionCode == 62; }
-
-/// Units of the "Effective Freq." blocks: hertz or radians per the model's time unit.
-std::string EffectiveFrequencyUnits(const Settings& run) {
-    const bool seconds = run.TimeUnits == "secs" || run.TimeUnits == "sec";
-    if (run.FrequencyInHz) return seconds ? "Hz" : "Cycles /" + run.TimeUnits;
-    return seconds ? "rad/s" : "radians /" + run.TimeUnits;
-}
 
 void LabelEffectiveFrequencies(Simulation& sim) {
     const std::string units = EffectiveFrequencyUnits(sim.Run);

@@ -1,10 +1,19 @@
 #pragma once
 
+#include <string>
+
 namespace quorvane {
 
 class ResultHandOff;
 struct RunWindow;
+struct Settings;
 struct Simulation;
+
+/// The "Effective Freq." blocks (both orientations).
+bool IsEffectiveFrequency(int functionCode);
+
+/// Their units: hertz or radians per the model's time unit, as FrequencyInHz chooses.
+std::string EffectiveFrequencyUnits(const Settings& run);
 
 /// The "Run" button: reads and checks the run window, prepares the form to run, steps it from
 /// the start to the stop time sampling its displays, then hands the results on (tabulation,

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QWidget>
+
+#include "engine/run_window.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quorvane {
+
+class Host;
+class ResultHandOff;
+struct Simulation;
+
+/// The run window: the run settings, the lamp, the run's figures and the Run, Audit, Redraw
+/// and Print buttons. What it shows and checks is the model's RunWindow; this binds it.
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    Form3(Simulation& sim, ResultHandOff& handOff, QWidget* parent = nullptr);
+
+    void Load(const RunWindow& window);
+    /// The controls as they stand, over the figures the controls do not edit.
+    RunWindow Store() const;
+    const RunWindow& Window() const { return Current; }
+
+    /// The CPU-time and rounding-error boxes show a single space, as before any run.
+    void ClearFigures();
+
+    /// The window became the active one: every control shows the run settings again.
+    void Form_Activate();
+
+    void Command1_Click();   // Run
+    void Command3_Click();   // Audit
+    void Command4_Click();   // Redraw
+    void Command6_Click();   // Print
+
+signals:
+    void AuditRequested();
+    void PrintRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    /// A box or option changed: the run settings take it at once.
+    void ControlChanged();
+
+    Simulation& Sim;
+    ResultHandOff& HandOff;
+    RunWindow Current;
+    bool Loading = false;
+
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QLineEdit* Text6 = nullptr;
+    QLineEdit* Text7 = nullptr;
+    QLineEdit* Text8 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check4 = nullptr;
+    QCheckBox* Check5 = nullptr;
+    QCheckBox* Check6 = nullptr;
+    QCheckBox* Check7 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label14 = nullptr;
+    QFrame* Shape1 = nullptr;
+};
+
+}  // namespace quorvane

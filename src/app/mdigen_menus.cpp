@@ -1,0 +1,141 @@
+#include <QAction>
+#include <QActionGroup>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/mdigen.h"
+#include "forms/manuals.h"
+#include "model/simulation.h"
+
+namespace quorvane {
+
+QAction* MDIGen::AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)()) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    if (handler) connect(item, &QAction::triggered, this, handler);
+    return item;
+}
+
+QAction* MDIGen::AddTick(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)()) {
+    QAction* item = AddItem(menu, name, caption, handler);
+    item->setCheckable(true);
+    return item;
+}
+
+void MDIGen::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [&](const char* name, const QString& caption) {
+        QMenu* menu = bar->addMenu(caption);
+        menu->setObjectName(name);
+        return menu;
+    };
+
+    // Items whose windows are not part of the program yet stay disabled until those windows arrive.
+    auto later = [](QAction* item) { item->setEnabled(false); };
+
+    QMenu* file = addMenu("Mfile", "&File");
+    for (int n = 1; n <= 5; ++n) {
+        QAction* recent = AddItem(file, ("mblank" + std::to_string(n)).c_str(), QString::number(n) + ".", nullptr);
+        recent->setVisible(false);
+    }
+    later(AddItem(file, "mload", "File &Load...       ", nullptr));
+    later(AddItem(file, "msave", "File &Save...", nullptr));
+    AddItem(file, "MnewSim", "&New Simulation", &MDIGen::MnewSim_Click);
+    AddItem(file, "mexit", "E&xit", &MDIGen::mexit_Click);
+
+    QAction* save = bar->addAction("&Save");
+    save->setObjectName("Ms1");
+    later(save);
+    QAction* load = bar->addAction("&Load");
+    load->setObjectName("ML1");
+    later(load);
+
+    QMenu* display = addMenu("MDa", "&Display");
+    later(AddItem(display, "MLgraph", "Show last &graph", nullptr));
+    later(AddItem(display, "MLprint", "Show Last &Print", nullptr));
+    later(AddItem(display, "mddt", "Data Display &Timing", nullptr));
+    later(AddItem(display, "mPf", "Print &Format", nullptr));
+    QMenu* units = display->addMenu("Frequency Display &Units");
+    units->setObjectName("Mfdis");
+    auto* unitGroup = new QActionGroup(units);
+    unitGroup->addAction(AddTick(units, "Mhz", "&Hertz", &MDIGen::Mhz_Click));
+    unitGroup->addAction(AddTick(units, "Mrad", "&Radians / sec", &MDIGen::Mrad_Click));
+    AddTick(display, "MsMath", "Show &Maths Symbols", &MDIGen::MsMath_Click);
+    AddTick(display, "Msnodes", "Show &Nodes", &MDIGen::Msnodes_Click);
+    QMenu* annotate = display->addMenu("&Annotate");
+    annotate->setObjectName("Manno");
+    for (auto [name, caption] : {std::pair{"MTitle", "&Title"}, {"Mfunct", "&Function"}, {"MInCon", "&Initial Condition"},
+                                 {"MSat", "&Saturation Limits"}, {"MblkN", "&Block Number"}}) {
+        QAction* item = AddTick(annotate, name, caption, nullptr);
+        connect(item, &QAction::triggered, this, [this, item] { AnnotateItem_Click(item); });
+    }
+
+    QMenu* sounds = addMenu("Msctrl", "S&ounds");
+    AddTick(sounds, "MsoundOn", "&Sounds", &MDIGen::MsoundOn_Click);
+    AddItem(sounds, "MsWarnS", "&Window's Warnings On", &MDIGen::MsWarnS_Click);
+
+    QMenu* fft = addMenu("Mfft", "FF&T / PRBS");
+    later(AddItem(fft, "Mfftchar", "FFT && PRBS &Properties", nullptr));
+
+    QAction* forms = bar->addAction("Sim F&orms");
+    forms->setObjectName("msforms");
+    later(forms);
+
+    QMenu* help = addMenu("Mhelp1", "&Help");
+    connect(AddItem(help, "Muguide", "&User Guide", nullptr), &QAction::triggered, this,
+            [this] { OpenManual(0, UserGuideManual); });
+    connect(AddItem(help, "MeGuide", "&Function Block Guide", nullptr), &QAction::triggered, this,
+            [this] { OpenManual(0, FunctionBlockManual); });
+    connect(AddItem(help, "MeAppend", "&Examples", nullptr), &QAction::triggered, this,
+            [this] { OpenManual(0, ExamplesManual); });
+    AddItem(help, "MHelpLoc", "Help &Location", &MDIGen::MHelpLoc_Click);
+
+    WindowList = addMenu("mwindow", "&Window");
+    connect(WindowList, &QMenu::aboutToShow, this, &MDIGen::FillWindowList);
+    RefreshOptionTicks();
+}
+
+void MDIGen::RefreshOptionTicks() {
+    const Settings& run = Sim->Run;
+    auto tick = [this](const char* name, bool on) { findChild<QAction*>(name)->setChecked(on); };
+    tick("Mhz", run.FrequencyInHz);
+    tick("Mrad", !run.FrequencyInHz);
+    tick("MsMath", run.MathsSymbols);
+    tick("Msnodes", run.ShowNodes);
+    tick("MTitle", State.AnnotateTitle);
+    tick("Mfunct", State.AnnotateFunction);
+    tick("MInCon", run.AnnotateIC);
+    tick("MSat", run.AnnotateLimits);
+    tick("MblkN", run.AnnotateNumbers);
+    tick("MsoundOn", State.Sounds);
+}
+
+void MDIGen::AnnotateItem_Click(QAction* item) {
+    Settings& run = Sim->Run;
+    const QString name = item->objectName();
+    bool& option = name == "MTitle"    ? State.AnnotateTitle
+                   : name == "Mfunct"  ? State.AnnotateFunction
+                   : name == "MInCon"  ? run.AnnotateIC
+                   : name == "MSat"    ? run.AnnotateLimits
+                                       : run.AnnotateNumbers;
+    option = !option;
+    RefreshOptionTicks();
+    RedrawFormSheets(*Sim);
+}
+
+void MDIGen::FillWindowList() {
+    WindowList->clear();
+    int n = 0;
+    for (QMdiSubWindow* child : Area->subWindowList()) {
+        if (!child->isVisible()) continue;
+        ++n;
+        QAction* item = WindowList->addAction(QString("&%1 %2").arg(n).arg(child->widget()->windowTitle()));
+        item->setCheckable(true);
+        item->setChecked(child == Area->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, child] { Area->setActiveSubWindow(child); });
+    }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,113 @@
+#include "forms/main_window.h"
+
+#include <system_error>
+
+#include "engine/run_driver.h"
+#include "model/form_slots.h"
+#include "model/simulation.h"
+#include "model/start_up.h"
+#include "results/print_dump.h"
+#include "storage/data_file_reader.h"
+#include "storage/file_title.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr const char* UnnamedSimulation = "Unnamed Simulation";
+
+/// Reads the recent-file store. The program cannot go on without one, so a store that cannot
+/// be read is reported, then replaced by an empty one.
+void ReadFilestor(Simulation& sim, ProgramState& state) {
+    if (LoadFilestor(sim.Ui, state.Filestor, state.Recent)) return;
+    state.Recent = RecentFiles{};
+    std::error_code ignored;
+    std::filesystem::remove(state.Filestor, ignored);
+    EnsureFilestor(state.Filestor, sim.Ui.Today());
+}
+
+}  // namespace
+
+void StartProgram(Simulation& sim, ProgramState& state, const ProgramFolders& folders, const VersionInfo& version) {
+    state.AppFolder = PrepareExamples(sim.Ui, folders, ChooseAppFolder(folders), ExampleFolderName, DefaultExtension,
+                                      version);
+    state.HelpFolder = state.AppFolder.string();
+    if (!state.HelpFolder.ends_with(PathSeparator)) state.HelpFolder += PathSeparator;
+
+    state.Filestor = FilestorPath(state.AppFolder);
+    const PathParts store = Unpack(state.Filestor.string(), DefaultExtension);
+    state.Paths.CurrentDrive = store.Drive;
+    state.Paths.CurrentFolder = store.Folder;
+    state.Paths.CurrentExt = store.Extension;
+    state.Paths.CurrentPath.clear();
+    state.Paths.DefaultExt = DefaultExtension;
+    // A first start finds no store; an empty one is written so that later starts can read it.
+    EnsureFilestor(state.Filestor, sim.Ui.Today());
+    ReadFilestor(sim, state);
+    if (state.Recent.RecentCount > 0) {
+        const PathParts newest = Unpack(state.Recent.RecentPath[1], DefaultExtension);
+        state.Paths.CurrentDrive = newest.Drive;
+        state.Paths.CurrentExt = newest.Extension;
+        state.Paths.CurrentFolder = newest.Folder;
+        state.Paths.CurrentPath = FnamePack(state.Paths, UnnamedSimulation);
+        state.NewModel = true;
+        sim.Windows.SetMainCaption(MainCaption(sim.Ui.Today(), UnnamedSimulation));
+    }
+
+    sim.Dump.PrintDumpPath = StartupPrintDumpPath();
+    StartUp(sim);
+    sim.Windows.RefreshOptions();
+    sim.Windows.ShowToolWindows();
+}
+
+void StartNewSimulation(Simulation& sim, ProgramState& state) {
+    NewSimulation(sim);
+    state.NewModel = true;
+    state.Paths.CurrentPath = FnamePack(state.Paths, UnnamedSimulation);
+    sim.Windows.SetMainCaption(MainCaption(sim.Ui.Today(), sim.Run.SimulationTitle));
+    sim.Windows.ClearRunFigures();
+    sim.Windows.ShowToolWindows();
+}
+
+void SetFrequencyInHz(Simulation& sim, bool hertz) {
+    sim.Run.FrequencyInHz = hertz;
+    const std::string units = EffectiveFrequencyUnits(sim.Run);
+    for (int f = 1; f <= sim.FormCount && f <= FormSlots; ++f) {
+        SimulationForm& form = sim.Forms[f];
+        if (form.InUse <= 0) continue;
+        for (int b = 1; b <= form.BlockCount; ++b) {
+            if (IsEffectiveFrequency(form.Blocks[b].FunctionCode)) form.Blocks[b].Units = units;
+        }
+    }
+    sim.Windows.RefreshOptions();
+}
+
+void RedrawFormSheets(Simulation& sim) {
+    for (int f = 1; f <= sim.FormCount && f <= FormSlots; ++f) sim.Windows.RequestRedraw(f);
+}
+
+std::string CommandLinePath(const std::string& argument) {
+    if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"')
+        return argument.substr(1, argument.size() - 2);
+    return argument;
+}
+
+bool LoadNamedSimulation(Simulation& sim, ProgramState& state, const std::string& name) {
+    FilePaths& paths = state.Paths;
+    const PathParts parts = Unpack(name, paths.DefaultExt);
+    paths.CurrentDrive = parts.Drive;
+    paths.CurrentFolder = parts.Folder;
+    paths.CurrentExt = parts.Extension.empty() ? paths.DefaultExt : parts.Extension;
+    if (paths.CurrentDrive.empty() && paths.CurrentFolder.empty()) {
+        std::error_code error;
+        paths.CurrentFolder = std::filesystem::current_path(error).string();
+    }
+    paths.CurrentPath = JoinPath(paths.CurrentDrive, paths.CurrentFolder, parts.Name, paths.CurrentExt);
+    if (!LoadSimulation(sim, paths.CurrentPath)) return false;
+    // Only a file that loaded is worth offering again, and only then does the model have a file.
+    Filstore(state.Filestor, paths.CurrentPath, sim.Ui.Today());
+    state.NewModel = false;
+    return true;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/host.h"
+
+namespace quorvane {
+
+/// The host as the program hands it to the model: everything passes through, except that
+/// sounds are dropped while the Sounds option is off.
+class SoundSwitch : public Host {
+public:
+    SoundSwitch(Host& inner, const bool& soundsOn) : Inner(inner), SoundsOn(soundsOn) {}
+
+    void Message(const std::string& text, const std::string& title) override { Inner.Message(text, title); }
+    using Host::Message;
+    bool Ask(const std::string& text, const std::string& title) override { return Inner.Ask(text, title); }
+    void Info(const std::string& text) override { Inner.Info(text); }
+    void PlaySound(int number) override {
+        if (SoundsOn) Inner.PlaySound(number);
+    }
+    CalendarDate Today() override { return Inner.Today(); }
+    double SecondsSinceMidnight() override { return Inner.SecondsSinceMidnight(); }
+
+private:
+    Host& Inner;
+    const bool& SoundsOn;
+};
+
+}  // namespace quorvane

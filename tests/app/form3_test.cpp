@@ -1,0 +1,183 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/app_fixture.h"
+#include "app/form10.h"
+#include "app/form3.h"
+#include "app/form4.h"
+#include "engine/audit_report.h"
+#include "engine/result_handoff.h"
+#include "engine/run_driver.h"
+#include "engine/run_window.h"
+#include "model/simulation.h"
+#include "model/start_up.h"
+#include "storage/data_file_reader.h"
+
+namespace quorvane {
+
+using testing::ProgramUnderTest;
+
+namespace {
+
+/// Result windows that stay shut: the run's own figures are all these tests compare.
+class NoResults : public ResultHandOff {
+public:
+    void ShowTabulation(Simulation&) override {}
+    void HideTabulation(Simulation&) override {}
+    void ShowGraph(Simulation&, const std::vector<std::string>&) override {}
+    void HideGraph(Simulation&) override {}
+    void ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>&) override {}
+    void HideFrequencyAnalysis(Simulation&) override {}
+    void ShowPrbsAnalysis(Simulation&) override {}
+    void HidePrbsAnalysis(Simulation&) override {}
+    void RedrawSheet(Simulation&, int) override {}
+    void ShowRunError(Simulation&, const RunErrorReport&) override {}
+};
+
+/// The run window of a headless run of the same file, to compare the desktop's with.
+RunWindow HeadlessRun(const std::string& path) {
+    RecordingHost host;
+    Desktop windows;
+    Simulation sim(host, windows);
+    StartUp(sim);
+    LoadSimulation(sim, path);
+    RunWindow window;
+    RefreshRunWindow(sim, window);
+    NoResults results;
+    RunSimulation(sim, window, results);
+    return window;
+}
+
+template <typename T>
+T* Control(QWidget& window, const char* name) {
+    auto* control = window.findChild<T*>(name);
+    if (!control) qFatal("no control %s", name);
+    return control;
+}
+
+QString Text(QWidget& window, const char* name) { return Control<QLineEdit>(window, name)->text(); }
+
+}  // namespace
+
+class Form3Test : public QObject {
+    Q_OBJECT
+private slots:
+    void RunFromTheCommandLineFillsTheFigures() {
+        for (const char* example : {"First Order Lag", "PRBS Identification"}) {
+            ProgramUnderTest program;
+            program.Start(program.Example(example));
+            Form3& form = program.Window->RunWindow();
+            QTest::mouseClick(Control<QPushButton>(form, "Command1"), Qt::LeftButton);
+
+            const RunWindow expected = HeadlessRun(program.Example(example));
+            QCOMPARE(Text(form, "Text3").toStdString(), expected.Text3);
+            QCOMPARE(Text(form, "Text4").toStdString(), expected.Text4);
+            QCOMPARE(Control<QLabel>(form, "Label14")->text().toStdString(), expected.Label14);
+            QVERIFY2(QRegularExpression("^ *\\d+\\.\\d\\d$").match(Text(form, "Text6")).hasMatch(),
+                     qPrintable(Text(form, "Text6")));
+            const Colour colour = expected.Text4Colour;
+            QCOMPARE(Control<QLineEdit>(form, "Text4")->palette().color(QPalette::Text),
+                     QColor(colour.Red, colour.Green, colour.Blue));
+            QCOMPARE(Control<QWidget>(form, "Shape1")->palette().color(QPalette::Window), QColor(128, 128, 128));
+            QVERIFY(!program.Window->Model().Status.RunInProgress);
+        }
+        // The PRBS run stretches its stop time and says so; the lag run's figure is a rounding error.
+        QVERIFY(!HeadlessRun(ProgramUnderTest().Example("PRBS Identification")).Label14.empty());
+        QVERIFY(HeadlessRun(ProgramUnderTest().Example("First Order Lag")).Text4 != "Not Relevant");
+    }
+
+    void BoxesStoreAsTheyChangeAndActivationShowsTheSettings() {
+        ProgramUnderTest program;
+        program.Start();
+        Form3& form = program.Window->RunWindow();
+        Simulation& sim = program.Window->Model();
+        auto* units = Control<QLineEdit>(form, "Text5");
+        units->selectAll();
+        QTest::keyClicks(units, "min");
+        QCOMPARE(sim.Run.TimeUnits, std::string("min"));
+        QCOMPARE(Control<QLabel>(form, "Label13")->text(), QString("(min)"));
+        QCOMPARE(Control<QLabel>(form, "Label5")->text(), QString("min"));
+        Control<QCheckBox>(form, "Check4")->click();
+        QVERIFY(sim.Run.FftEnabled);
+
+        sim.Run.StopTime = 25;
+        sim.Run.TimeStep = 0.25f;
+        form.Form_Activate();
+        QCOMPARE(Text(form, "Text2"), QString("25"));
+        QCOMPARE(Text(form, "Text3"), QString("0.25"));
+
+        // Every box has its label's caption, every option its own, for a screen reader.
+        QCOMPARE(Control<QLabel>(form, "Label1")->buddy(), Control<QWidget>(form, "Text1"));
+        QCOMPARE(Control<QLabel>(form, "Label11")->buddy(), Control<QWidget>(form, "Text4"));
+    }
+
+    void AKeyPressInterruptsTheRun() {
+        ProgramUnderTest program;
+        program.Start();
+        program.Host.Clear();
+        Form3& form = program.Window->RunWindow();
+        program.Window->Model().Status.RunInProgress = true;
+        QTest::keyClick(&form, Qt::Key_Left);   // not a typed key
+        QVERIFY(program.Window->Model().Status.RunInProgress);
+        QTest::keyClick(&form, 'x');
+        QVERIFY(!program.Window->Model().Status.RunInProgress);
+        QCOMPARE(program.Host.Messages(), std::vector<std::string>{"interrupted"});
+    }
+
+    void ADivisionByZeroOpensTheRunErrorWindowAtTheBlock() {
+        ProgramUnderTest program;
+        program.Start();
+        Simulation& sim = program.Window->Model();
+        SimulationForm& sheet = sim.Forms[1];
+        auto add = [&](int code, const char* title, float value, int left, int top) {
+            Block& block = sheet.Blocks[++sheet.BlockCount];
+            block.FunctionCode = code;
+            block.Title = title;
+            block.InitialCondition = value;
+            block.Output = value;
+            block.Left = left;
+            block.Top = top;
+        };
+        add(1, "One", 1, 240, 240);
+        add(1, "Nothing", 0, 240, 1200);
+        add(18, "Ratio", 0, 1800, 720);
+        add(42, "Show", 0, 3600, 720);
+        sheet.Blocks[3].Input[1] = 1;
+        sheet.Blocks[3].Input[2] = 2;
+        sheet.Blocks[4].Input[1] = 3;
+        QTest::mouseClick(Control<QPushButton>(program.Window->RunWindow(), "Command1"), Qt::LeftButton);
+
+        Form10& error = program.Window->RunErrorWindow();
+        QVERIFY(error.isVisible());
+        QCOMPARE(error.windowTitle(), QString("Error Encountered When Running Smulation"));
+        QCOMPARE(Control<QLabel>(error, "Label2")->text(), QString("0"));
+        QCOMPARE(Control<QLabel>(error, "Label3")->text(), QString("sec"));
+        QCOMPARE(Control<QLabel>(error, "Label5")->text(), QString("Ratio"));
+        QCOMPARE(Control<QLabel>(error, "Label7")->text(), QString("Op=Ip1/ Ip2"));
+        QCOMPARE(Control<QLabel>(error, "Label9")->text(), QString("Division by zero"));
+        // Ordering renumbers the blocks; the window stands at the failing block's place.
+        const QPoint place = error.parentWidget()->pos();
+        QCOMPARE(place, QPoint(1800 / 15, 720 / 15));
+    }
+
+    void AuditPrintsTheReportLineByLine() {
+        ProgramUnderTest program;
+        program.Start(program.Example("Two Sheet Model"));
+        QTest::mouseClick(Control<QPushButton>(program.Window->RunWindow(), "Command3"), Qt::LeftButton);
+        Form4& audit = program.Window->AuditWindow();
+        QVERIFY(audit.isVisible());
+        QCOMPARE(audit.windowTitle(), QString("Audit Report"));
+        const std::vector<std::string> expected = AuditReport(program.Window->Model());
+        QVERIFY(expected.size() > 20);
+        QCOMPARE(audit.Lines(), expected);
+    }
+};
+
+}  // namespace quorvane
+
+QTEST_MAIN(quorvane::Form3Test)
+#include "form3_test.moc"

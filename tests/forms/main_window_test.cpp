@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "forms/forms_fixture.h"
+#include "forms/main_window.h"
+#include "storage/data_file_writer.h"
+
+namespace quorvane {
+namespace {
+
+using testing::ReadFile;
+using testing::ScratchFolder;
+using testing::ShellSimulation;
+using testing::WriteFile;
+
+const VersionInfo Version{1, 0, 0, "Company", "Notice"};
+
+struct Start {
+    Start() {
+        Folders.Program = Program.Path;
+        Folders.UserData = Program / "user";
+        WriteFile(Program / "examples" / "Lag.vqe", "lag");
+        std::filesystem::create_directories(Program / "Examples");
+        WriteFile(Program / "Examples" / "Packing Slip.pck", "slip");
+    }
+    void Go() { StartProgram(Shell.Sim, State, Folders, Version); }
+
+    ScratchFolder Program;
+    ProgramFolders Folders;
+    ShellSimulation Shell;
+    ProgramState State;
+};
+
+TEST(StartProgram, AnEmptyStoreLeavesTheCaptionAndStartsOnSheetOne) {
+    Start start;
+    start.Go();
+    EXPECT_TRUE(start.Shell.Host.Log.empty());
+    EXPECT_FALSE(start.State.NewModel);
+    EXPECT_EQ(start.State.HelpFolder, start.Program.Path.string() + "/");
+    EXPECT_EQ(start.State.Paths.CurrentFolder, start.Program.Path.string() + "/");
+    EXPECT_EQ(start.State.Paths.CurrentExt, "dat");
+    EXPECT_EQ(start.State.Paths.CurrentPath, "");
+    // The first start writes the empty store it could not find.
+    EXPECT_EQ(ReadFile(start.Program / "NelqueStor.dat").substr(0, 3), "0\r\n");
+    EXPECT_EQ(start.Shell.Windows.Calls,
+              (std::vector<std::string>{"ShowSheet 1 Unnamed Form  1", "RefreshOptions", "ShowToolWindows"}));
+    const Simulation& sim = start.Shell.Sim;
+    EXPECT_EQ(sim.Forms[1].InUse, 1);
+    EXPECT_EQ(sim.Forms[1].RunSelected, 1);
+    EXPECT_EQ(sim.CurrentForm, 0);
+    EXPECT_EQ(sim.Run.SimulationTitle, "Unnamed Simulation");
+}
+
+TEST(StartProgram, ARecentFileNamesTheFolderAndMarksTheModelNew) {
+    Start start;
+    const auto recent = start.Program / "models" / "Oven.vqe";
+    WriteFile(recent, "\"Oven.vqe\"\r\n\"Oven\"\r\n");
+    ASSERT_EQ(Filstore(start.Program / "NelqueStor.dat", recent.string(), {2026, 12, 6}), "");
+    start.Go();
+    EXPECT_TRUE(start.State.NewModel);
+    EXPECT_EQ(start.State.Paths.CurrentFolder, (start.Program / "models").string() + "/");
+    EXPECT_EQ(start.State.Paths.CurrentExt, "vqe");
+    EXPECT_EQ(start.State.Paths.CurrentPath, (start.Program / "models" / "Unnamed Simulation.vqe").string());
+    EXPECT_EQ(start.Shell.Windows.Calls.front(), "Caption Quorvane  06 December 2026       Unnamed Simulation");
+}
+
+TEST(StartProgram, ADamagedStoreIsReportedThenReplacedByAnEmptyOne) {
+    Start start;
+    std::filesystem::create_directories(start.Program / "NelqueStor.dat");   // cannot be read as a file
+    start.Go();
+    const std::string store = (start.Program / "NelqueStor.dat").string();
+    EXPECT_EQ(start.Shell.Host.Messages(),
+              std::vector<std::string>{"System Filestore  " + store + "  cannot be accessed"});
+    EXPECT_EQ(ReadFile(store).substr(0, 3), "0\r\n");
+    EXPECT_FALSE(start.State.NewModel);
+    EXPECT_EQ(start.Shell.Sim.Forms[1].InUse, 1);   // the program went on
+}
+
+TEST(FrequencyUnits, FollowTheSwitchAndTheTimeUnitOnFormsInUse) {
+    struct Case {
+        bool Hertz;
+        const char* TimeUnits;
+        const char* Units;
+    };
+    const Case cases[] = {{true, "sec", "Hz"},          {true, "secs", "Hz"},          {true, "min", "Cycles /min"},
+                          {false, "sec", "rad/s"},      {false, "hours", "radians /hours"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.TimeUnits) + (c.Hertz ? " Hz" : " rad"));
+        ShellSimulation shell;
+        Simulation& sim = shell.Sim;
+        sim.FormCount = 2;
+        for (int f = 1; f <= 3; ++f) {
+            sim.Forms[f].InUse = f != 2;
+            sim.Forms[f].BlockCount = 3;
+            sim.Forms[f].Blocks[1].FunctionCode = 61;
+            sim.Forms[f].Blocks[2].FunctionCode = 62;
+            sim.Forms[f].Blocks[3].FunctionCode = 60;
+            for (int b = 1; b <= 3; ++b) sim.Forms[f].Blocks[b].Units = "old";
+        }
+        sim.Run.TimeUnits = c.TimeUnits;
+        SetFrequencyInHz(sim, c.Hertz);
+        EXPECT_EQ(sim.Run.FrequencyInHz, c.Hertz);
+        EXPECT_EQ(sim.Forms[1].Blocks[1].Units, c.Units);
+        EXPECT_EQ(sim.Forms[1].Blocks[2].Units, c.Units);
+        EXPECT_EQ(sim.Forms[1].Blocks[3].Units, "old");   // not an effective-frequency block
+        EXPECT_EQ(sim.Forms[2].Blocks[1].Units, "old");   // a free slot
+        EXPECT_EQ(sim.Forms[3].Blocks[1].Units, "old");   // beyond FormCount
+        EXPECT_EQ(shell.Windows.Calls, std::vector<std::string>{"RefreshOptions"});
+    }
+}
+
+TEST(CommandLinePath, DropsOnlyAPairOfSurroundingQuotes) {
+    EXPECT_EQ(CommandLinePath("\"/home/ann/Lag model.vqe\""), "/home/ann/Lag model.vqe");
+    EXPECT_EQ(CommandLinePath("/home/ann/lag.vqe"), "/home/ann/lag.vqe");
+    EXPECT_EQ(CommandLinePath("\"/home/ann/lag.vqe"), "\"/home/ann/lag.vqe");
+    EXPECT_EQ(CommandLinePath("\""), "\"");
+}
+
+TEST(LoadNamedSimulation, LoadsAndRemembersOnlyAFileThatLoaded) {
+    Start start;
+    start.Go();
+    const auto model = start.Program / "models" / "Pair.vqe";
+    std::filesystem::create_directories(model.parent_path());
+    ASSERT_TRUE(SaveSimulation(start.Shell.Sim, model.string()));
+    start.State.NewModel = true;
+
+    EXPECT_FALSE(LoadNamedSimulation(start.Shell.Sim, start.State, (start.Program / "models" / "Missing").string()));
+    EXPECT_TRUE(start.State.NewModel);
+    EXPECT_EQ(ReadFile(start.Program / "NelqueStor.dat").substr(0, 3), "0\r\n");
+
+    // A bare name takes the default extension.
+    EXPECT_TRUE(LoadNamedSimulation(start.Shell.Sim, start.State, (start.Program / "models" / "Pair").string()));
+    EXPECT_FALSE(start.State.NewModel);
+    EXPECT_EQ(start.State.Paths.CurrentPath, model.string());
+    EXPECT_EQ(start.Shell.Sim.Run.SimulationTitle, "Pair");
+    EXPECT_NE(ReadFile(start.Program / "NelqueStor.dat").find(model.string()), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorvane
