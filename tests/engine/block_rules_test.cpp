@@ -25,6 +25,15 @@ TEST(BlockRules, MemorylessValues) {
     };
     const std::vector<Row> rows = {
         {"sum with only input 2 connected", 2, {}, 0.0f, NAN, 4.0f, 4.0},
+        {"sum of two", 3, {}, 0.0f, 2.0f, -0.5f, 1.5},
+        {"invert negates the sum", 4, {}, 0.0f, 3.0f, -1.0f, -2.0},
+        {"gain", 7, {3.0f}, 0.0f, 0.5f, NAN, 1.5},
+        {"multiply", 16, {}, 0.0f, 1.5f, -4.0f, -6.0},
+        {"square root", 29, {}, 0.0f, 2.25f, NAN, 1.5},
+        {"ln", 30, {1e-6f}, 0.0f, static_cast<float>(M_E), NAN, 1.0},
+        {"exponential", 32, {}, 0.0f, -2.0f, NAN, std::exp(-2.0)},
+        {"output terminal passes its input", 50, {}, 0.0f, 0.7f, NAN, 0.7},
+        {"zero holds its IC", 0, {}, 2.5f, NAN, NAN, 2.5},
         {"divide", 18, {}, 0.0f, 3.0f, -4.0f, -0.75},
         {"ln of zero takes the zero value", 30, {1e-6f}, 0.0f, 0.0f, NAN, std::log(1e-6)},
         {"ln of a negative input too", 31, {2.0f}, 0.0f, -5.0f, NAN, std::log(2.0)},
@@ -182,6 +191,43 @@ TEST(BlockRules, StateBlocksAndTheRefreshThatFollowsThem) {
             EXPECT_NEAR(m.At("Lag").Output, 1.0 - std::exp(-1.0), FloatTolerance);
             EXPECT_NEAR(m.At("PID").Output, 1.0, FloatTolerance);
         }
+    }
+}
+
+TEST(BlockRules, LimitsAndSecondOrderStepsWorkedByHand) {
+    EngineModel m;
+    m.Add(1, "One", {}, 1.0f);
+    m.Add(8, "Held", {1.0f});
+    m.At("Held").SatHigh = 0.25f;
+    m.Add(20, "Clip");
+    m.At("Clip").SatLow = 0.0f;
+    m.At("Clip").SatHigh = 5.0f;
+    m.Add(1, "Seven", {}, 7.0f);
+    m.Add(21, "Floor");
+    m.At("Floor").SatLow = 0.0f;
+    m.Add(1, "Minus two", {}, -2.0f);
+    m.Add(22, "Lag2", {1.0f, 2.0f});
+    m.Add(40, "Ramp");
+    m.Add(15, "Slope", {2.0f}, 4.0f);
+    m.Connect({{"One", "Held"}, {"Seven", "Clip"}, {"Minus two", "Floor"}, {"One", "Lag2"}, {"Ramp", "Slope"}});
+    ASSERT_TRUE(m.Start(0.1));
+    EXPECT_EQ(m.At("Clip").Output, 5.0f);
+    EXPECT_EQ(m.At("Floor").Output, 0.0f);
+    EXPECT_EQ(m.At("Slope").Output, 4.0f);   // the initial condition at the start
+    // 2nd Lag A = 1, B = 2 at 0.1: W1 = 0.05, W2 = 1 - e^-0.2 = 0.181269. Step 1: H2 = 0.05,
+    // Y = 0.05 W2 = 0.0090635; step 2: H2 = 0.05 + 0.05 (1 - 0.0090635) = 0.0995468,
+    // Y = 0.0090635 + (0.0995468 - 0.0090635) W2 = 0.0254653.
+    struct Row {
+        double Held;   ///< the integrator of a constant 1, held at its upper limit 0.25
+        double Lag2;   ///< NAN: not checked
+    };
+    for (const Row& row : {Row{0.1, 0.0090635}, Row{0.2, 0.0254653}, Row{0.25, NAN}}) {
+        m.Step();
+        EXPECT_NEAR(m.At("Held").Output, row.Held, FloatTolerance);
+        if (!std::isnan(row.Lag2)) {
+            EXPECT_NEAR(m.At("Lag2").Output, row.Lag2, FloatTolerance);
+        }
+        EXPECT_NEAR(m.At("Slope").Output, 2.0, 1e-5);   // k x the ramp's slope of 1
     }
 }
 
