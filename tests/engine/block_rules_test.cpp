@@ -209,7 +209,10 @@ TEST(BlockRules, LimitsAndSecondOrderStepsWorkedByHand) {
     m.Add(22, "Lag2", {1.0f, 2.0f});
     m.Add(40, "Ramp");
     m.Add(15, "Slope", {2.0f}, 4.0f);
-    m.Connect({{"One", "Held"}, {"Seven", "Clip"}, {"Minus two", "Floor"}, {"One", "Lag2"}, {"Ramp", "Slope"}});
+    m.Add(36, "Windup", {2.0f, 1.0f, 1.0f});
+    m.At("Windup").SatHigh = 0.3f;
+    m.Connect({{"One", "Held"}, {"Seven", "Clip"}, {"Minus two", "Floor"}, {"One", "Lag2"}, {"Ramp", "Slope"},
+               {"One", "Windup", 2}});
     ASSERT_TRUE(m.Start(0.1));
     EXPECT_EQ(m.At("Clip").Output, 5.0f);
     EXPECT_EQ(m.At("Floor").Output, 0.0f);
@@ -217,17 +220,23 @@ TEST(BlockRules, LimitsAndSecondOrderStepsWorkedByHand) {
     // 2nd Lag A = 1, B = 2 at 0.1: W1 = 0.05, W2 = 1 - e^-0.2 = 0.181269. Step 1: H2 = 0.05,
     // Y = 0.05 W2 = 0.0090635; step 2: H2 = 0.05 + 0.05 (1 - 0.0090635) = 0.0995468,
     // Y = 0.0090635 + (0.0995468 - 0.0090635) W2 = 0.0254653.
+    // Controller P 2, I 1 on a steady error of 1: the integral grows by 0.1 a step but is held at
+    // 0.3 / 2 = 0.15, so its term stays within the limit of 0.3 while the output (2 + 2 x integral
+    // of the steps before) does not: 2, 2.2, then 2.3 for good.
     struct Row {
         double Held;   ///< the integrator of a constant 1, held at its upper limit 0.25
         double Lag2;   ///< NAN: not checked
+        double Windup;
     };
-    for (const Row& row : {Row{0.1, 0.0090635}, Row{0.2, 0.0254653}, Row{0.25, NAN}}) {
+    for (const Row& row : {Row{0.1, 0.0090635, 2.0}, Row{0.2, 0.0254653, 2.2}, Row{0.25, NAN, 2.3},
+                           Row{0.25, NAN, 2.3}}) {
         m.Step();
         EXPECT_NEAR(m.At("Held").Output, row.Held, FloatTolerance);
         if (!std::isnan(row.Lag2)) {
             EXPECT_NEAR(m.At("Lag2").Output, row.Lag2, FloatTolerance);
         }
         EXPECT_NEAR(m.At("Slope").Output, 2.0, 1e-5);   // k x the ramp's slope of 1
+        EXPECT_NEAR(m.At("Windup").Output, row.Windup, 1e-5);
     }
 }
 
