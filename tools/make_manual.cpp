@@ -142,11 +142,16 @@ QString Title(const QTextDocument& doc) {
     return {};
 }
 
-/// The heading as the contents list shows it: without the topic keys the help search uses,
-/// so each key stays on its own heading alone.
+/// The heading as the contents list shows it: its topic keys become plain numbers in brackets,
+/// so that the words "Topic N" a help search looks for stay on the heading alone.
 QString ContentsText(QString heading) {
-    static const QRegularExpression topic(QStringLiteral("\\s*·?\\s*Topic \\d+"));
-    return heading.remove(topic).trimmed();
+    static const QRegularExpression topic(QStringLiteral("\\s*·?\\s*Topic (\\d+)"));
+    QStringList keys;
+    for (auto it = topic.globalMatch(heading); it.hasNext();) keys << it.next().captured(1);
+    heading.remove(topic);
+    heading = heading.trimmed();
+    if (!keys.isEmpty()) heading += QStringLiteral(" (") + keys.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return heading;
 }
 
 struct ContentsLine {
