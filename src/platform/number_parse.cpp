@@ -10,11 +10,13 @@ namespace quorvane {
 
 namespace {
 
-enum class ScanOutcome { NoNumber, Value, Overflow };
-
+// What the longest number at the start of a text holds: its sign, its significant digits
+// (none for zero) and the decimal magnitude of the first of them.
 struct NumberScan {
-    ScanOutcome Outcome = ScanOutcome::NoNumber;
-    double Value = 0;
+    bool Found = false;
+    bool Negative = false;
+    std::string Significant;
+    long long Magnitude = 0;
     size_t End = 0;  ///< one past the last character of the number
 };
 
@@ -23,11 +25,13 @@ struct NumberScan {
 constexpr long long ExponentLimit = 100'000'000;
 
 // Beyond these decimal magnitudes (of the first significant digit) a double overflows or
-// underflows to zero whatever the remaining digits are.
+// underflows to zero whatever the remaining digits are; so does a float, sooner.
 constexpr long long OverflowMagnitude = 309;
 constexpr long long UnderflowMagnitude = -330;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 size_t SkipDigits(std::string_view text, size_t i) {
     while (i < text.size() && IsDigit(text[i])) ++i;
@@ -51,26 +55,12 @@ size_t ScanExponent(std::string_view text, size_t i, long long& exponent) {
     return j;
 }
 
-// value = 0.significant × 10^(magnitude + 1), with the magnitude already inside the range a
-// double can hold or come close to.
-double DecimalValue(const std::string& significant, long long magnitude, bool& overflow) {
-    const std::string text = "0." + significant + "e" + std::to_string(magnitude + 1);
-    double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        overflow = magnitude > 0;
-        return 0;
-    }
-    return value;
-}
-
 // The longest number at the start of `text`: optional sign, digits with at most one point
 // (at least one digit in all), then an optional exponent.
 NumberScan ScanNumber(std::string_view text) {
     NumberScan scan;
     size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) scan.Negative = text[i++] == '-';
     const size_t integerStart = i;
     const size_t integerEnd = SkipDigits(text, i);
     size_t fractionStart = integerEnd;
@@ -82,45 +72,77 @@ NumberScan ScanNumber(std::string_view text) {
     if (integerEnd == integerStart && fractionEnd == fractionStart) return scan;
     long long exponent = 0;
     scan.End = ScanExponent(text, fractionEnd, exponent);
-    scan.Outcome = ScanOutcome::Value;
+    scan.Found = true;
 
     const std::string digits = std::string(text.substr(integerStart, integerEnd - integerStart)) +
                                std::string(text.substr(fractionStart, fractionEnd - fractionStart));
     const size_t first = digits.find_first_not_of('0');
-    if (first == std::string::npos) return scan;  // zero, whatever its sign and exponent
+    if (first == std::string::npos) return scan;  // zero, whatever its exponent
     const size_t last = digits.find_last_not_of('0');
+    scan.Significant = digits.substr(first, last - first + 1);
     const long long integerCount = static_cast<long long>(integerEnd - integerStart);
-    const long long magnitude = integerCount - 1 - static_cast<long long>(first) + exponent;
-    if (magnitude >= OverflowMagnitude) {
-        scan.Outcome = ScanOutcome::Overflow;
-    } else if (magnitude > UnderflowMagnitude) {
-        bool overflow = false;
-        const double value = DecimalValue(digits.substr(first, last - first + 1), magnitude, overflow);
-        if (overflow) scan.Outcome = ScanOutcome::Overflow;
-        scan.Value = negative && value != 0 ? -value : value;  // no negative zero from an underflow
-    }
-    if (scan.Outcome == ScanOutcome::Overflow)
-        scan.Value = negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    scan.Magnitude = integerCount - 1 - static_cast<long long>(first) + exponent;
     return scan;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// The magnitude of a scanned number rounded once to T: 0.significant × 10^(magnitude + 1).
+// False when it lies beyond the largest finite T; one below the smallest becomes zero.
+template <typename T>
+bool Magnitude(const NumberScan& scan, T& value) {
+    value = 0;
+    if (scan.Significant.empty() || scan.Magnitude <= UnderflowMagnitude) return true;
+    if (scan.Magnitude >= OverflowMagnitude) return false;
+    const std::string text = "0." + scan.Significant + "e" + std::to_string(scan.Magnitude + 1);
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        value = 0;
+        return scan.Magnitude < 0;
+    }
+    return true;
+}
+
+// A scanned number as a double: an overflow saturates at the largest double, and zero never
+// carries a minus sign. False on an overflow.
+bool DoubleValue(const NumberScan& scan, double& value) {
+    const bool inRange = Magnitude(scan, value);
+    if (!inRange) value = std::numeric_limits<double>::max();
+    if (scan.Negative && value != 0) value = -value;
+    return inRange;
+}
+
+// The whole text, blanks around it aside, as one number; nothing found otherwise.
+NumberScan ScanWholeNumber(std::string_view text) {
+    auto isSpace = [](char c) { return IsBlank(c) || c == '\r' || c == '\n'; };
+    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+    NumberScan scan = ScanNumber(text);
+    if (scan.End != text.size()) scan.Found = false;
+    return scan;
+}
 
 }  // namespace
 
 double Val(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
-    return ScanNumber(text.substr(i)).Value;
+    double value = 0;
+    DoubleValue(ScanNumber(text.substr(i)), value);
+    return value;
 }
 
 bool ParseNumber(std::string_view text, double& value) {
-    auto isSpace = [](char c) { return IsBlank(c) || c == '\r' || c == '\n'; };
-    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
-    const NumberScan scan = ScanNumber(text);
-    if (scan.Outcome != ScanOutcome::Value || scan.End != text.size()) return false;
-    value = scan.Value;
+    const NumberScan scan = ScanWholeNumber(text);
+    double parsed = 0;
+    if (!scan.Found || !DoubleValue(scan, parsed)) return false;
+    value = parsed;
+    return true;
+}
+
+bool ParseFloat(std::string_view text, float& value) {
+    const NumberScan scan = ScanWholeNumber(text);
+    float parsed = 0;
+    if (!scan.Found || !Magnitude(scan, parsed)) return false;
+    value = scan.Negative ? -parsed : parsed;
     return true;
 }
 

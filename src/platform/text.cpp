@@ -72,7 +72,7 @@ std::string NumberText(double value, int significantDigits) {
 
 std::string FloatText(float value) {
     if (!std::isfinite(value)) return NonFiniteText(value);
-    if (value == 0) return "0";
+    if (value == 0) return std::signbit(value) ? "-0" : "0";
     const DecimalDigits number = ShortestDigits(std::fabs(value));
     const bool exponentForm = number.Exponent < FloatPlainExponentLow ||
                               number.Exponent > FloatPlainExponentHigh;

@@ -23,6 +23,11 @@ double Val(std::string_view text);
 /// A strict parse for data files: the whole text must be one number. False when it is not.
 bool ParseNumber(std::string_view text, double& value);
 
+/// The same strict parse for a 32-bit float, rounded once from the decimal text: any number
+/// that rounds to a finite float is taken ("3.4028235E+38" is the largest, "1E-46" gives zero),
+/// and a minus sign on zero is kept. False for any other text.
+bool ParseFloat(std::string_view text, float& value);
+
 /// Number formatting by pattern: "0" always prints a digit, "#" only a significant one, the
 /// point is always printed when the pattern has one ("#0.##" gives "2." for 2), "e+##"/"E+00"
 /// give an exponent with its sign, other characters are literal, and up to three sections
@@ -31,7 +36,7 @@ bool ParseNumber(std::string_view text, double& value);
 std::string Format(double value, std::string_view pattern);
 
 /// The shortest text that reads back to the same 32-bit float, as the data file stores it:
-/// "0.1", "10", "-2.5", "1E+38", "-1E+38", "1E-06".
+/// "0.1", "10", "-2.5", "1E+38", "-1E+38", "1E-06", and "-0" for negative zero.
 std::string FloatText(float value);
 
 /// Characters of UTF-8 text (titles and units typed by the user may hold more than ASCII).

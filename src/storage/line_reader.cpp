@@ -43,7 +43,12 @@ std::string_view LineReader::QuotedIn(std::string_view text) const {
     return text.substr(1, text.size() - 2);
 }
 
-std::string LineReader::Text() { return std::string(QuotedIn(NextLine())); }
+std::string LineReader::Text() {
+    const std::string_view text = QuotedIn(NextLine());
+    if (text.size() > LongestText && CharacterCount(text) > LongestText)
+        Fail("Text of more than " + std::to_string(LongestText) + " characters");
+    return std::string(text);
+}
 
 int LineReader::Integer() {
     return static_cast<int>(IntegerIn(NextLine(), std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
@@ -53,16 +58,13 @@ int LineReader::ShortInteger() {
     return static_cast<int>(IntegerIn(NextLine(), std::numeric_limits<short>::min(), std::numeric_limits<short>::max()));
 }
 
-double LineReader::FloatIn(std::string_view text) const {
-    double value = 0;
-    if (!ParseNumber(text, value) || !std::isfinite(value) ||
-        std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
-        Mismatch();
-    }
+float LineReader::FloatIn(std::string_view text) const {
+    float value = 0;
+    if (!ParseFloat(text, value)) Mismatch();
     return value;
 }
 
-float LineReader::Float() { return static_cast<float>(FloatIn(NextLine())); }
+float LineReader::Float() { return FloatIn(NextLine()); }
 
 bool LineReader::Boolean() {
     const std::string_view line = NextLine();
@@ -74,7 +76,13 @@ bool LineReader::Boolean() {
 std::optional<double> LineReader::Number() {
     const std::string_view line = NextLine();
     if (line.empty()) return std::nullopt;
-    return FloatIn(line);
+    const float narrow = FloatIn(line);
+    // Kept as written, so a value set as a double saves and loads unchanged; a text just beyond
+    // the largest float is held as the float it rounds to, and a zero keeps its sign.
+    double value = 0;
+    ParseNumber(line, value);
+    if (value == 0 || std::fabs(value) > std::numeric_limits<float>::max()) return narrow;
+    return value;
 }
 
 std::pair<std::string, int> LineReader::Marker() {

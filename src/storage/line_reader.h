@@ -8,6 +8,11 @@
 
 namespace quorvane {
 
+/// The longest text a data file line may hold, in characters. Titles and units are short
+/// labels; a longer text is refused when reading and cut when writing, so what is written
+/// always reads back.
+inline constexpr std::size_t LongestText = 4096;
+
 /// The file holds something the model cannot take; the text says what and where.
 class DataFileError : public std::runtime_error {
 public:
@@ -30,14 +35,16 @@ class LineReader {
 public:
     explicit LineReader(std::string_view text) : Rest(text) {}
 
+    /// A quoted text of at most LongestText characters.
     std::string Text();
     int Integer();
     /// A 16-bit integer, as the recent-file store keeps its count.
     int ShortInteger();
-    /// A finite value that fits a 32-bit float.
+    /// Any number that rounds to a finite 32-bit float.
     float Float();
     bool Boolean();
-    /// A number that may never have been set: an empty line gives no value.
+    /// A number that may never have been set: an empty line gives no value. It is kept as
+    /// written, within the range of a 32-bit float.
     std::optional<double> Number();
     /// A marker line: quoted text, comma, integer.
     std::pair<std::string, int> Marker();
@@ -56,8 +63,7 @@ private:
     [[noreturn]] void Mismatch() const;
     long long IntegerIn(std::string_view text, long long low, long long high) const;
     std::string_view QuotedIn(std::string_view text) const;
-    /// A finite number within the range of a 32-bit float.
-    double FloatIn(std::string_view text) const;
+    float FloatIn(std::string_view text) const;
 
     std::string_view Rest;
     int Current = 0;

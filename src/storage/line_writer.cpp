@@ -1,6 +1,10 @@
 #include "storage/line_writer.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/text.h"
+#include "storage/line_reader.h"
 
 namespace quorvane {
 
@@ -11,7 +15,7 @@ void LineWriter::AppendQuoted(std::string_view text) {
 }
 
 void LineWriter::Text(std::string_view text) {
-    AppendQuoted(text);
+    AppendQuoted(LeadingCharacters(text, LongestText));
     EndLine();
 }
 
@@ -31,7 +35,8 @@ void LineWriter::Boolean(bool value) {
 }
 
 void LineWriter::Number(const std::optional<double>& value) {
-    if (value) Out += FloatText(static_cast<float>(*value));
+    constexpr double Largest = std::numeric_limits<float>::max();
+    if (value) Out += FloatText(static_cast<float>(std::clamp(*value, -Largest, Largest)));
     EndLine();
 }
 

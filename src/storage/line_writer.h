@@ -12,11 +12,12 @@ namespace quorvane {
 class LineWriter {
 public:
     /// Line breaks inside the text become spaces: a break would split the record and shift every
-    /// value after it.
+    /// value after it. A text longer than the reader takes is cut to LongestText characters.
     void Text(std::string_view text);
     void Integer(long long value);
     void Float(float value);
     void Boolean(bool value);
+    /// Written as a float; a value beyond the float range as the largest float of its sign.
     void Number(const std::optional<double>& value);
     void Marker(std::string_view text, int value);
 

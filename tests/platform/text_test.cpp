@@ -258,7 +258,7 @@ TEST(FloatText, ShortestSpelling) {
         {0.0001f, "0.0001"},    {0.00001f, "0.00001"},    {1234567, "1234567"},
         {1e38f, "1E+38"},       {-1e38f, "-1E+38"},       {1e-6f, "1E-06"},
         {1.5e-7f, "1.5E-07"},   {FLT_MAX, "3.4028235E+38"}, {0, "0"},
-        {-0.0f, "0"},           {1e14f, "100000000000000"}, {1e15f, "1E+15"},
+        {-0.0f, "-0"},          {1e14f, "100000000000000"}, {1e15f, "1E+15"},
         {16777216, "16777216"}, {0.3f, "0.3"},            {1.0f / 3, "0.33333334"},
         {FLT_TRUE_MIN, "1E-45"}, {70, "70"},              {1215, "1215"},
         // The shortest text 7.038531E-26, read as a double, narrows to the next float up.
@@ -271,30 +271,68 @@ TEST(FloatText, ShortestSpelling) {
     }
 }
 
-TEST(FloatText, ReadsBackToTheSameFloat) {
+// The data file promise: whatever text FloatText writes, ParseFloat reads back to the same bits;
+// the text also narrows to them when an older reader takes it as a double.
+TEST(FloatText, ReadsBackToTheSameBits) {
+    auto check = [](float value) {
+        const std::string text = FloatText(value);
+        float back = 1;
+        ASSERT_TRUE(ParseFloat(text, back)) << text;
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(back), std::bit_cast<std::uint32_t>(value)) << text;
+        double wide = 0;
+        ASSERT_TRUE(ParseNumber(text, wide)) << text;
+        ASSERT_EQ(static_cast<float>(wide), value) << text;
+    };
+    // Both zeros, the subnormal range, the ends of the normal range and of some binades.
+    for (std::uint32_t b : {0x00000000u, 0x80000000u, 0x00000001u, 0x80000001u, 0x00000002u, 0x007FFFFFu,
+                            0x00800000u, 0x7F7FFFFFu, 0xFF7FFFFFu, 0x3F800001u, 0x3F7FFFFFu, 0x15AE43FDu,
+                            0x15AE43FEu}) {
+        SCOPED_TRACE(b);
+        check(std::bit_cast<float>(b));
+    }
     std::mt19937 random(20260612);
     std::uniform_int_distribution<std::uint32_t> bits;
     int checked = 0;
     for (int i = 0; i < 200000; ++i) {
         const float value = std::bit_cast<float>(bits(random));
         if (!std::isfinite(value)) continue;
-        const std::string text = FloatText(value);
-        double back = 0;
-        ASSERT_TRUE(ParseNumber(text, back)) << text;
-        ASSERT_EQ(std::bit_cast<std::uint32_t>(static_cast<float>(back)),
-                  std::bit_cast<std::uint32_t>(value == 0 ? 0.0f : value))
-            << text;
+        check(value);
         ++checked;
     }
-    // Subnormals and the edges of every binade.
-    for (std::uint32_t b : {0x00000001u, 0x00000002u, 0x007FFFFFu, 0x00800000u, 0x7F7FFFFFu,
-                            0x80000001u, 0x3F800001u, 0x3F7FFFFFu, 0x15AE43FDu, 0x15AE43FEu}) {
-        const float value = std::bit_cast<float>(b);
-        double back = 0;
-        ASSERT_TRUE(ParseNumber(FloatText(value), back));
-        EXPECT_EQ(static_cast<float>(back), value) << FloatText(value);
-    }
     EXPECT_GT(checked, 190000);
+}
+
+TEST(ParseFloat, TakesEveryTextThatRoundsToAFiniteFloat) {
+    const struct {
+        const char* Text;
+        float Expected;
+    } good[] = {
+        {"3.4028235E+38", FLT_MAX},   {"-3.4028235E+38", -FLT_MAX},  {"3.4028234E+38", FLT_MAX},
+        // Just below halfway between the largest float and the next power of two.
+        {"3.4028235677973365E+38", FLT_MAX},
+        {"1E-45", FLT_TRUE_MIN},      {"8E-46", FLT_TRUE_MIN},       {"7E-46", 0},
+        {"1E-50", 0},                 {"1.17549435E-38", FLT_MIN},   {" 0.1 ", 0.1f},
+        {"+.5", 0.5f},                {"2d3", 2000},
+        // Rounded once: as a double this text lands halfway between two floats.
+        {"1.00000005960464477550", 1.0000001f},
+    };
+    for (const auto& c : good) {
+        SCOPED_TRACE(c.Text);
+        float value = -1;
+        EXPECT_TRUE(ParseFloat(c.Text, value));
+        EXPECT_EQ(value, c.Expected);
+    }
+    float negativeZero = 1;
+    EXPECT_TRUE(ParseFloat("-0", negativeZero));
+    EXPECT_TRUE(std::signbit(negativeZero));
+    const char* bad[] = {"3.4028236E+38", "-3.4028236E+38", "3.40282356779733661637539395458142568448E+38",
+                         "1E+39", "", "inf", "nan", "0.1x", "1e"};
+    for (const char* text : bad) {
+        SCOPED_TRACE(text);
+        float value = 42;
+        EXPECT_FALSE(ParseFloat(text, value));
+        EXPECT_EQ(value, 42);
+    }
 }
 
 TEST(Characters, CountAndCutUtf8WithoutSplittingOne) {
