@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cfloat>
+#include <cstdint>
+
 #include "model/form_slots.h"
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
 #include "storage/legacy_reader.h"
+#include "storage/line_reader.h"
 #include "storage_fixture.h"
 
 namespace quorvane::testing {
@@ -60,6 +65,35 @@ TEST(DataFile, RichModelSurvivesSaveAndLoad) {
     }
     EXPECT_EQ(differing, (std::vector<int>{1, 2, 22}));
     EXPECT_EQ(b[1], "\"rich_model 06 Dec 26\"");
+}
+
+// A constant 2 through a gain of 1.7014117E+38 leaves the largest float as an output; the file
+// saved after such a run must load, and every value must come back to the same bits.
+TEST(DataFile, ValuesAtTheFloatLimitsLoadBack) {
+    TestSimulation t;
+    BuildSmallModel(t.Sim);
+    Block& gain = t.Sim.Forms[1].Blocks[2];
+    const std::vector<float> values = {FLT_MAX, -FLT_MAX, FLT_TRUE_MIN, -0.0f, FLT_MIN, 3.4028234E+38f};
+    gain.Output = values[0];
+    gain.Constant[1] = values[1];
+    gain.Constant[2] = values[2];
+    gain.Constant[3] = values[3];
+    gain.InitialCondition = values[4];
+    t.Sim.Run.StopTime = values[5];
+    t.Sim.Run.SimulationTitle = "limits";   // as the load takes it from the file's name
+    const std::string text = SimulationText(t.Sim, "limits.vqe").value();
+
+    TestSimulation loaded;
+    ASSERT_TRUE(LoadSimulationText(loaded.Sim, text, "/m/limits.vqe"));
+    EXPECT_TRUE(loaded.Host.Messages().empty());
+    const Block& back = loaded.Sim.Forms[1].Blocks[2];
+    const std::vector<float> read = {back.Output, back.Constant[1], back.Constant[2],
+                                     back.Constant[3], back.InitialCondition, loaded.Sim.Run.StopTime};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(read[i]), std::bit_cast<std::uint32_t>(values[i]));
+    }
+    EXPECT_EQ(SimulationText(loaded.Sim, "limits.vqe"), text);
 }
 
 TEST(DataFile, EmptyFormInSlotThree) {
@@ -137,6 +171,7 @@ TEST(DataFile, BadContentIsRefusedWithWhatAndWhere) {
         {26, "71", "Block count 71 exceeds 70 in line 26"},
         {27, "2", "Form 1 registered as 2 in line 27"},
         {28, "Step test", "Type mismatch in line 28"},
+        {28, "\"" + std::string(LongestText + 1, 'x') + "\"", "Text of more than 4096 characters in line 28"},
         {31, "64", "Bad function code 64 in line 31"},
         // Places far enough out to overflow the drawing arithmetic.
         {32, "-100000001", "Bad position -100000001 in line 32"},
@@ -195,9 +230,9 @@ TEST(DataFile, FailedSaveKeepsTheFileItReplaces) {
 
     t.Sim.FormCount = 1;
     t.Host.Clear();
-    std::filesystem::create_directory(path + ".tmp");   // the temporary file cannot be made
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     EXPECT_FALSE(SaveSimulation(t.Sim, path));
-    EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Error encountered during Saving Simulation - Is a directory"});
+    EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Error encountered during Saving Simulation - Permission denied"});
     EXPECT_EQ(ReadAll(path), "old content");
     EXPECT_EQ(t.Sim.Run.SimulationTitle, "Step test");
 
