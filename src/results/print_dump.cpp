@@ -1,11 +1,11 @@
 #include "results/print_dump.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <stdexcept>
 
 #include "model/simulation.h"
+#include "platform/text_file.h"
 #include "results/tabulation.h"
 
 namespace quorvane {
@@ -14,12 +14,13 @@ namespace {
 
 constexpr int BlankLinesOfInitialDump = 7;
 
-/// Every dump line is one double-quoted string, as the page viewer reads it back.
+/// Every dump line is one double-quoted string, as the page viewer reads it back. The file is
+/// replaced in one step, so a reader never meets half a table.
 void WriteQuotedLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : lines) out << '"' << line << "\"\n";
-    out.flush();
-    if (!out) throw std::runtime_error("Cannot write the print dump file " + path);
+    std::string text;
+    for (const std::string& line : lines) text += '"' + line + "\"\n";
+    const std::string error = ReplaceFile(path, text);
+    if (!error.empty()) throw std::runtime_error("Cannot write the print dump file " + path + ": " + error);
 }
 
 }  // namespace

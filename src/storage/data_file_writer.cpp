@@ -9,7 +9,7 @@
 #include "platform/text.h"
 #include "storage/file_title.h"
 #include "storage/line_writer.h"
-#include "storage/text_file.h"
+#include "platform/text_file.h"
 
 namespace quorvane {
 

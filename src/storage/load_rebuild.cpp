@@ -3,7 +3,7 @@
 #include "model/form_slots.h"
 #include "model/simulation.h"
 #include "storage/file_title.h"
-#include "storage/text_file.h"
+#include "platform/text_file.h"
 
 namespace quorvane {
 

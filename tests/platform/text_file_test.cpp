@@ -2,19 +2,41 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdlib>
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <thread>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "storage/text_file.h"
-#include "storage_fixture.h"
+#include "platform/text_file.h"
 
-namespace quorvane::testing {
+namespace quorvane {
 namespace {
 
 namespace fs = std::filesystem;
+
+/// A fresh folder of its own, removed with its content at the end.
+struct TempFolder {
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "quorvane-files-XXXXXX").string();
+        Path = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder() { fs::remove_all(Path); }
+    fs::path operator/(const std::string& name) const { return Path / name; }
+    fs::path Path;
+};
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 std::set<std::string> Names(const fs::path& folder) {
     std::set<std::string> names;
@@ -143,4 +165,4 @@ TEST(ReplaceFile, AFailedWriteKeepsTheOldFileAndLeavesNoScrap) {
 }
 
 }  // namespace
-}  // namespace quorvane::testing
+}  // namespace quorvane

@@ -1,4 +1,4 @@
-#include "storage/text_file.h"
+#include "platform/text_file.h"
 
 #include <cerrno>
 #include <cstdio>
