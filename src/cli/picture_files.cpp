@@ -24,7 +24,7 @@ std::unique_ptr<FileCanvas> Open(const std::string& path, int width, int height,
 
 bool Finish(FileCanvas& canvas, const std::string& path, std::ostream& err) {
     if (canvas.Finish()) return true;
-    err << "quorvane-run: cannot write " << path << "\n";
+    err << "quorvane-run: cannot write " << path << ": " << canvas.Failure() << "\n";
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "render/qt_canvas.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+
+#include "platform/text_file.h"
 
 namespace quorvane {
 
@@ -48,7 +51,8 @@ void PainterCanvas::Begin(QPaintDevice& device, QColor background) {
     OriginY = 0;
     FactorX = 1;
     FactorY = 1;
-    if (!Painter.begin(&device)) return;
+    Sound = Painter.begin(&device);
+    if (!Sound) return;
     // Crisp one-pixel lines, as the screen draws them, and exact XOR erasing.
     Painter.setRenderHint(QPainter::Antialiasing, false);
     Painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -56,8 +60,9 @@ void PainterCanvas::Begin(QPaintDevice& device, QColor background) {
     ApplyPen();
 }
 
-void PainterCanvas::End() {
-    if (Painter.isActive()) Painter.end();
+bool PainterCanvas::End() {
+    if (Painter.isActive()) Sound = Painter.end() && Sound;
+    return Sound;
 }
 
 QPointF PainterCanvas::Map(double x, double y) const {
@@ -184,7 +189,8 @@ namespace {
 class ImageFileCanvas : public FileCanvas {
 public:
     ImageFileCanvas(const std::string& path, int width, int height)
-        : Path(ToQString(path)), Image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
+        : FileCanvas(path), Image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
+        if (Image.isNull()) return;   // too large to hold: Finish reports it
         Begin(Image);
         Clear();
     }
@@ -192,46 +198,44 @@ public:
     ImageFileCanvas(const ImageFileCanvas&) = delete;
     ImageFileCanvas& operator=(const ImageFileCanvas&) = delete;
 
-    bool Finish() override {
-        if (!Result) {
-            End();
-            Result = Image.save(Path, "PNG");
-        }
-        return *Result;
+protected:
+    bool Complete(QByteArray& bytes) override {
+        if (!End()) return false;
+        QBuffer buffer(&bytes);
+        return buffer.open(QIODevice::WriteOnly) && Image.save(&buffer, "PNG");
     }
 
 private:
-    QString Path;
     QImage Image;
-    std::optional<bool> Result;
 };
 
-/// SVG and PDF documents are written as they are painted; they are complete when painting ends.
+/// SVG and PDF documents are written as they are painted, into memory; they are complete when
+/// painting ends.
 template <typename Document>
 class DocumentFileCanvas : public FileCanvas {
 public:
     ~DocumentFileCanvas() override { Finish(); }
 
-    bool Finish() override {
-        if (!Result) {
-            End();
-            const QFileInfo written(Path);
-            Result = written.exists() && written.size() > 0;
-        }
-        return *Result;
+protected:
+    explicit DocumentFileCanvas(const std::string& path) : FileCanvas(path), Buffer(&Data) {
+        Buffer.open(QIODevice::WriteOnly);
+    }
+    bool Complete(QByteArray& bytes) override {
+        const bool painted = End();
+        Buffer.close();
+        bytes = Data;
+        return painted && !bytes.isEmpty();
     }
 
-protected:
-    explicit DocumentFileCanvas(const std::string& path) : Path(ToQString(path)) {}
-    QString Path;
+    QByteArray Data;
+    QBuffer Buffer;
     Document Output;
-    std::optional<bool> Result;
 };
 
 class SvgFileCanvas : public DocumentFileCanvas<QSvgGenerator> {
 public:
     SvgFileCanvas(const std::string& path, int width, int height) : DocumentFileCanvas(path) {
-        Output.setFileName(Path);
+        Output.setOutputDevice(&Buffer);
         Output.setSize(QSize(width, height));
         Output.setViewBox(QRect(0, 0, width, height));
         Output.setResolution(static_cast<int>(ScreenDpi));
@@ -243,7 +247,7 @@ public:
 class PdfFileCanvas : public DocumentFileCanvas<std::unique_ptr<QPdfWriter>> {
 public:
     PdfFileCanvas(const std::string& path, int width, int height) : DocumentFileCanvas(path) {
-        Output = std::make_unique<QPdfWriter>(Path);
+        Output = std::make_unique<QPdfWriter>(&Buffer);
         Output->setResolution(PdfDpi);
         const double toPoints = 72.0 / ScreenDpi;
         Output->setPageLayout(QPageLayout(QPageSize(QSizeF(width * toPoints, height * toPoints), QPageSize::Point),
@@ -258,6 +262,18 @@ protected:
 
 }  // namespace
 
+bool FileCanvas::Finish() {
+    if (Result) return *Result;
+    QByteArray bytes;
+    if (!Complete(bytes)) {
+        FailureText = "the picture could not be drawn";
+    } else {
+        FailureText = ReplaceFile(Path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+    Result = FailureText.empty();
+    return *Result;
+}
+
 std::unique_ptr<FileCanvas> OpenFileCanvas(const std::string& path, int widthPx, int heightPx) {
     const QString suffix = QFileInfo(ToQString(path)).suffix().toLower();
     widthPx = std::max(widthPx, 1);
@@ -270,8 +286,6 @@ std::unique_ptr<FileCanvas> OpenFileCanvas(const std::string& path, int widthPx,
     } else if (suffix == QLatin1String("pdf")) {
         canvas = std::make_unique<PdfFileCanvas>(path, widthPx, heightPx);
     }
-    // A document that cannot be opened for painting cannot be written either.
-    if (canvas && !canvas->Active()) return nullptr;
     return canvas;
 }
 

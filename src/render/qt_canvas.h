@@ -6,10 +6,12 @@
 #include <QPointF>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/canvas.h"
 
+class QByteArray;
 class QPaintDevice;
 
 namespace quorvane {
@@ -31,7 +33,8 @@ public:
     /// Starts painting on another device, ending painting on the previous one.
     void Begin(QPaintDevice& device, QColor background = Qt::white);
     /// Ends painting, so the device's content is complete (an image may then be shown or saved).
-    void End();
+    /// False when painting never started or the device reported a failure.
+    bool End();
     bool Active() const { return Painter.isActive(); }
 
     void Clear() override;
@@ -65,6 +68,7 @@ private:
 
     QPainter Painter;
     QPaintDevice* Device = nullptr;
+    bool Sound = false;   ///< painting started and the device has reported no failure
     QColor Background = Qt::white;
     QColor Fore = Qt::black;
     PenStyle Style = PenStyle::Solid;
@@ -80,19 +84,33 @@ private:
     double FactorY = 1;
 };
 
-/// A canvas that writes a file when it is finished.
+/// A canvas that writes a file when it is finished. The picture is drawn in memory and the file
+/// written in one step, so it never exists half written and a file it replaces is kept when
+/// anything fails.
 class FileCanvas : public PainterCanvas {
 public:
-    /// Completes and writes the file; false when it could not be written. Later calls return
-    /// the first result.
-    virtual bool Finish() = 0;
+    /// Completes the picture and writes the file; false when either failed, with the reason in
+    /// Failure(). Later calls return the first result.
+    bool Finish();
+    /// The system's description of why the file could not be written, or why it could not be drawn.
+    const std::string& Failure() const { return FailureText; }
     void EndDocument() override { Finish(); }
+
+protected:
+    explicit FileCanvas(std::string path) : Path(std::move(path)) {}
+    /// Ends painting and gives the file's bytes; false when the painter or the device failed.
+    virtual bool Complete(QByteArray& bytes) = 0;
+
+private:
+    std::string Path;
+    std::optional<bool> Result;
+    std::string FailureText;
 };
 
 /// A file canvas of widthPx x heightPx pixels at 96 dots per inch, chosen by the extension of
 /// `path`: ".png" an image, ".svg" a drawing, ".pdf" a document of pages of that size.
-/// Nothing (nullptr) for any other extension, or when a document cannot be opened for
-/// writing. The file is written by Finish (or EndDocument, or when the canvas is destroyed).
+/// Nothing (nullptr) for any other extension. The file is written by Finish (or EndDocument, or
+/// when the canvas is destroyed).
 std::unique_ptr<FileCanvas> OpenFileCanvas(const std::string& path, int widthPx, int heightPx);
 
 }  // namespace quorvane

@@ -155,14 +155,33 @@ TEST_F(QtCanvasTest, SvgAndPdfDocuments) {
     EXPECT_NE(CommandOutput("pdfinfo '" + pdfPath + "'").find("Pages:           2"), std::string::npos);
 }
 
+// Whatever fails, the reason is given, nothing half written is left and a file being replaced
+// keeps its content.
 TEST_F(QtCanvasTest, FilesThatCannotBeWritten) {
     EXPECT_FALSE(OpenFileCanvas(OutputPath("canvas.bmpx"), 10, 10));
-    EXPECT_FALSE(OpenFileCanvas("/nonexistent-folder/canvas.pdf", 10, 10));
-    auto png = OpenFileCanvas("/nonexistent-folder/canvas.png", 10, 10);
-    ASSERT_TRUE(png);
-    png->Line(0, 0, 5, 5);
-    EXPECT_FALSE(png->Finish());
-    EXPECT_FALSE(png->Finish());
+    for (const char* name : {"canvas.png", "canvas.svg", "canvas.pdf"}) {
+        SCOPED_TRACE(name);
+        auto missing = OpenFileCanvas(std::string("/nonexistent-folder/") + name, 10, 10);
+        ASSERT_TRUE(missing);
+        missing->Line(0, 0, 5, 5);
+        EXPECT_FALSE(missing->Finish());
+        EXPECT_FALSE(missing->Finish());
+        EXPECT_EQ(missing->Failure(), "No such file or directory");
+
+        const std::string path = OutputPath(std::string("read-only ") + name);
+        { std::ofstream(path) << "kept"; }
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        auto readOnly = OpenFileCanvas(path, 10, 10);
+        ASSERT_TRUE(readOnly);
+        readOnly->Line(0, 0, 5, 5);
+        EXPECT_FALSE(readOnly->Finish());
+        EXPECT_EQ(readOnly->Failure(), "Permission denied");
+        std::ifstream kept(path);
+        std::string content;
+        kept >> content;
+        EXPECT_EQ(content, "kept");
+        std::filesystem::remove(path);
+    }
 }
 
 }  // namespace
