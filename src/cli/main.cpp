@@ -2,6 +2,9 @@
 
 #include <iostream>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "cli/runner.h"
 
 // The font library keeps a little memory of its own to the end of the process; leak checks in
@@ -19,11 +22,27 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
     }
 }
 
+/// A standard stream the runner was started without is held open on /dev/null for reading only:
+/// no file the runner opens can take its place (and receive the output meant for the stream),
+/// and writing to it still fails, so the failure is reported.
+void HoldClosedStandardStreams() {
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (::fcntl(stream, F_GETFD) != -1) continue;
+        const int placeholder = ::open("/dev/null", O_RDONLY);
+        if (placeholder >= 0 && placeholder != stream) {
+            ::dup2(placeholder, stream);
+            ::close(placeholder);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Pictures are drawn with Qt's painter, which needs a GUI application but never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    HoldClosedStandardStreams();
+    // Pictures are drawn with Qt's painter, which needs a GUI application but never a screen: a
+    // display platform inherited from the desktop session would end the runner without one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietQtMessages);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);

@@ -1,6 +1,8 @@
 #include "cli/options.h"
 
 #include <charconv>
+#include <filesystem>
+#include <set>
 
 namespace quorvane {
 
@@ -14,6 +16,36 @@ bool ParseWhole(const std::string& text, int low, int high, int& value) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end && value >= low && value <= high;
+}
+
+// A path made absolute and normal, its existing part with symbolic links resolved.
+std::filesystem::path Resolved(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error) return std::filesystem::path(path).lexically_normal();
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
+    return error ? absolute.lexically_normal() : resolved;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) || Resolved(a) == Resolved(b);
+}
+
+// Outputs that are written from a run's results cannot be asked for without one.
+bool CheckCombination(const RunnerOptions& options, std::string& error) {
+    if (!options.NoRun) return true;
+    const std::pair<const char*, bool> needRun[] = {
+        {"--csv", !options.CsvPath.empty()}, {"--graph", !options.GraphPath.empty()},
+        {"--spectrum", options.SpectrumSeries != 0}, {"--correlate", options.Correlate != CorrelationOutput::None},
+        {"--tabulate", options.Tabulate}};
+    for (const auto& [option, asked] : needRun) {
+        if (asked) {
+            error = std::string(option) + " writes the results of a run, which --no-run leaves out";
+            return false;
+        }
+    }
+    return true;
 }
 
 bool IsKnownSetting(const std::string& name) {
@@ -63,13 +95,30 @@ const char* RunnerUsage() {
 
 std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& args, std::string& error) {
     RunnerOptions options;
+    std::set<std::string> given;
     auto needs = [&](std::size_t i, std::size_t count, const std::string& option) {
         if (i + count < args.size()) return true;
         error = option + " needs " + (count == 1 ? "a value" : std::to_string(count) + " values");
         return false;
     };
+    // An empty name would write nothing and say nothing of it.
+    auto fileName = [&](std::size_t i, const std::string& option, std::string& path) {
+        if (!args[i].empty()) {
+            path = args[i];
+            return true;
+        }
+        error = option + " needs a file name, not an empty text";
+        return false;
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        // A second value would silently take the place of the first.
+        const bool takesValue = arg == "--form" || arg == "--csv" || arg == "--graph" || arg == "--sheet" ||
+                                arg == "--spectrum" || arg == "--correlate" || arg == "--save";
+        if (takesValue && !given.insert(arg).second) {
+            error = arg + " may be given only once";
+            return std::nullopt;
+        }
         if (arg == "--help") {
             options.Help = true;
         } else if (arg == "--version") {
@@ -93,18 +142,16 @@ std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& 
         } else if (arg == "--tabulate") {
             options.Tabulate = true;
         } else if (arg == "--csv") {
-            if (!needs(i, 1, arg)) return std::nullopt;
-            options.CsvPath = args[++i];
+            if (!needs(i, 1, arg) || !fileName(++i, arg, options.CsvPath)) return std::nullopt;
         } else if (arg == "--graph") {
-            if (!needs(i, 1, arg)) return std::nullopt;
-            options.GraphPath = args[++i];
+            if (!needs(i, 1, arg) || !fileName(++i, arg, options.GraphPath)) return std::nullopt;
         } else if (arg == "--sheet") {
             if (!needs(i, 2, arg)) return std::nullopt;
             if (!ParseWhole(args[++i], 1, 3, options.SheetForm)) {
                 error = "--sheet needs a sheet number 1..3, not \"" + args[i] + "\"";
                 return std::nullopt;
             }
-            options.SheetPath = args[++i];
+            if (!fileName(++i, arg, options.SheetPath)) return std::nullopt;
         } else if (arg == "--spectrum") {
             if (!needs(i, 1, arg)) return std::nullopt;
             if (!ParseWhole(args[++i], 1, 10, options.SpectrumSeries)) {
@@ -125,8 +172,7 @@ std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& 
         } else if (arg == "--audit") {
             options.Audit = true;
         } else if (arg == "--save") {
-            if (!needs(i, 1, arg)) return std::nullopt;
-            options.SavePath = args[++i];
+            if (!needs(i, 1, arg) || !fileName(++i, arg, options.SavePath)) return std::nullopt;
         } else if (arg == "--no-run") {
             options.NoRun = true;
         } else if (arg == "--yes") {
@@ -145,7 +191,31 @@ std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& 
         error = "no model file given";
         return std::nullopt;
     }
+    if (!CheckCombination(options, error)) return std::nullopt;
     return options;
+}
+
+bool CheckOutputFiles(const RunnerOptions& options, std::string& error) {
+    std::vector<std::pair<std::string, std::string>> files;
+    if (!options.CsvPath.empty() && options.CsvPath != "-") files.emplace_back("--csv", options.CsvPath);
+    if (!options.GraphPath.empty()) files.emplace_back("--graph", options.GraphPath);
+    if (!options.SheetPath.empty()) files.emplace_back("--sheet", options.SheetPath);
+    for (const auto& [option, path] : files) {
+        if (SameFile(path, options.ModelPath)) {
+            error = option + " would overwrite the model file " + options.ModelPath;
+            return false;
+        }
+    }
+    if (!options.SavePath.empty()) files.emplace_back("--save", options.SavePath);
+    for (std::size_t a = 0; a < files.size(); ++a) {
+        for (std::size_t b = a + 1; b < files.size(); ++b) {
+            if (SameFile(files[a].second, files[b].second)) {
+                error = files[a].first + " and " + files[b].first + " name the same file " + files[b].second;
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 }  // namespace quorvane

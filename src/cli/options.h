@@ -30,8 +30,13 @@ struct RunnerOptions {
 };
 
 /// Parses the arguments (without the program name). On a usage error returns nothing and puts
-/// the reason in `error`.
+/// the reason in `error`: an unknown option or value, an option that takes a value given twice,
+/// an empty file name, or an output that needs a run together with --no-run.
 std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& args, std::string& error);
+
+/// The files the options write must differ from one another, and the outputs other than --save
+/// from the model file (saving back is what --save is for); otherwise false with the reason.
+bool CheckOutputFiles(const RunnerOptions& options, std::string& error);
 
 /// The --help text.
 const char* RunnerUsage();

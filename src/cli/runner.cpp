@@ -1,10 +1,10 @@
 #include "cli/runner.h"
 
+#include <exception>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
+#include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "analysis/spectrum.h"
@@ -12,6 +12,7 @@
 #include "cli/console_host.h"
 #include "cli/options.h"
 #include "cli/picture_files.h"
+#include "cli/private_folder.h"
 #include "cli/result_tables.h"
 #include "engine/audit_report.h"
 #include "engine/run_driver.h"
@@ -23,6 +24,7 @@
 #include "results/print_dump.h"
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
+#include "platform/text_file.h"
 
 namespace quorvane {
 
@@ -63,28 +65,26 @@ bool ApplySetting(RunWindow& window, const std::string& name, const std::string&
     return true;
 }
 
-/// The print dump goes where the desktop program writes it only when it was asked for;
-/// otherwise to a scratch file that is removed afterwards.
-class DumpPlace {
-public:
-    DumpPlace(Simulation& sim, bool keep) : Keep(keep) {
-        sim.Dump.PrintDumpPath = keep ? StartupPrintDumpPath()
-                                      : (std::filesystem::temp_directory_path() /
-                                         ("quorvane-run-" + std::to_string(::getpid()) + ".txt"))
-                                            .string();
-        Path = sim.Dump.PrintDumpPath;
-    }
-    ~DumpPlace() {
-        std::error_code ignored;
-        if (!Keep) std::filesystem::remove(Path, ignored);
-    }
-    DumpPlace(const DumpPlace&) = delete;
-    DumpPlace& operator=(const DumpPlace&) = delete;
+/// The dump this run wrote, moved to "Print Dump.txt" in the current folder in one step, so
+/// runs side by side never mix their tables there: the last one to finish wins.
+bool PublishPrintDump(const Simulation& sim, std::ostream& err) {
+    std::string text;
+    std::string error;
+    const ReadOutcome read = ReadTextFile(sim.Dump.PrintDumpPath, text, error);
+    if (read == ReadOutcome::Missing) return true;   // the model does not tabulate
+    const std::string published = StartupPrintDumpPath();
+    if (read == ReadOutcome::Read) error = ReplaceFile(published, text);
+    if (error.empty()) return true;
+    return Fail(err, "cannot write " + published + ": " + error) == 0;
+}
 
-private:
-    bool Keep;
-    std::string Path;
-};
+// The steps that hand on a finished run's results; a failure in one of them is not a failed run.
+bool HandingOnResults(const std::string& activity) {
+    for (const char* step : {"Printing or Tabulating", "Graphical Display", "FFT", "Correlation"}) {
+        if (activity == step) return true;
+    }
+    return false;
+}
 
 int ChooseForm(Simulation& sim, const RunnerOptions& options, std::ostream& err) {
     const int form = options.Form ? options.Form : FirstAllocatedForm(sim);
@@ -119,15 +119,14 @@ bool WriteCsv(const Simulation& sim, const std::string& path, std::ostream& out,
         WriteRecordedCsv(sim, out);
         return true;
     }
-    std::ofstream file(path, std::ios::binary);
-    if (file) WriteRecordedCsv(sim, file);
-    if (file && file.flush()) return true;
-    return Fail(err, "cannot write " + path) == 0;
+    std::ostringstream text;
+    WriteRecordedCsv(sim, text);
+    const std::string error = ReplaceFile(path, text.str());
+    if (error.empty()) return true;
+    return Fail(err, "cannot write " + path + ": " + error) == 0;
 }
 
-}  // namespace
-
-int RunCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err) {
+int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
     std::string error;
     const auto parsed = ParseRunnerOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!parsed) return Fail(err, error + "\nTry quorvane-run --help");
@@ -141,13 +140,17 @@ int RunCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
         return ExitFinished;
     }
 
+    if (!std::filesystem::is_regular_file(options.ModelPath))
+        return Fail(err, "no model file " + options.ModelPath);
+    if (!CheckOutputFiles(options, error)) return Fail(err, error);
+
     ConsoleHost host(err, options.Yes);
     Desktop windows;
     Simulation sim(host, windows);
     StartUp(sim);
-    DumpPlace dump(sim, options.Tabulate);
-    if (!std::filesystem::is_regular_file(options.ModelPath))
-        return Fail(err, "no model file " + options.ModelPath);
+    const PrivateFolder scratch;
+    if (scratch.Path().empty()) return Fail(err, "cannot make a scratch folder: " + scratch.Error());
+    sim.Dump.PrintDumpPath = (scratch.Path() / "Print Dump.txt").string();
     if (!LoadSimulation(sim, options.ModelPath)) return Fail(err, "cannot load " + options.ModelPath);
     if (ChooseForm(sim, options, err) < 0) return ExitUsage;
 
@@ -166,11 +169,14 @@ int RunCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
         }
         RunSimulation(sim, window, handOff);
         if (handOff.RunFailed) return ExitRunError;
+        if (HandingOnResults(sim.Status.CurrentActivity))
+            return Fail(err, "the run finished, but its results could not be handed on");
         if (sim.Status.CurrentActivity != "Run Module Exit") {
             err << "quorvane-run: the run did not finish\n";
             return ExitRunError;
         }
         if (handOff.OutputFailed) status = ExitUsage;
+        if (options.Tabulate && !PublishPrintDump(sim, err)) status = ExitUsage;
         if (!options.CsvPath.empty() && !WriteCsv(sim, options.CsvPath, out, err)) status = ExitUsage;
         if (options.SpectrumSeries && !WriteSpectrum(sim, options.SpectrumSeries, out, err)) status = ExitUsage;
         if (options.Correlate != CorrelationOutput::None) {
@@ -186,6 +192,21 @@ int RunCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err)
         if (!WriteSheetFile(sim, options.SheetForm, options.SheetPath, err)) status = ExitUsage;
     }
     if (!options.SavePath.empty() && !SaveSimulation(sim, options.SavePath)) status = ExitUsage;
+    return status;
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, char* argv[], std::ostream& out, std::ostream& err) {
+    int status = ExitUsage;
+    try {
+        status = Run(argc, argv, out, err);
+    } catch (const std::exception& error) {
+        // Unwound, so that no scratch file or half-made output is left behind.
+        status = Fail(err, std::string("stopped: ") + error.what());
+    }
+    // Output that never reached its reader (a full disk, a closed pipe) is a failure too.
+    if (!out.flush()) status = Fail(err, "cannot write standard output");
     return status;
 }
 

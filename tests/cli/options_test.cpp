@@ -9,7 +9,7 @@ TEST(RunnerOptions, ReadsEveryOption) {
     const auto options = ParseRunnerOptions(
         {"m.vqe", "--form", "2", "--set", "StopTime=5", "--set", "TimeUnits=min", "--tabulate", "--csv", "-",
          "--graph", "g.png", "--sheet", "3", "s.svg", "--spectrum", "4", "--correlate", "frequency", "--audit",
-         "--save", "out.vqe", "--no-run", "--yes"},
+         "--save", "out.vqe", "--yes"},
         error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->ModelPath, "m.vqe");
@@ -26,8 +26,13 @@ TEST(RunnerOptions, ReadsEveryOption) {
     EXPECT_EQ(options->Correlate, CorrelationOutput::Frequency);
     EXPECT_TRUE(options->Audit);
     EXPECT_EQ(options->SavePath, "out.vqe");
-    EXPECT_TRUE(options->NoRun);
     EXPECT_TRUE(options->Yes);
+
+    // Without a run, what the model holds can still be drawn, listed and saved.
+    const auto noRun =
+        ParseRunnerOptions({"m.vqe", "--no-run", "--audit", "--sheet", "1", "s.png", "--save", "o.vqe"}, error);
+    ASSERT_TRUE(noRun) << error;
+    EXPECT_TRUE(noRun->NoRun);
 }
 
 TEST(RunnerOptions, RefusesBadArguments) {
@@ -46,6 +51,19 @@ TEST(RunnerOptions, RefusesBadArguments) {
         {{"m.vqe", "--spectrum", "11"}, "--spectrum needs a display series number 1..10, not \"11\""},
         {{"m.vqe", "--frobnicate"}, "unknown option --frobnicate"},
         {{"a.vqe", "b.vqe"}, "only one model file may be given (also got \"b.vqe\")"},
+        // Asked for, but nothing would be written.
+        {{"m.vqe", "--csv", ""}, "--csv needs a file name, not an empty text"},
+        {{"m.vqe", "--graph", ""}, "--graph needs a file name, not an empty text"},
+        {{"m.vqe", "--sheet", "1", ""}, "--sheet needs a file name, not an empty text"},
+        {{"m.vqe", "--save", ""}, "--save needs a file name, not an empty text"},
+        {{"m.vqe", "--csv", "a.csv", "--csv", "b.csv"}, "--csv may be given only once"},
+        {{"m.vqe", "--form", "1", "--form", "2"}, "--form may be given only once"},
+        {{"m.vqe", "--no-run", "--csv", "-"}, "--csv writes the results of a run, which --no-run leaves out"},
+        {{"m.vqe", "--graph", "g.png", "--no-run"}, "--graph writes the results of a run, which --no-run leaves out"},
+        {{"m.vqe", "--no-run", "--spectrum", "1"}, "--spectrum writes the results of a run, which --no-run leaves out"},
+        {{"m.vqe", "--no-run", "--correlate", "impulse"},
+         "--correlate writes the results of a run, which --no-run leaves out"},
+        {{"m.vqe", "--no-run", "--tabulate"}, "--tabulate writes the results of a run, which --no-run leaves out"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Error);

@@ -1,10 +1,12 @@
 #include "cli/runner_support.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace quorvane {
 
@@ -28,12 +30,20 @@ std::string ReadAll(const std::filesystem::path& path) {
 
 }  // namespace
 
-RunnerResult RunRunner(const std::vector<std::string>& args, const std::string& folder) {
-    const std::filesystem::path out = std::filesystem::path(folder) / ".runner-out";
-    const std::filesystem::path err = std::filesystem::path(folder) / ".runner-err";
-    std::string command = "cd " + Quoted(folder) + " && " + Quoted(QUORVANE_RUN_EXE);
+RunnerResult RunRunner(const std::vector<std::string>& args, const std::string& folder, const RunnerShell& shell) {
+    static std::atomic<int> runs = 0;
+    const std::string tag = std::to_string(::getpid()) + "-" + std::to_string(++runs);
+    // The captured streams stay outside the run's folder, so they are never among its files.
+    const std::filesystem::path captures = std::filesystem::path(QUORVANE_TEST_OUTPUT) / "cli";
+    std::filesystem::create_directories(captures);
+    const std::filesystem::path out = captures / (".runner-out-" + tag);
+    const std::filesystem::path err = captures / (".runner-err-" + tag);
+    std::string command = "cd " + Quoted(folder) + " && ";
+    if (!shell.Setup.empty()) command += shell.Setup + " && ";
+    // The runner takes the shell's place, so a setup can name its process number as $$.
+    command += "exec " + Quoted(QUORVANE_RUN_EXE);
     for (const std::string& arg : args) command += " " + Quoted(arg);
-    command += " > " + Quoted(out.string()) + " 2> " + Quoted(err.string());
+    command += " " + (shell.Stdout.empty() ? "> " + Quoted(out.string()) : shell.Stdout) + " 2> " + Quoted(err.string());
     const int raw = std::system(command.c_str());
     RunnerResult result;
     result.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -11,8 +11,15 @@ struct RunnerResult {
     std::string Err;
 };
 
-/// Runs quorvane-run with these arguments in `folder`, capturing both streams.
-RunnerResult RunRunner(const std::vector<std::string>& args, const std::string& folder);
+/// How the shell starts the runner, beyond its arguments.
+struct RunnerShell {
+    std::string Setup;    ///< shell commands run first: limits, traps, environment ("ulimit -f 4"); $$ is the runner's process number
+    std::string Stdout;   ///< a redirection of standard output instead of capturing it (">/dev/full", ">&-")
+};
+
+/// Runs quorvane-run with these arguments in `folder`, capturing both streams. Runs may go on
+/// side by side, also in one folder.
+RunnerResult RunRunner(const std::vector<std::string>& args, const std::string& folder, const RunnerShell& shell = {});
 
 /// A fresh empty folder for one test's files.
 std::string ScratchFolder(const std::string& name);
