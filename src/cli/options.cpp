@@ -90,7 +90,7 @@ const char* RunnerUsage() {
            "\n"
            "Messages go to standard error, one line each, as \"message: TEXT\"; questions as\n"
            "\"question: TEXT -> Yes|No\". Exit status: 0 after a finished run, 1 after a run\n"
-           "error, 2 for a usage or load error.\n";
+           "error, 2 for a usage or load error or an output that could not be written.\n";
 }
 
 std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& args, std::string& error) {

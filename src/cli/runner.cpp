@@ -21,10 +21,10 @@
 #include "model/form_slots.h"
 #include "model/simulation.h"
 #include "model/start_up.h"
+#include "platform/text_file.h"
 #include "results/print_dump.h"
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
-#include "platform/text_file.h"
 
 namespace quorvane {
 

@@ -7,9 +7,9 @@
 #include "model/form_slots.h"
 #include "model/simulation.h"
 #include "platform/text.h"
+#include "platform/text_file.h"
 #include "storage/file_title.h"
 #include "storage/line_writer.h"
-#include "platform/text_file.h"
 
 namespace quorvane {
 

@@ -2,8 +2,8 @@
 
 #include "model/form_slots.h"
 #include "model/simulation.h"
-#include "storage/file_title.h"
 #include "platform/text_file.h"
+#include "storage/file_title.h"
 
 namespace quorvane {
 

@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 
 #include "platform/text.h"
+#include "platform/text_file.h"
 #include "storage/line_reader.h"
 #include "storage/line_writer.h"
-#include "platform/text_file.h"
 
 namespace quorvane {
 
