@@ -7,8 +7,8 @@
 
 #include "platform/host.h"
 #include "platform/text.h"
+#include "platform/text_file.h"
 #include "storage/line_writer.h"
-#include "storage/text_file.h"
 
 namespace quorvane {
 
