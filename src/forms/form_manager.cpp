@@ -1,0 +1,43 @@
+#include "forms/form_manager.h"
+
+#include "model/form_slots.h"
+#include "model/simulation.h"
+#include "platform/text.h"
+
+namespace quorvane {
+
+FormManagerView FormManagerStatus(const Model& model) {
+    FormManagerView view;
+    view.FormsIssued = NumberText(model.FormCount);
+    for (int r = 1; r <= FormManagerRows; ++r) {
+        FormManagerRow& row = view.Rows[static_cast<std::size_t>(r - 1)];
+        if (r > FormSlots) {
+            row.Status = "Unavailable";
+            continue;
+        }
+        const SimulationForm& form = model.Forms[r];
+        row.Enabled = form.InUse != 0;
+        row.RunChecked = form.RunSelected == 1;
+        row.Name = form.Title;
+        row.Status = row.Enabled ? "In Use" : "Available";
+        row.Blocks = NumberText(form.BlockCount);
+    }
+    return view;
+}
+
+void SelectFormToRun(Model& model, int row, bool run) { model.Forms[row].RunSelected = run ? 1 : 0; }
+
+void UnloadForm(Simulation& sim, int row) {
+    ReleaseForm(sim, row);
+    sim.CurrentForm = FirstAllocatedForm(sim);
+}
+
+int LoadNewForm(Simulation& sim) {
+    if (CountFreeSlots(sim) == 0) {
+        sim.Ui.Message("No more simulation forms available");
+        return 0;
+    }
+    return AllocateForm(sim);
+}
+
+}  // namespace quorvane

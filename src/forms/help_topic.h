@@ -1,0 +1,20 @@
+#pragma once
+
+namespace quorvane {
+
+/// What a window's help button opens: a topic key searched for in the manuals (0 = none) and
+/// the manual number (1 user guide, 2 function blocks, 3 examples).
+struct HelpTopic {
+    int Key = 0;
+    int Manual = 1;
+
+    bool operator==(const HelpTopic&) const = default;
+};
+
+/// The simulation form properties window's topic.
+inline constexpr HelpTopic FormPropertiesHelp{2001, 1};
+
+/// The block properties and terminal windows open the topic of the block's FunctionCode.
+inline constexpr HelpTopic BlockHelp(int functionCode) { return HelpTopic{functionCode, 1}; }
+
+}  // namespace quorvane

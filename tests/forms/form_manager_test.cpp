@@ -1,0 +1,82 @@
+#include "forms/form_manager.h"
+
+#include <gtest/gtest.h>
+
+#include "model/form_slots.h"
+#include "model/model_fixture.h"
+
+namespace quorvane {
+namespace {
+
+using FormManagerTest = ModelFixture;
+
+TEST_F(FormManagerTest, RowsFollowTheSlots) {
+    Place(1, 6);
+    Place(1, 8);
+    AllocateForm(Sim);
+    AllocateForm(Sim);
+    UnloadForm(Sim, 2);
+    Sim.Forms[3].RunSelected = 1;
+    Sim.Forms[3].Title = "Plant";
+
+    const FormManagerView view = FormManagerStatus(Sim);
+    EXPECT_EQ(view.FormsIssued, "2");
+    struct Row {
+        bool Enabled;
+        bool Run;
+        std::string Name, Status, Blocks;
+    };
+    const Row expected[] = {
+        {true, true, "Unnamed Form  1", "In Use", "2"},
+        {false, false, "Available 2", "Available", "0"},
+        {true, true, "Plant", "In Use", "0"},
+    };
+    for (int r = 0; r < FormManagerRows; ++r) {
+        SCOPED_TRACE(r + 1);
+        const FormManagerRow& row = view.Rows[static_cast<std::size_t>(r)];
+        const Row want = r < 3 ? expected[r] : Row{false, false, "", "Unavailable", ""};
+        EXPECT_EQ(row.Enabled, want.Enabled);
+        EXPECT_EQ(row.RunChecked, want.Run);
+        EXPECT_EQ(row.Name, want.Name);
+        EXPECT_EQ(row.Status, want.Status);
+        EXPECT_EQ(row.Blocks, want.Blocks);
+    }
+}
+
+TEST_F(FormManagerTest, RunBoxChoosesTheFormToRun) {
+    AllocateForm(Sim);
+    Sim.CurrentForm = 2;
+    SelectFormToRun(Sim, 1, false);
+    EXPECT_EQ(Sim.Forms[1].RunSelected, 0);
+    EXPECT_EQ(ChooseRunForm(Sim), 2);   // none chosen: the sheet last activated
+    SelectFormToRun(Sim, 2, true);
+    SelectFormToRun(Sim, 1, true);
+    EXPECT_EQ(ChooseRunForm(Sim), 1);
+}
+
+TEST_F(FormManagerTest, LoadingAndUnloadingForms) {
+    EXPECT_EQ(LoadNewForm(Sim), 2);
+    EXPECT_EQ(LoadNewForm(Sim), 3);
+    Windows.Calls.clear();
+    EXPECT_EQ(LoadNewForm(Sim), 0);
+    EXPECT_EQ(Host.Messages(), (Strings{"No more simulation forms available"}));
+    EXPECT_TRUE(Windows.Calls.empty());
+    EXPECT_EQ(Sim.FormCount, 3);
+
+    // Unloading the current form makes the lowest allocated one current.
+    Place(2, 6);
+    Sim.CurrentForm = 2;
+    UnloadForm(Sim, 2);
+    EXPECT_EQ(Sim.Forms[2].InUse, 0);
+    EXPECT_EQ(Sim.Forms[2].BlockCount, 0);
+    EXPECT_EQ(Sim.CurrentForm, 1);
+    EXPECT_EQ(Windows.Calls.back(), "close 2");
+    UnloadForm(Sim, 1);
+    UnloadForm(Sim, 3);
+    EXPECT_EQ(Sim.CurrentForm, 0);
+    EXPECT_EQ(FormManagerStatus(Sim).FormsIssued, "0");
+    EXPECT_EQ(LoadNewForm(Sim), 1);
+}
+
+}  // namespace
+}  // namespace quorvane
