@@ -124,6 +124,7 @@ void Form8::Load(const BlockPropertiesFields& f) {
     Frame4->setTitle(LiteralCaption(f.ConstantsCaption));
     for (std::size_t k = 0; k < 3; ++k) {
         ShowCaption(ConstantLabels[k], f.ConstantLabel[k]);
+        ConstantLabels[k]->setVisible(!f.ConstantLabel[k].empty());
         ShowText(Constants[k], f.Constant[k]);
         Constants[k]->setVisible(f.ConstantVisible[k]);
         Constants[k]->setEnabled(f.ConstantEnabled[k]);
