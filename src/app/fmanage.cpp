@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -92,7 +93,11 @@ void Fmanage::Command4_Click() {
     StatUpDate();
 }
 
-void Fmanage::Command5_Click() { hide(); }
+void Fmanage::Command5_Click() {
+    // Inside the main window the frame around the manager is what hides.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->hide();
+    else hide();
+}
 
 void Fmanage::showEvent(QShowEvent* event) {
     StatUpDate();

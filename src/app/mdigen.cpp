@@ -63,6 +63,7 @@ MDIGen::MDIGen(Host& host, ProgramFolders folders, QWidget* parent)
     connect(RunForm, &Form3::AuditRequested, this, &MDIGen::Audit);
     connect(RunForm, &Form3::PrintRequested, this, &MDIGen::PrintActiveSheet);
     connect(Area, &QMdiArea::subWindowActivated, this, &MDIGen::SubWindowActivated);
+    CreateEditWindows();
     BuildMenus();
 }
 

@@ -16,9 +16,14 @@ class QMenu;
 
 namespace quorvane {
 
+class Fmanage;
 class Form3;
 class Form4;
+class Form7;
+class Form8;
+class Form9;
 class Form10;
+class FormProp;
 class Host;
 struct RunErrorReport;
 struct Simulation;
@@ -42,6 +47,13 @@ public:
     Form3& RunWindow() { return *RunForm; }
     Form4& AuditWindow() { return *AuditForm; }
     Form10& RunErrorWindow() { return *RunErrorForm; }
+    /// The windows that edit the model: the form manager, the form properties, the block
+    /// properties and the input and output terminal windows. The sheets open the last four.
+    Fmanage& FormManager() { return *FormManagerForm; }
+    FormProp& FormProperties() { return *FormPropertiesForm; }
+    Form8& BlockProperties() { return *BlockForm; }
+    Form7& InputTerminalWindow() { return *InputTerminalForm; }
+    Form9& OutputTerminalWindow() { return *OutputTerminalForm; }
 
     /// Puts a child window into the main window at a place given in twips.
     QMdiSubWindow* AddChild(QWidget* window, int left, int top, int width, int height);
@@ -62,6 +74,7 @@ public:
     void MsoundOn_Click();
     void MsWarnS_Click();
     void MHelpLoc_Click();
+    void msforms_Click();
     void Audit();
     void PrintActiveSheet();
 
@@ -74,6 +87,7 @@ protected:
 
 private:
     void BuildMenus();
+    void CreateEditWindows();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     QAction* AddTick(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     void AnnotateItem_Click(QAction* item);
@@ -91,6 +105,11 @@ private:
     Form4* AuditForm = nullptr;
     Form10* RunErrorForm = nullptr;
     QMdiSubWindow* RunErrorChild = nullptr;
+    Fmanage* FormManagerForm = nullptr;
+    FormProp* FormPropertiesForm = nullptr;
+    Form8* BlockForm = nullptr;
+    Form7* InputTerminalForm = nullptr;
+    Form9* OutputTerminalForm = nullptr;
     QMdiSubWindow* ActiveChild = nullptr;
     QMenu* WindowList = nullptr;
 };

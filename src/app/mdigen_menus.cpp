@@ -81,7 +81,7 @@ void MDIGen::BuildMenus() {
 
     QAction* forms = bar->addAction("Sim F&orms");
     forms->setObjectName("msforms");
-    later(forms);
+    connect(forms, &QAction::triggered, this, &MDIGen::msforms_Click);
 
     QMenu* help = addMenu("Mhelp1", "&Help");
     connect(AddItem(help, "Muguide", "&User Guide", nullptr), &QAction::triggered, this,
