@@ -79,9 +79,9 @@ TEST(FunctionBlockGuide, EveryHelpKeyFindsItsOwnHeadingFirst) {
         SCOPED_TRACE(key);
         const std::vector<std::size_t> places = TopicPlaces(text, key);
         ASSERT_EQ(places.size(), 1u);
-        // A reader's search stops at the first match, which may be a longer key ("Topic 1" in
-        // "Topic 10"): the key's own heading must come before every such longer key.
-        EXPECT_EQ(text.find(key), places[0]);
+        // A reader's search ignores case and stops at the first match, which may be a longer
+        // key ("Topic 1" in "Topic 10"): the key's own heading must come before all of those.
+        EXPECT_EQ(Lower(text).find(Lower(key)), places[0]);
         const std::string line = LineAt(text, places[0]);
         EXPECT_EQ(Lower(line).rfind(Lower(topic.Heading), 0), 0u) << line;
     }
