@@ -16,6 +16,7 @@ namespace {
 
 constexpr double NoDynamics = 1e38;
 constexpr int SmallestExponent = 8;   // an FFT needs at least 256 samples
+constexpr double MaxStepsFraction = 5e-7;   // the smallest step is this share of the span
 
 // Fastest dynamics of the form's blocks, and the derivative class of the blocks that need
 // finer steps (the last block that sets a class decides it).
@@ -118,7 +119,9 @@ bool RaiseDisplayIntervals(Simulation& sim, RunWindow& window, float interval) {
 
 bool TimeStepWithinLimit(Simulation& sim) {
     const double span = static_cast<double>(sim.Run.StopTime) - sim.Run.StartTime;
-    if (span * 5e-7 > sim.Run.TimeStep) {
+    // The limit is rounded to single precision as the step is, so a step typed as exactly the
+    // limit passes and the next smaller one fails.
+    if (static_cast<float>(span * MaxStepsFraction) > sim.Run.TimeStep) {
         sim.Ui.Message("Time step is too small compared to time interval");
         return false;
     }

@@ -22,7 +22,8 @@ void AlignFftToManualStep(Simulation& sim, RunWindow& window);
 bool RaiseDisplayIntervals(Simulation& sim, RunWindow& window, float interval);
 
 /// The run's limit of two million steps: shows "Time step is too small compared to time
-/// interval" and returns false when (stop - start) * 5e-7 exceeds the time step.
+/// interval" and returns false when (stop - start) * 5e-7, in single precision as the step is
+/// held, exceeds the time step.
 bool TimeStepWithinLimit(Simulation& sim);
 
 }  // namespace quorvane

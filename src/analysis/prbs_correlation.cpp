@@ -60,7 +60,7 @@ void FrequencyResponse(Simulation& sim) {
     for (int r = 1; r <= length + 1; ++r) {
         const bool inBand = r < half && span > 0;
         display.At(LagColumn, r) =
-            inBand ? FrequencyRowValue(r / span, sim.Run.FrequencyInHz, prbs.LogFrequency) : 0.0f;
+            inBand ? FrequencyRowValue(r / span, sim.Run.FrequencyInHz, prbs.LogFrequency, RadiansPerCycle) : 0.0f;
     }
 
     SetColumn(display, PhaseColumn, "Phase - ", "degrees");

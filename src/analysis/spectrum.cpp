@@ -60,8 +60,10 @@ void WriteFrequencyColumn(Simulation& sim, int halfSize) {
     const double span = 2.0 * halfSize * SpacingOfSamples(sim);
     if (span <= 0) return;
     display.At(FrequencyColumn, 0) = static_cast<float>(-1.0 / span);
-    for (int j = 1; j <= halfSize; ++j)
-        display.At(FrequencyColumn, j) = FrequencyRowValue(j / span, sim.Run.FrequencyInHz, sim.Fft.LogFrequency);
+    for (int j = 1; j <= halfSize; ++j) {
+        display.At(FrequencyColumn, j) =
+            FrequencyRowValue(j / span, sim.Run.FrequencyInHz, sim.Fft.LogFrequency, SpectrumRadiansPerCycle);
+    }
 }
 
 }  // namespace
@@ -159,9 +161,8 @@ bool RatioOfAnalyses(Simulation& sim) {
     display.ColumnTitle[FrequencyColumn] = "Frequency ";
     display.ColumnUnits[FrequencyColumn] = seconds ? "Hz" : sim.Run.TimeUnits + "^-1";
     const double span = 2.0 * m * SpacingOfSamples(sim);
-    if (span > 0)
-        for (int j = 1; j <= m; ++j)
-            display.At(FrequencyColumn, j) = FrequencyRowValue(j / span, true, fft.LogFrequency);
+    for (int j = 1; j <= m && span > 0; ++j)
+        display.At(FrequencyColumn, j) = FrequencyRowValue(j / span, true, fft.LogFrequency, SpectrumRadiansPerCycle);
     fft.FftColumnsUsed = 3;
     return true;
 }

@@ -90,8 +90,8 @@ std::string FrequencyUnits(const Settings& run) {
     return seconds ? "rad/s" : "rad / " + run.TimeUnits;
 }
 
-float FrequencyRowValue(double cyclesPerUnit, bool inHz, bool logarithmic) {
-    const double frequency = inHz ? cyclesPerUnit : RadiansPerCycle * cyclesPerUnit;
+float FrequencyRowValue(double cyclesPerUnit, bool inHz, bool logarithmic, double radiansPerCycle) {
+    const double frequency = inHz ? cyclesPerUnit : radiansPerCycle * cyclesPerUnit;
     if (!logarithmic) return static_cast<float>(frequency);
     return frequency > 0 ? static_cast<float>(std::log(frequency) / std::log(10.0)) : 0.0f;
 }

@@ -10,7 +10,9 @@ struct FftState;
 struct Settings;
 struct Simulation;
 
-/// 2 pi, for frequencies shown in radians per time unit.
+/// 2 pi, for frequencies shown in radians per time unit: the spectra's frequency column takes
+/// it to six figures, the correlation's frequency column to eight.
+inline constexpr double SpectrumRadiansPerCycle = 6.28318;
 inline constexpr double RadiansPerCycle = 6.2831852;
 
 /// A value held within the single range for the result columns; a NaN, which only an
@@ -43,8 +45,9 @@ void ReplaceZerosByFloor(Host& ui, std::span<float> rows);
 /// Frequency axis units: "Hz" / "rad/s" for seconds, else "Cycles per " / "rad / " + units.
 std::string FrequencyUnits(const Settings& run);
 
-/// A frequency as stored in a frequency column: hertz or radians per time unit, as log10 when
-/// `logarithmic`. A frequency that is not positive is stored as 0 in log form.
-float FrequencyRowValue(double cyclesPerUnit, bool inHz, bool logarithmic);
+/// A frequency as stored in a frequency column: hertz, or radians per time unit at
+/// `radiansPerCycle` radians a cycle; as log10 when `logarithmic`. A frequency that is not
+/// positive is stored as 0 in log form.
+float FrequencyRowValue(double cyclesPerUnit, bool inHz, bool logarithmic, double radiansPerCycle);
 
 }  // namespace quorvane

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 
 #include "app/info_window.h"
@@ -76,5 +77,9 @@ CalendarDate QtHost::Today() {
 }
 
 double QtHost::SecondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+double QtHost::ElapsedSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 }  // namespace quorvane

@@ -22,6 +22,7 @@ public:
     void PlaySound(int number) override;
     CalendarDate Today() override;
     double SecondsSinceMidnight() override;
+    double ElapsedSeconds() override;
 
     /// Boxes and the information window are centred on this window.
     QWidget* Parent = nullptr;

@@ -22,7 +22,9 @@ std::string Unquoted(std::string line) {
 }  // namespace
 
 void CliHandOff::ShowTabulation(Simulation& sim) {
-    if (!Options.Tabulate) return;
+    // A run shows the tabulation window again when it is over; the table is printed once.
+    if (!Options.Tabulate || TabulationPrinted) return;
+    TabulationPrinted = true;
     std::ifstream dump(sim.Dump.PrintDumpPath, std::ios::binary);
     if (!dump) {
         Err << "quorvane-run: cannot read " << sim.Dump.PrintDumpPath << "\n";

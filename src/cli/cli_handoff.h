@@ -9,8 +9,8 @@ namespace quorvane {
 
 struct RunnerOptions;
 
-/// The result windows of the headless runner: the tabulation goes to standard output when
-/// asked, the time graph to its file, a run error to one line on standard error.
+/// The result windows of the headless runner, for one run: the tabulation goes to standard
+/// output when asked, the time graph to its file, a run error to one line on standard error.
 class CliHandOff : public ResultHandOff {
 public:
     CliHandOff(const RunnerOptions& options, std::ostream& out, std::ostream& err)
@@ -31,6 +31,7 @@ public:
     bool OutputFailed = false;
 
 private:
+    bool TabulationPrinted = false;
     const RunnerOptions& Options;
     std::ostream& Out;
     std::ostream& Err;

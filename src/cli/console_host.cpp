@@ -17,10 +17,9 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-std::tm LocalNow() {
-    const std::time_t now = std::time(nullptr);
+std::tm LocalTime(std::time_t when) {
     std::tm local{};
-    localtime_r(&now, &local);
+    localtime_r(&when, &local);
     return local;
 }
 
@@ -38,16 +37,22 @@ bool ConsoleHost::Ask(const std::string& text, const std::string&) {
 void ConsoleHost::Info(const std::string& text) { Err << "message: " << OneLine(text) << '\n'; }
 
 CalendarDate ConsoleHost::Today() {
-    const std::tm local = LocalNow();
+    const std::tm local = LocalTime(std::time(nullptr));
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 double ConsoleHost::SecondsSinceMidnight() {
     using namespace std::chrono;
-    const std::tm local = LocalNow();
-    const double fraction =
-        static_cast<double>(duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() % 1000) / 1000.0;
+    // Whole seconds and fraction from one reading, so the fraction cannot belong to another second.
+    const system_clock::time_point now = system_clock::now();
+    const system_clock::time_point whole = floor<seconds>(now);
+    const std::tm local = LocalTime(system_clock::to_time_t(whole));
+    const double fraction = duration<double>(now - whole).count();
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+}
+
+double ConsoleHost::ElapsedSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace quorvane

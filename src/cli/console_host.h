@@ -19,6 +19,7 @@ public:
     void PlaySound(int) override {}
     CalendarDate Today() override;
     double SecondsSinceMidnight() override;
+    double ElapsedSeconds() override;
 
 private:
     std::ostream& Err;

@@ -43,7 +43,6 @@ constexpr double StopExtendFactor = 1.05;
 constexpr double TimeSumScale = 5.1;          // the shadow time sum runs at this scale
 constexpr double FirstPromptSeconds = 10;
 constexpr double PromptRepeatSeconds = 60;
-constexpr double SecondsPerDay = 86400;
 constexpr double RoundingErrorLimit = 0.001;
 constexpr int EndOfRunSound = 4;
 
@@ -153,13 +152,12 @@ bool PrepareModel(Simulation& sim, RunWindow& window, int form) {
     return true;
 }
 
+/// Times the stepping on the host's elapsed-time clock: differences of the time of day go
+/// wrong whenever that clock is corrected or passes midnight.
 struct SteppingClock {
     double Start = 0;
     double NextPrompt = FirstPromptSeconds;
-    double Elapsed(Host& ui) const {
-        const double now = ui.SecondsSinceMidnight();
-        return now >= Start ? now - Start : now + SecondsPerDay - Start;   // past midnight
-    }
+    double Elapsed(Host& ui) const { return ui.ElapsedSeconds() - Start; }
 };
 
 /// After a sample, once the prompt time has passed: offers to end the run.
@@ -177,7 +175,7 @@ void OfferToStop(Simulation& sim, RunWindow& window, SteppingClock& clock) {
 }
 
 /// Steps from the start to the stop time, recording every StepsPerSample steps. Returns the
-/// shadow sum of the time steps (scaled), the wall-clock time taken and the steps made.
+/// shadow sum of the time steps (scaled), the real time taken and the steps made.
 struct SteppingResult {
     float ScaledTimeSum = 0;
     double Seconds = 0;
@@ -189,7 +187,7 @@ SteppingResult StepToStop(Simulation& sim, RunWindow& window, int form) {
     RunState& status = sim.Status;
     window.Lamp = Rgb(255, 0, 0);
     SteppingClock clock;
-    clock.Start = sim.Ui.SecondsSinceMidnight();
+    clock.Start = sim.Ui.ElapsedSeconds();
 
     status.CurrentTime = run.StartTime;
     InitialEvaluation(sim, form);
@@ -256,8 +254,13 @@ void HandOnResults(Simulation& sim, RunWindow& window, ResultHandOff& handOff, i
 
     status.CurrentActivity = "Graphical Display";
     status.WindowsBusy = 1;
-    if (run.GraphicalOutput) handOff.ShowGraph(sim, SeriesTitles(sim));
-    else handOff.HideGraph(sim);
+    if (run.GraphicalOutput) {
+        // The series list is refilled with "Time" selected, so the graph is drawn against time.
+        sim.Graph.XColumn = 0;
+        handOff.ShowGraph(sim, SeriesTitles(sim));
+    } else {
+        handOff.HideGraph(sim);
+    }
 
     status.CurrentActivity = "FFT";
     if (run.FftEnabled && sim.Display.ColumnCount >= 1) {

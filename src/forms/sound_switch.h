@@ -19,6 +19,7 @@ public:
     }
     CalendarDate Today() override { return Inner.Today(); }
     double SecondsSinceMidnight() override { return Inner.SecondsSinceMidnight(); }
+    double ElapsedSeconds() override { return Inner.ElapsedSeconds(); }
 
 private:
     Host& Inner;

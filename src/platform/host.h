@@ -32,8 +32,13 @@ public:
 
     virtual CalendarDate Today() = 0;
 
-    /// Wall clock in seconds since midnight, with fractions.
+    /// Time of day in seconds since midnight, with fractions: for showing the time only, as it
+    /// steps back at midnight and whenever the system clock is corrected.
     virtual double SecondsSinceMidnight() = 0;
+
+    /// Seconds from an arbitrary origin on a clock that never steps back: for measuring how
+    /// long something takes.
+    virtual double ElapsedSeconds() = 0;
 };
 
 }  // namespace quorvane

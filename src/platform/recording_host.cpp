@@ -1,5 +1,7 @@
 #include "platform/recording_host.h"
 
+#include <cmath>
+
 namespace quorvane {
 
 void RecordingHost::Message(const std::string& text, const std::string& title) {
@@ -21,8 +23,15 @@ void RecordingHost::Info(const std::string& text) { Log.push_back({Kind::Info, t
 void RecordingHost::PlaySound(int number) { Log.push_back({Kind::Sound, "", "", false, number}); }
 
 double RecordingHost::SecondsSinceMidnight() {
+    constexpr double SecondsPerDay = 86400;
     const double now = Clock;
-    Clock += ClockStep;
+    Clock = std::fmod(Clock + ClockStep + SecondsPerDay, SecondsPerDay);
+    return now;
+}
+
+double RecordingHost::ElapsedSeconds() {
+    const double now = Elapsed;
+    Elapsed += ElapsedStep;
     return now;
 }
 

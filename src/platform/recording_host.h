@@ -28,6 +28,7 @@ public:
     void PlaySound(int number) override;
     CalendarDate Today() override { return Date; }
     double SecondsSinceMidnight() override;
+    double ElapsedSeconds() override;
 
     /// The texts of the message boxes only, in order.
     std::vector<std::string> Messages() const;
@@ -37,9 +38,13 @@ public:
     std::vector<Entry> Log;
     std::deque<bool> Answers;
     CalendarDate Date{2026, 12, 6};
-    /// The clock advances by ClockStep on every reading, so long runs reach their prompts.
+    /// The time of day advances by ClockStep on every reading and wraps at midnight.
     double Clock = 36000.0;
     double ClockStep = 0.0;
+    /// The elapsed-time clock advances by ElapsedStep on every reading, so long runs reach
+    /// their prompts.
+    double Elapsed = 0.0;
+    double ElapsedStep = 0.0;
 };
 
 }  // namespace quorvane

@@ -72,10 +72,11 @@ std::string ParameterLine(const Simulation& sim, const Block& block) {
     case 36:
     case 37: return "P:" + K(block, 1) + ", I:" + K(block, 2) + ", D:" + K(block, 3);
     case 41: {
-        // The bit count prints as a plain number, with its sign space and a space after it.
-        const std::string bits = Str(block.Constant[1]) + " " + " bits, ";
-        if (sim.Prbs.AutomaticDuration) return bits + "Auto duration" + ", A:" + K(block, 3);
-        return bits + K(block, 2) + " " + time + ", A:" + K(block, 3);
+        // The bit count prints as a plain number with its sign space; only the automatic form
+        // has a space after it.
+        const std::string bits = Str(block.Constant[1]);
+        if (sim.Prbs.AutomaticDuration) return bits + " " + " bits, " + "Auto duration" + ", A:" + K(block, 3);
+        return bits + " bits, " + K(block, 2) + " " + time + ", A:" + K(block, 3);
     }
     case 52: case 53: case 54:
     case 55: return K(block, 1) + " bits } " + K(block, 2) + " to " + K(block, 3);

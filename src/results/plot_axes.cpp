@@ -111,13 +111,15 @@ void DrawPrinterKey(Canvas& canvas, const PlotFrame& frame, const std::vector<Ke
 void ScanRange(const float* first, int count, double& min, double& max) {
     for (int i = 0; i < count; ++i) {
         const double v = first[i];
-        min = std::min(min, v);
-        max = std::max(max, v);
+        // The first value replaces a sentinel outright, so data beyond 1e37 cannot leave one
+        // standing.
+        min = min == NoDataHigh ? v : std::min(min, v);
+        max = max == -NoDataHigh ? v : std::max(max, v);
     }
 }
 
 void SettleXRange(Host& ui, double& min, double& max) {
-    if (min >= NoDataHigh || max <= -NoDataHigh) {
+    if (min == NoDataHigh || max == -NoDataHigh) {
         min = 0;
         max = 0;
     }

@@ -55,7 +55,7 @@ struct KeyEntry {
 void DrawPrinterKey(Canvas& canvas, const PlotFrame& frame, const std::vector<KeyEntry>& entries);
 
 /// Widens min..max to take in `count` values from `first`; a scan starts from
-/// min = NoDataHigh and max = -NoDataHigh, which stay when there are no values.
+/// min = NoDataHigh and max = -NoDataHigh, which stay only when there are no values.
 void ScanRange(const float* first, int count, double& min, double& max);
 
 /// Settles a scanned X data range: no data gives 0..0; constant data shows "Cannot Plot

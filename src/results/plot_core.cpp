@@ -69,7 +69,8 @@ constexpr std::array<SymbolShape, 6> Symbols{{
 }  // namespace
 
 void RangeAdjust(double& min, double& max) {
-    if (std::isnan(min) || std::isnan(max) || std::fabs(min) >= NoDataHigh || std::fabs(max) >= NoDataHigh) {
+    // Only the sentinels themselves mean no data: single-precision data never equal them.
+    if (std::isnan(min) || std::isnan(max) || std::fabs(min) == NoDataHigh || std::fabs(max) == NoDataHigh) {
         min = 0;
         max = 0;
     }

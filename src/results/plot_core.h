@@ -13,7 +13,7 @@ class Host;
 inline constexpr double NoDataHigh = 1e37;
 
 /// Widens, offsets or trims a data range in place so that AxisScale can make a readable axis of
-/// it: no-data sentinels give 0..0, an empty range is opened up (0..0 becomes -1..1), a minimum
+/// it: the no-data sentinels (exactly +-NoDataHigh) give 0..0, an empty range is opened up (0..0 becomes -1..1), a minimum
 /// or maximum below 1/20 of the other end is pulled to zero, and a range narrower than 0.2% of
 /// its level is widened to +-0.1% about its middle.
 void RangeAdjust(double& min, double& max);

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "analysis/analysis_support.h"
 #include "engine/run_window.h"
+#include "results/recording.h"
 
 namespace quorvane {
 namespace {
@@ -110,6 +112,23 @@ TEST(AlignFftToManualStep, LengthCheckAndRaisedIntervals) {
         EXPECT_EQ(s.Host.Messages(), c.Messages);
         EXPECT_EQ(s.Window.Text7, c.Graph);
         EXPECT_EQ(s.Window.Text8, c.Print);
+    }
+}
+
+TEST(TimeStepWithinLimit, AStepOfExactlyTwoMillionthsOfTheSpanPasses) {
+    struct Case { float Start, Stop; const char* Step; };
+    const Case cases[] = {{0, 10, "5e-6"}, {0, 1, "5e-7"}, {0, 2, "1e-6"}, {-1, 1, "1e-6"}, {0, 1000000, "0.5"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Step);
+        TestSimulation t;
+        t.SetRun(c.Start, c.Stop);
+        // The step as typed into its box passes; the next smaller single-precision step fails.
+        t.Sim.Run.TimeStep = SingleFromText(c.Step);
+        EXPECT_TRUE(TimeStepWithinLimit(t.Sim));
+        EXPECT_TRUE(t.Host.Messages().empty());
+        t.Sim.Run.TimeStep = std::nextafter(t.Sim.Run.TimeStep, 0.0f);
+        EXPECT_FALSE(TimeStepWithinLimit(t.Sim));
+        EXPECT_EQ(t.Host.Messages(), Texts{"Time step is too small compared to time interval"});
     }
 }
 

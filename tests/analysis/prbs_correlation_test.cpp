@@ -72,6 +72,12 @@ TEST(CorrelationAnalysis, FrequencyResponseOfTheSequenceItself) {
     EXPECT_EQ(s.At(18, 7), PhaseUndefinedMarker);
     for (int row = 8; row <= 15; ++row) EXPECT_EQ(s.At(17, row), 0.0f) << row;
     for (int row = 8; row <= 16; ++row) EXPECT_EQ(s.At(16, row), 0.0f) << row;
+
+    // In radians the correlation's axis takes 2 pi as 6.2831852.
+    s.Sim.Run.FrequencyInHz = false;
+    CorrelationAnalysis(s.Sim);
+    EXPECT_EQ(s.Sim.Display.ColumnUnits[16], "rad/s");
+    EXPECT_NEAR(s.At(16, 1), 6.2831852 / 1.6, 3e-7 * 6.2831852 / 1.6);
 }
 
 }  // namespace

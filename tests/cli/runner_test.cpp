@@ -28,6 +28,12 @@ double PlantImpulse(double t) {
     return std::exp(-t / 2) * std::sin(wd * t) / wd;
 }
 
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+    return count;
+}
+
 }  // namespace
 
 TEST(Runner, EveryExampleRunsQuietlyAndDraws) {
@@ -134,6 +140,7 @@ TEST(Runner, TabulatesOnlyWhenAsked) {
     // Print interval 0.5 s over 10 s: rows at 0, 0.5, ... 10, the lag at 1 - exp(-t).
     EXPECT_NE(run.Out.find("\n 1                0.6321205        1"), std::string::npos);
     EXPECT_NE(run.Out.find("\n 10               0.9999545        1"), std::string::npos);
+    EXPECT_EQ(Occurrences(run.Out, "Lag Output"), 1u);   // the table is printed once
 }
 
 TEST(Runner, SettingsAndSaveTakeEffect) {

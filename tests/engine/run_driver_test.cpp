@@ -21,7 +21,11 @@ class RecordingHandOff : public ResultHandOff {
 public:
     void ShowTabulation(Simulation&) override { Call("ShowTabulation"); }
     void HideTabulation(Simulation&) override { Call("HideTabulation"); }
-    void ShowGraph(Simulation&, const std::vector<std::string>& s) override { GraphSeries = s; Call("ShowGraph"); }
+    void ShowGraph(Simulation& sim, const std::vector<std::string>& s) override {
+        GraphSeries = s;
+        GraphXColumn = sim.Graph.XColumn;
+        Call("ShowGraph");
+    }
     void HideGraph(Simulation&) override { Call("HideGraph"); }
     void ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>&) override { Call("ShowFrequencyAnalysis"); }
     void HideFrequencyAnalysis(Simulation&) override { Call("HideFrequencyAnalysis"); }
@@ -32,6 +36,7 @@ public:
 
     std::vector<std::string> Calls;
     std::vector<std::string> GraphSeries;
+    int GraphXColumn = -1;   ///< the graph's X column as the graph was drawn
     std::optional<RunErrorReport> Error;
     std::string Failing;
 
@@ -104,7 +109,7 @@ TEST(RunDriver, AStepOfExactlyTheLimitRunsAndYesKeepsTheResultsSoFar) {
     run.m.Add(42, "Display");
     run.m.Connect("Ramp", "Display");
     run.Times("0", "1000000", "0.5", "1000", "1000");   // a step of (stop - start) x 5e-7 exactly
-    run.m.Host.ClockStep = 11;   // every clock reading 11 s later: the first sample prompts
+    run.m.Host.ElapsedStep = 11;   // every clock reading 11 s later: the first sample prompts
     run.m.Host.Answers = {true};
     run.Go();
 
@@ -120,6 +125,44 @@ TEST(RunDriver, AStepOfExactlyTheLimitRunsAndYesKeepsTheResultsSoFar) {
     EXPECT_EQ(run.handOff.Calls,
               (std::vector<std::string>{"HideTabulation", "ShowGraph", "HidePrbsAnalysis", "RedrawSheet 1"}));
     EXPECT_EQ(run.window.Text6, "33.00");
+}
+
+TEST(RunDriver, TheProgressPromptComesAfterTenSecondsOfRealTime) {
+    // The time of day may step back (a clock correction) or wrap at midnight while a run goes
+    // on; neither may bring the prompt forward. Every elapsed-time reading is 0.5 s later than
+    // the last, so of 100 samples the 21st, at 10.5 s, is the first past 10 s.
+    struct Case { const char* Name; double Clock, ClockStep; };
+    const Case cases[] = {{"back a millisecond", 36000, -0.001}, {"across midnight", 86399.5, 0.25}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        DriverRun run;
+        run.m.Add(40, "Ramp");
+        run.m.Add(42, "Display");
+        run.m.Connect("Ramp", "Display");
+        run.Times("0", "100", "1", "1", "1");
+        run.m.Host.Clock = c.Clock;
+        run.m.Host.ClockStep = c.ClockStep;
+        run.m.Host.ElapsedStep = 0.5;
+        run.m.Host.Answers = {true};
+        run.Go();
+        ASSERT_FALSE(run.m.Host.Log.empty());
+        EXPECT_EQ(run.m.Host.Log[0].What, RecordingHost::Kind::Question);
+        EXPECT_EQ(run.m.Host.Log[0].Text, "only  21% completion - Terminate ?");
+        EXPECT_EQ(run.m.Host.Log[0].Title, "Time Elapsed 10.5 sec");
+        EXPECT_EQ(run.m.Sim.Display.RecordedCount, 22);
+    }
+}
+
+TEST(RunDriver, ARunDrawsTheGraphAgainstTimeAgain) {
+    DriverRun run;
+    run.m.Add(40, "Ramp");
+    run.m.Add(42, "Display");
+    run.m.Connect("Ramp", "Display");
+    run.m.Sim.Graph.XColumn = 1;   // as a model saved with the graph against its first series
+    run.Go();
+    EXPECT_EQ(run.handOff.GraphXColumn, 0);
+    EXPECT_EQ(run.m.Sim.Graph.XColumn, 0);
+    EXPECT_EQ(run.handOff.GraphSeries, (std::vector<std::string>{"Time", "Ramp"}));
 }
 
 TEST(RunDriver, ATimeStepAboveAnIntervalRaisesOnlyThatInterval) {

@@ -132,7 +132,7 @@ TEST_F(AnnotationSheet, ParameterLinesOfTheOtherKinds) {
         {25, 0.5f, 2, 0, true, "0.5S\u00B2 +2.S +1"},
         {37, 1, 0.25f, 0, true, "P:1., I:0.25, D:0.0"},
         {41, 10, 10, 1, true, " 10  bits, Auto duration, A:1."},
-        {41, 10, 2.5f, 1, false, " 10  bits, 2.5 sec, A:1."},   // a set duration, in time units
+        {41, 7, 100, 1, false, " 7 bits, 100 sec, A:1."},   // a set duration, in time units
         {52, 8, -5, 5, true, "8. bits } -5. to 5."},
         {57, 2, 10, 0, true, "R:2., H:10.%"},
         {58, 0.1f, 0.05f, 0, true, "DB:0.1, S:0.05"},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "platform/recording_canvas.h"
@@ -19,6 +21,9 @@ TEST(PlotCore, RangeAdjustOpensTrimsAndWidens) {
     const Case cases[] = {
         {0, 0, -1, 1},                 // all-zero data
         {1e37, -1e37, -1, 1},          // no data at all
+        {0, 5e37, 0, 5e37},            // data beyond the sentinels' magnitude is still data
+        {-5e37, 4e37, -5e37, 4e37},
+        {5e37, 5e37, 0, 1e38},
         {3, 3, 0, 6},                  // constant positive
         {-3, -3, -6, 0},               // constant negative
         {5, 1000, 0, 1000},            // min below max / 20 drops to zero
@@ -35,8 +40,8 @@ TEST(PlotCore, RangeAdjustOpensTrimsAndWidens) {
         double min = c.Min;
         double max = c.Max;
         RangeAdjust(min, max);
-        EXPECT_NEAR(min, c.WantMin, Tolerance);
-        EXPECT_NEAR(max, c.WantMax, Tolerance);
+        EXPECT_NEAR(min, c.WantMin, Tolerance * std::max(1.0, std::fabs(c.WantMin)));
+        EXPECT_NEAR(max, c.WantMax, Tolerance * std::max(1.0, std::fabs(c.WantMax)));
     }
 }
 

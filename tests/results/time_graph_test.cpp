@@ -119,6 +119,19 @@ TEST_F(TimeGraph, AgainstAnotherSeries) {
     for (int r = 1; r <= 11; ++r) Sim.Display.At(1, r) = 9e36f;
     DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 1);
     EXPECT_EQ(Sim.Graph.XRange, std::numeric_limits<float>::max());
+
+    // Series wholly beyond 1e37 are data like any other: X runs 2e37 .. 6e37, Y reaches -3e37.
+    Host.Clear();
+    for (int r = 1; r <= 11; ++r) {
+        Sim.Display.At(1, r) = 2e37f + 4e36f * static_cast<float>(r - 1);
+        Sim.Display.At(2, r) = -3e37f;
+    }
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 1);
+    EXPECT_TRUE(Host.Messages().empty());
+    EXPECT_FLOAT_EQ(Sim.Graph.XMaximum, 6e37f);
+    EXPECT_LE(Sim.Graph.XMinimum, 2e37f);
+    EXPECT_LE(Sim.Graph.YMinimum, -3e37f);
+    EXPECT_GE(Sim.Graph.YMaximum, 0.0f);
 }
 
 TEST_F(TimeGraph, ManualLimitsAndUserLabels) {
