@@ -104,6 +104,7 @@ BlockPropertiesFields ActivateBlockProperties(const Simulation& sim, int form, i
     default:
         break;
     }
+    f.ShownConstant = f.Constant;
     return f;
 }
 

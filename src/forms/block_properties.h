@@ -34,6 +34,7 @@ struct BlockPropertiesFields {
     std::string High;                  ///< saturation fields; "none" for no limit
     std::string Low;
     std::array<std::string, 3> Constant;      ///< Text7..Text9
+    std::array<std::string, 3> ShownConstant; ///< the constants as the window first showed them
     std::array<std::string, 3> ConstantLabel; ///< Label8..Label10
     std::array<bool, 3> ConstantVisible{true, true, true};
     std::array<bool, 3> ConstantEnabled{true, true, true};
@@ -82,7 +83,8 @@ BlockPropertiesFields ActivateBlockProperties(const Simulation& sim, int form, i
 /// Checks and stores the window's entries in order: title, units and initial condition, the
 /// saturation limits, then constants 1 to 3. The first refusal is reported through the host and
 /// stops there; what was stored before it stays stored. After a full store the sheet is redrawn.
-/// A saturation field holding "none" stands for no limit on its side.
+/// A saturation field holding "none" stands for no limit on its side. A frequency shown in hertz
+/// and left as shown keeps its stored value, which the rounded text would not give back.
 BlockStoreResult StoreBlockProperties(Simulation& sim, const BlockPropertiesFields& fields);
 
 /// The chirp's "Automatic Time Span" box: sets Work 3 to 1 (on) or 0 and shows the stop time

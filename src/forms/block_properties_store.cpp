@@ -48,7 +48,14 @@ private:
 
     bool HasConstant(int k) const { return !Function.ConstantLabel[k].empty(); }
     const std::string& Label(int k) const { return Fields.ConstantLabel[static_cast<std::size_t>(k - 1)]; }
-    double Value(int k) const { return Val(Fields.Constant[static_cast<std::size_t>(k - 1)]); }
+    // A constant in stored units: frequencies typed in hertz become radians per second.
+    double Value(int k) const {
+        const auto i = static_cast<std::size_t>(k - 1);
+        const bool frequency = (k == 1 && (Code == 26 || Code == 27 || Code == 60)) || (k == 2 && Code == 60);
+        if (!frequency || !Sim.Run.FrequencyInHz) return Val(Fields.Constant[i]);
+        if (Fields.Constant[i] == Fields.ShownConstant[i]) return B.Constant[k];
+        return RadiansPerCycle * Val(Fields.Constant[i]);
+    }
 
     bool Refuse(const std::string& message) {
         Sim.Ui.Message(message);
@@ -79,8 +86,7 @@ private:
                 if (v < 2 || v > 11) return Refuse("bit length must be in the range 2 to 11");
                 if (v == 8) return Refuse("bit length cannot be 8");
             }
-            const bool frequency = Code == 26 || Code == 27 || Code == 60;
-            return Keep(1, frequency && Sim.Run.FrequencyInHz ? RadiansPerCycle * v : v);
+            return Keep(1, v);
         }
         switch (Code) {
         case 12: case 13:   // Lead: a negative time constant is allowed
@@ -97,12 +103,11 @@ private:
     }
 
     bool StoreConstant2() {
-        double v = Value(2);
+        const double v = Value(2);
         if (v > 0) {
             if (Code == 58 || Code == 59) {   // Stick-slip: slip friction up to the static friction
                 if (Stored(v) > B.Constant[1]) return Refuse(Label(2) + " most be less than or equal to " + Label(1));
             } else if (Code == 60) {   // Chirp: the end frequency above the start frequency
-                if (Sim.Run.FrequencyInHz) v *= RadiansPerCycle;
                 if (!(Stored(v) > B.Constant[1])) return Refuse(Label(2) + " must be greater than " + Label(1));
             }
             return Keep(2, v);

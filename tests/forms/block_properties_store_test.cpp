@@ -160,10 +160,23 @@ TEST_F(BlockStoreTest, AcceptedEntriesAreStoredAndTheSheetRedrawn) {
     }
 }
 
-TEST_F(BlockStoreTest, HertzFrequencyReadsBackAsTyped) {
+TEST_F(BlockStoreTest, HertzFrequenciesReadBackAsTypedAndKeepTheirValueUntouched) {
     Done(27, Type({"1", nullptr, nullptr}));
     EXPECT_EQ(Stored().Constant[1], 6.2831852f);
     EXPECT_EQ(ActivateBlockProperties(Sim, 1, Number).Constant[0], "1.0");
+
+    // 5 rad/s shows as 0.7958 Hz; Done with the field untouched must not store 5.00016.
+    const auto chirp = [](const char* end) {
+        return [end](Simulation& sim, BlockPropertiesFields& f) {
+            sim.Forms[1].Blocks[f.Block].Constant = {0, 0.5f, 5, 20};
+            f = ActivateBlockProperties(sim, 1, f.Block);
+            if (end) f.Constant[1] = end;
+        };
+    };
+    Done(60, chirp(nullptr));
+    EXPECT_EQ(Constants(), (Values{0.5f, 5, 20}));
+    Done(60, chirp("0.8"));
+    EXPECT_EQ(Stored().Constant[2], static_cast<float>(0.8 * 6.2831852));
 }
 
 TEST_F(BlockStoreTest, InitialConditionIsTheLeadingNumberAndAConstantsOutput) {
