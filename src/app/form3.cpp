@@ -25,7 +25,8 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, const char* caption, const
     label->setObjectName(labelName);
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setMaximumWidth(72);
+    // Wide enough for the figures a run writes back ("0.0125", "123.45").
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(9, '0')) + 10);
     label->setBuddy(box);
     grid->addWidget(label, row, column, Qt::AlignRight);
     grid->addWidget(box, row, column + 1);
@@ -88,6 +89,8 @@ void Form3::BuildControls() {
     Text4->setReadOnly(true);
     Text6->setReadOnly(true);
     Label14 = MakeCaption(this, "Label14", grid, 1, 8);
+    // Room for the note on a stretched stop time, so it never pushes the options about.
+    Label14->setMinimumWidth(Label14->fontMetrics().horizontalAdvance("(   adjusted to  1000.05 )"));
 
     Shape1 = new QFrame(this);
     Shape1->setObjectName("Shape1");
@@ -162,8 +165,8 @@ RunWindow Form3::Store() const {
 
 void Form3::ClearFigures() {
     Current = Store();
-    Current.Text4 = " ";
-    Current.Text6 = " ";
+    Current.Text4.assign(1, ' ');
+    Current.Text6.assign(1, ' ');
     Load(Current);
 }
 

@@ -77,9 +77,10 @@ QMdiSubWindow* MDIGen::AddChild(QWidget* window, int left, int top, int width, i
     child->setObjectName(window->objectName() + "Child");
     // Windows that stay open for the whole session are hidden rather than destroyed.
     child->setAttribute(Qt::WA_DeleteOnClose, false);
-    const int minimumHeight = child->minimumSizeHint().height();
-    child->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                       std::max(TwipsToPixels(height), minimumHeight));
+    // Never smaller than its controls need, whatever the font.
+    const QSize least = child->minimumSizeHint();
+    child->setGeometry(TwipsToPixels(left), TwipsToPixels(top), std::max(TwipsToPixels(width), least.width()),
+                       std::max(TwipsToPixels(height), least.height()));
     return child;
 }
 

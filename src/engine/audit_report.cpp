@@ -21,9 +21,11 @@ public:
     }
 
     /// The next item starts at `column`; past it, a single space keeps the items apart.
+    /// Columns count characters, so descriptions such as "Op=Ip/(As²+Bs+1)" keep the rest in line.
     PrintedLine& Tab(std::size_t column) {
-        if (Text.size() + 1 < column) Text.resize(column - 1, ' ');
-        else if (Text.size() + 1 > column) Text += ' ';
+        const std::size_t used = CharacterCount(Text);
+        if (used + 1 < column) Text.append(column - 1 - used, ' ');
+        else if (used + 1 > column) Text += ' ';
         return *this;
     }
 
@@ -31,7 +33,8 @@ public:
     PrintedLine& Zones(std::initializer_list<std::string> items) {
         bool first = true;
         for (const std::string& item : items) {
-            if (!first) Text.resize((Text.size() / PrintZoneWidth + 1) * PrintZoneWidth, ' ');
+            const std::size_t used = CharacterCount(Text);
+            if (!first) Text.append((used / PrintZoneWidth + 1) * PrintZoneWidth - used, ' ');
             Text += item;
             first = false;
         }

@@ -131,5 +131,14 @@ TEST(AuditReport, OverlongItemsStayApart) {
     EXPECT_NE(row.find("-1.234567E-05  5"), std::string::npos);
 }
 
+TEST(AuditReport, ColumnsCountCharactersNotBytes) {
+    EngineModel m;
+    m.Add(22, "Plant", {1, 1});
+    const std::string row = AuditReport(m.Sim)[5];
+    // The description holds a two-byte "²"; the inputs still start at character column 53.
+    const std::string described = Columns({{1, " 1"}, {7, " 120"}, {14, " 240"}, {23, " 22"}, {28, "Op=Ip/(As²+Bs+1)"}});
+    EXPECT_EQ(row.substr(0, described.size() + 11), described + std::string(9, ' ') + " 0");
+}
+
 }  // namespace
 }  // namespace quorvane
