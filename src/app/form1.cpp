@@ -52,9 +52,9 @@ Form1::Form1(Simulation& sim, EditingState& editing, QWidget* parent)
     HScroll1->setRange(1, ToolboxPageCount);
     HScroll1->setPageStep(1);
     HScroll1->setGeometry(TwipsRect(ScrollLeft, ScrollTop, ScrollWidth, ScrollHeight));
-    Caption(this, "Label1", "Page", ScrollLeft, 450);
-    Label2 = Caption(this, "Label2", "1", ScrollLeft + 450, 200);
-    Caption(this, "Label3", " of 2", ScrollLeft + 650, 500);
+    Caption(this, "Label1", "Page", ScrollLeft, 480);
+    Label2 = Caption(this, "Label2", "1", ScrollLeft + 540, 150);
+    Caption(this, "Label3", " of 2", ScrollLeft + 690, 500);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
 
     const ToolboxDesign& design = StandardToolboxDesign();

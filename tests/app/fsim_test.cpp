@@ -320,6 +320,21 @@ private slots:
         }
     }
 
+    void ParameterMarkersStandJustAboveTheirBlock() {
+        Desk desk;
+        desk.FromToolbox(Lag, {240, 160});
+        desk.Windows.ShowMarker(1, 3, 1);
+        QLabel* marker = nullptr;
+        for (QLabel* image : desk.Sheet->findChildren<QLabel*>("Image3")) {
+            if (image->property("Index").toInt() == 3) marker = image;
+        }
+        QVERIFY(marker && marker->isVisible());
+        QCOMPARE(marker->toolTip(), QString("Time Constant Not Set"));
+        QCOMPARE(marker->pos(), QPoint(240, 160 - 7));   // 100 twips above, to the pixel
+        desk.Windows.HideMarkers(1);
+        QVERIFY(!marker->isVisible());
+    }
+
     void ClosingASheetFreesItsSlot() {
         Desk desk;
         desk.FromToolbox(Constant, {80, 80});
