@@ -12,7 +12,9 @@
 #include "app/block_drag.h"
 #include "app/form1.h"
 #include "app/fsim.h"
+#include "app/mdigen.h"
 #include "app/sheet_desktop.h"
+#include "app_fixture.h"
 #include "engine/result_handoff.h"
 #include "engine/run_driver.h"
 #include "engine/run_window.h"
@@ -38,6 +40,24 @@ constexpr int Chirp = 60;
 
 using Kind = RecordingHost::Kind;
 
+void DropOn(Fsim& sheet, QPoint pixel) {
+    QMimeData mime;
+    mime.setData(BlockMimeType, {});
+    // A drop goes to the widget that accepted the drag's entry.
+    QDragEnterEvent enter(pixel, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&sheet, &enter);
+    QDropEvent drop(QPointF(pixel), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&sheet, &drop);
+}
+
+/// The toolbox image of `code` pressed in its middle and dropped so that the block's corner
+/// lands at `corner` (pixels) on the sheet: the middle of a toolbox image is the middle of the
+/// full-size picture, 24 pixels in.
+void TakeFromToolbox(Form1& toolbox, Fsim& sheet, int code, QPoint corner) {
+    QTest::mousePress(toolbox.Image1(code), Qt::LeftButton, {}, QPoint(16, 16));
+    DropOn(sheet, corner + QPoint(24, 24));
+}
+
 /// Sheet 1 and the toolbox over a started simulation, as the program shows them.
 struct Desk {
     Desk() {
@@ -51,22 +71,8 @@ struct Desk {
         Host.Clear();
     }
 
-    /// The toolbox image of `code` pressed in its middle and dropped so that the block's corner
-    /// lands at `corner` (pixels) on the sheet: the middle of a toolbox image is the middle of
-    /// the full-size picture, 24 pixels in.
-    void FromToolbox(int code, QPoint corner) {
-        QTest::mousePress(Toolbox->Image1(code), Qt::LeftButton, {}, QPoint(16, 16));
-        Drop(corner + QPoint(24, 24));
-    }
-    void Drop(QPoint pixel) {
-        QMimeData mime;
-        mime.setData(BlockMimeType, {});
-        // A drop goes to the widget that accepted the drag's entry.
-        QDragEnterEvent enter(pixel, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(Sheet.get(), &enter);
-        QDropEvent drop(QPointF(pixel), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(Sheet.get(), &drop);
-    }
+    void FromToolbox(int code, QPoint corner) { TakeFromToolbox(*Toolbox, *Sheet, code, corner); }
+    void Drop(QPoint pixel) { DropOn(*Sheet, pixel); }
     void Click(QPoint pixel) { QTest::mouseClick(Sheet.get(), Qt::LeftButton, {}, pixel); }
     void Key(Qt::Key key) { QTest::keyClick(Sheet.get(), key); }
     const SimulationForm& Form() const { return Sim.Forms[1]; }
@@ -333,6 +339,43 @@ private slots:
         QCOMPARE(marker->pos(), QPoint(240, 160 - 7));   // 100 twips above, to the pixel
         desk.Windows.HideMarkers(1);
         QVERIFY(!marker->isVisible());
+    }
+
+    // In the main window: sheet 1 and the toolbox come up with the program, the Sounds option
+    // silences every editing sound, and a new simulation forgets a connection being drawn.
+    void InTheMainWindowSoundsOffSilenceTheSheets() {
+        testing::ProgramUnderTest program;
+        program.Start();
+        MDIGen& main = *program.Window;
+        Fsim& sheet = main.Sheet(1);
+        QVERIFY(sheet.isVisible() && main.Toolbox().isVisible());
+        QVERIFY(!main.Sheet(2).isVisible());
+        main.MsoundOn_Click();
+        program.Host.Clear();
+        TakeFromToolbox(main.Toolbox(), sheet, Constant, {80, 80});
+        TakeFromToolbox(main.Toolbox(), sheet, Constant, {240, 80});
+        TakeFromToolbox(main.Toolbox(), sheet, Lag, {240, 200});
+        auto click = [&sheet](QPoint pixel) { QTest::mouseClick(&sheet, Qt::LeftButton, {}, pixel); };
+        click({124, 100});   // started
+        click({284, 100});   // same kind: refused
+        click({160, 104});   // bend
+        click({243, 220});   // completed
+        click({400, 400});
+        click({160, 140});   // selected
+        QTest::mousePress(&sheet, Qt::LeftButton, {}, QPoint(160, 104));   // joint grabbed
+        QTest::mouseRelease(&sheet, Qt::LeftButton, {}, QPoint(160, 104));
+        QCOMPARE(program.Host.Sounds(), std::vector<int>{});
+        QCOMPARE(program.Host.Messages(), std::vector<std::string>{"trying to link same terminal types"});
+        const Simulation& sim = main.Model();
+        QCOMPARE(sim.Forms[1].NextConnection, 2);
+
+        click({284, 100});   // a connection started from the second constant
+        QCOMPARE(sim.PendingLineCount, -1);
+        main.MnewSim_Click();
+        QCOMPARE(sim.PendingLineCount, 0);
+        QCOMPARE(sim.Forms[1].BlockCount, 0);
+        TakeFromToolbox(main.Toolbox(), main.Sheet(1), Lag, {80, 80});
+        QCOMPARE(sim.Forms[1].BlockCount, 1);
     }
 
     void ClosingASheetFreesItsSlot() {
