@@ -51,18 +51,8 @@ TEST_F(DiagramSheet, BlockAtTakesThePictureSquareAndTheTopmostBlock) {
     }
 }
 
-TEST_F(DiagramSheet, DropsPlaceMoveOrRefuseByWhatIsUnderThePointer) {
+TEST_F(DiagramSheet, ADraggedBlockMovesOnlyOnItsOwnSheet) {
     Place(1, Constant, 1200, 1200);
-    BeginNewBlockDrag(State, Lag, 100, 100);
-    EXPECT_TRUE(DropOnSheet(Sim, State, 1, 3700, 1300));   // free area: placed at the grab
-    EXPECT_EQ(Sim.Forms[1].Blocks[2].Left, 3600);
-    EXPECT_EQ(Sim.Forms[1].Blocks[2].Top, 1200);
-
-    BeginNewBlockDrag(State, Lag, 0, 0);
-    EXPECT_FALSE(DropOnSheet(Sim, State, 1, 1300, 1300));   // on the constant
-    EXPECT_EQ(Host.Messages(), std::vector<std::string>{"Blocks cannot be placed upon other blocks - Drag Drop"});
-    EXPECT_EQ(Sim.Forms[1].BlockCount, 2);
-
     // A block dropped on its own picture moves by less than its size.
     BeginBlockDrag(Sim, State, 1, 1, 100, 100);
     EXPECT_TRUE(DropOnSheet(Sim, State, 1, 1200 + 340, 1200 + 100));

@@ -24,7 +24,9 @@ TEST(Toolbox, StandardPagesOfferEveryFunctionOnceInOneArea) {
             EXPECT_GE(a.Left, 0);
             EXPECT_LE(a.Left + ToolboxImageSize, ToolboxWidth);
             EXPECT_LE(a.Top + ToolboxImageSize, ToolboxHeight);
-            if (i > 0) EXPECT_LT(page[i - 1].Code, a.Code);   // index order
+            if (i > 0) {
+                EXPECT_LT(page[i - 1].Code, a.Code);   // index order
+            }
             for (std::size_t j = i + 1; j < page.size(); ++j) {
                 const ToolboxImagePlace& b = page[j];
                 const bool apart = a.Left + ToolboxImageSize <= b.Left || b.Left + ToolboxImageSize <= a.Left ||
