@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,11 +13,13 @@
 
 #include "app/block_drag.h"
 #include "app/form1.h"
+#include "app/form8.h"
 #include "app/fsim.h"
 #include "app/mdigen.h"
 #include "app/sheet_desktop.h"
 #include "app_fixture.h"
 #include "engine/result_handoff.h"
+#include "forms/block_properties.h"
 #include "engine/run_driver.h"
 #include "engine/run_window.h"
 #include "model/block_edit.h"
@@ -159,10 +163,26 @@ private slots:
         PressOnBlock(built, state, 1, 3, 10, 310, canvas);
         QCOMPARE(built.Forms[1].NextConnection, 3);
 
-        for (Simulation* sim : {&desk.Sim, &built}) {
-            sim->Forms[1].Blocks[1].InitialCondition = 1.0f;   // the constant's value
-            sim->Forms[1].Blocks[2].Constant[1] = 0.5f;        // the lag's time constant
+        // The constant's value and the lag's time constant typed into the block window that a
+        // right press opens.
+        Form8 dialog(desk.Sim);
+        QObject::connect(desk.Sheet.get(), &Fsim::BlockDialogRequested,
+                         [&dialog](const BlockDialogRequest& request) { dialog.Open(request.Form, request.Block); });
+        for (auto [pixel, field, text] : {std::tuple{QPoint(100, 100), "Text5", "1"}, {QPoint(264, 180), "Text7", "0.5"}}) {
+            QTest::mousePress(desk.Sheet.get(), Qt::RightButton, {}, pixel);
+            QVERIFY(dialog.isVisible());
+            auto* box = dialog.findChild<QLineEdit*>(field);
+            box->selectAll();
+            QTest::keyClicks(box, text);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("Command2"), Qt::LeftButton);
         }
+        QCOMPARE(desk.Host.Messages(), std::vector<std::string>{});
+        BlockPropertiesFields value = ActivateBlockProperties(built, 1, 1);
+        value.InitialCondition = "1";
+        StoreBlockProperties(built, value);
+        BlockPropertiesFields timeConstant = ActivateBlockProperties(built, 1, 2);
+        timeConstant.Constant[0] = "0.5";
+        StoreBlockProperties(built, timeConstant);
         QTemporaryDir byHand;
         QTemporaryDir byCore;
         const QByteArray saved = SavedText(desk.Sim, byHand.path());
