@@ -7,26 +7,14 @@ namespace quorvane {
 
 void AppDesktop::SetMainCaption(const std::string& caption) { Main.setWindowTitle(QString::fromStdString(caption)); }
 
-void AppDesktop::RefreshOptions() { Main.RefreshOptionTicks(); }
+void AppDesktop::RefreshOptions() {
+    SheetDesktop::RefreshOptions();
+    Main.RefreshOptionTicks();
+}
 
 void AppDesktop::ShowToolWindows() { Main.ShowToolWindows(); }
 
 void AppDesktop::ClearRunFigures() { Main.RunWindow().ClearFigures(); }
-
-// The sheets are bound to the form slots once their windows join the main window; until then a
-// slot's sheet has nothing on screen to show, move, mark or draw on.
-void AppDesktop::ShowSheet(int, const std::string&) {}
-void AppDesktop::CloseSheet(int) {}
-void AppDesktop::ClearSheetImages(int) {}
-void AppDesktop::PlaceBlockImage(int, int) {}
-void AppDesktop::MoveBlockImage(int, int, int) {}
-void AppDesktop::HideBlockImage(int, int) {}
-void AppDesktop::ShowMarker(int, int, int) {}
-void AppDesktop::HideMarkers(int) {}
-Canvas* AppDesktop::SheetCanvas(int) { return nullptr; }
-void AppDesktop::RequestRedraw(int) {}
-void AppDesktop::PlaceSheet(int) {}
-void AppDesktop::ActivateSheet(int) {}
 
 // The result windows take their places and switches from the model once they exist.
 void AppDesktop::PlaceGraphWindow() {}

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/sheet_desktop.h"
 #include "engine/result_handoff.h"
-#include "model/desktop.h"
 
 namespace quorvane {
 
@@ -10,7 +10,7 @@ class MDIGen;
 /// What the model and a run do to the desktop's windows: the main window's caption and menu
 /// ticks, the toolbox and run window, the sheets, and the result windows a run hands on to.
 /// A window that does not exist yet is simply not shown.
-class AppDesktop : public Desktop, public ResultHandOff {
+class AppDesktop : public SheetDesktop, public ResultHandOff {
 public:
     explicit AppDesktop(MDIGen& main) : Main(main) {}
 
@@ -20,19 +20,7 @@ public:
     void ShowToolWindows() override;
     void ClearRunFigures() override;
 
-    // Sheets of the form slots.
-    void ShowSheet(int form, const std::string& caption) override;
-    void CloseSheet(int form) override;
-    void ClearSheetImages(int form) override;
-    void PlaceBlockImage(int form, int block) override;
-    void MoveBlockImage(int form, int from, int to) override;
-    void HideBlockImage(int form, int block) override;
-    void ShowMarker(int form, int marker, int block) override;
-    void HideMarkers(int form) override;
-    Canvas* SheetCanvas(int form) override;
-    void RequestRedraw(int form) override;
-    void PlaceSheet(int form) override;
-    void ActivateSheet(int form) override;
+    // The sheets of the form slots and the toolbox are the sheet desktop's.
 
     // Result windows kept by the model.
     void PlaceGraphWindow() override;

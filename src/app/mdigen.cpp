@@ -11,13 +11,21 @@
 
 #include <cstdlib>
 
+#include "app/form1.h"
 #include "app/form10.h"
 #include "app/form3.h"
 #include "app/form4.h"
+#include "app/form7.h"
+#include "app/form8.h"
+#include "app/form9.h"
+#include "app/formprop.h"
+#include "app/fsim.h"
 #include "app/twips.h"
 #include "engine/audit_report.h"
 #include "engine/run_error_report.h"
+#include "forms/diagram_sheet.h"
 #include "forms/manuals.h"
+#include "forms/toolbox.h"
 #include "model/simulation.h"
 
 namespace quorvane {
@@ -60,11 +68,59 @@ MDIGen::MDIGen(Host& host, ProgramFolders folders, QWidget* parent)
     RunErrorChild = AddChild(RunErrorForm, 0, 0, RunErrorWidth, RunErrorHeight);
     RunErrorChild->hide();
 
+    // The toolbox and the three sheets, each sheet bound to its form slot for the whole session
+    // and shown while its slot is in use.
+    ToolboxForm = new Form1(*Sim, Editing);
+    AddChild(ToolboxForm, ToolboxLeft, ToolboxTop, ToolboxWidth, ToolboxHeight)->hide();
+    Desktop.Attach(*ToolboxForm);
+    for (int form = 1; form <= 3; ++form) {
+        auto* sheet = new Fsim(form, *Sim, Editing);
+        const SheetLayout& layout = LayoutOfSheet(form);
+        AddChild(sheet, layout.Left, layout.Top, layout.Width, layout.Height)->hide();
+        Desktop.Attach(*sheet);
+        Sheets[static_cast<std::size_t>(form)] = sheet;
+    }
+
     connect(RunForm, &Form3::AuditRequested, this, &MDIGen::Audit);
     connect(RunForm, &Form3::PrintRequested, this, &MDIGen::PrintActiveSheet);
     connect(Area, &QMdiArea::subWindowActivated, this, &MDIGen::SubWindowActivated);
     CreateEditWindows();
+    ConnectSheets();
     BuildMenus();
+}
+
+void MDIGen::ConnectSheets() {
+    for (int form = 1; form <= 3; ++form) {
+        Fsim* sheet = Sheets[static_cast<std::size_t>(form)];
+        connect(sheet, &Fsim::BlockDialogRequested, this, &MDIGen::OpenBlockDialog);
+        connect(sheet, &Fsim::FormPropertiesRequested, FormPropertiesForm, &FormProp::Open);
+        // Another sheet's turn: the block window no longer edits one of its blocks.
+        connect(sheet, &Fsim::SheetActivated, BlockForm, &QWidget::hide);
+    }
+    auto redraw = [this](int form) { Desktop.RequestRedraw(form); };
+    connect(BlockForm, &Form8::BlockEdited, this, redraw);
+    connect(InputTerminalForm, &Form7::BlockEdited, this, redraw);
+    connect(OutputTerminalForm, &Form9::BlockEdited, this, redraw);
+}
+
+void MDIGen::OpenBlockDialog(const BlockDialogRequest& request) {
+    // The request's place is in the main window's client area, twips; the dialogs stand above it.
+    const QPoint at =
+        Area->viewport()->mapToGlobal(QPoint(TwipsToPixels(request.Left), TwipsToPixels(request.Top)));
+    switch (request.Dialog) {
+    case BlockDialog::InputTerminal:
+        InputTerminalForm->move(at);
+        InputTerminalForm->Open(request.Form, request.Block);
+        break;
+    case BlockDialog::OutputTerminal:
+        OutputTerminalForm->move(at);
+        OutputTerminalForm->Open(request.Form, request.Block);
+        break;
+    case BlockDialog::Properties:
+        BlockForm->move(at);
+        BlockForm->Open(request.Form, request.Block);
+        break;
+    }
 }
 
 MDIGen::~MDIGen() {
@@ -88,10 +144,13 @@ void MDIGen::MDIForm_Load(const std::string& commandLine) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     StartProgram(*Sim, State, Folders, ProgramVersion);
     QApplication::restoreOverrideCursor();
-    if (!commandLine.empty()) LoadNamedSimulation(*Sim, State, CommandLinePath(commandLine));
+    if (commandLine.empty()) return;
+    ResetEditing(*Sim, Editing);
+    LoadNamedSimulation(*Sim, State, CommandLinePath(commandLine));
 }
 
 void MDIGen::ShowToolWindows() {
+    ToolboxForm->parentWidget()->show();
     RunForm->parentWidget()->show();
     RunForm->Form_Activate();
 }
@@ -141,7 +200,10 @@ void MDIGen::OpenManual(int key, int manual) {
     });
 }
 
-void MDIGen::MnewSim_Click() { StartNewSimulation(*Sim, State); }
+void MDIGen::MnewSim_Click() {
+    ResetEditing(*Sim, Editing);
+    StartNewSimulation(*Sim, State);
+}
 
 void MDIGen::mexit_Click() { close(); }
 

@@ -2,12 +2,14 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 #include <string>
 
 #include "app/app_desktop.h"
 #include "forms/main_window.h"
 #include "forms/sound_switch.h"
+#include "model/editing_state.h"
 
 class QAction;
 class QMdiArea;
@@ -17,6 +19,7 @@ class QMenu;
 namespace quorvane {
 
 class Fmanage;
+class Form1;
 class Form3;
 class Form4;
 class Form7;
@@ -24,7 +27,9 @@ class Form8;
 class Form9;
 class Form10;
 class FormProp;
+class Fsim;
 class Host;
+struct BlockDialogRequest;
 struct RunErrorReport;
 struct Simulation;
 
@@ -54,6 +59,9 @@ public:
     Form8& BlockProperties() { return *BlockForm; }
     Form7& InputTerminalWindow() { return *InputTerminalForm; }
     Form9& OutputTerminalWindow() { return *OutputTerminalForm; }
+    Form1& Toolbox() { return *ToolboxForm; }
+    /// The sheet of form slot 1, 2 or 3.
+    Fsim& Sheet(int form) { return *Sheets[static_cast<std::size_t>(form)]; }
 
     /// Puts a child window into the main window at a place given in twips.
     QMdiSubWindow* AddChild(QWidget* window, int left, int top, int width, int height);
@@ -88,6 +96,9 @@ protected:
 private:
     void BuildMenus();
     void CreateEditWindows();
+    /// The sheets open the edit windows and are redrawn after them.
+    void ConnectSheets();
+    void OpenBlockDialog(const BlockDialogRequest& request);
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     QAction* AddTick(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     void AnnotateItem_Click(QAction* item);
@@ -110,6 +121,10 @@ private:
     Form8* BlockForm = nullptr;
     Form7* InputTerminalForm = nullptr;
     Form9* OutputTerminalForm = nullptr;
+    /// Dragging, wiring and selecting on the sheets, shared by all three.
+    EditingState Editing;
+    Form1* ToolboxForm = nullptr;
+    std::array<Fsim*, 4> Sheets{};
     QMdiSubWindow* ActiveChild = nullptr;
     QMenu* WindowList = nullptr;
 };

@@ -201,9 +201,11 @@ int ConnectionAt(const Simulation& sim, int form, int x, int y) {
 }
 
 void SelectConnection(Simulation& sim, EditingState& state, int form, int c, Canvas& canvas) {
-    sim.Windows.RequestRedraw(form);
+    // The selection changes before the redraw, so that a sheet which marks the selected
+    // connection as it redraws marks this one and not the one before.
     state.SelectedConnection = c;
     state.SelectedConnectionForm = form;
+    sim.Windows.RequestRedraw(form);
     DrawConnectionSelection(sim, state, form, canvas);
 }
 
@@ -221,9 +223,9 @@ void DrawConnectionSelection(const Simulation& sim, const EditingState& state, i
 }
 
 void ClearConnectionSelection(Simulation& sim, EditingState& state, int form) {
-    sim.Windows.RequestRedraw(form);
     state.SelectedConnection = 0;
     state.SelectedConnectionForm = 0;
+    sim.Windows.RequestRedraw(form);
 }
 
 JointHit JointAt(const Simulation& sim, int form, int x, int y) {

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+
+#include "model/editing_state.h"
+
+namespace quorvane {
+
+class Canvas;
+struct Model;
+struct Simulation;
+
+/// How sheet `Form` stands in the main window when it is first shown, twips, and the names it
+/// goes by.
+struct SheetLayout {
+    int Form = 1;
+    std::string Caption;   ///< "Diagram 1"
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    std::string Name;      ///< the name its mouse-release messages give ("Fsim1", "fsim2")
+};
+/// The layout of sheet 1, 2 or 3.
+const SheetLayout& LayoutOfSheet(int form);
+
+/// The block whose picture holds (x, y) on the sheet of `form`, twips; where pictures overlap,
+/// the highest numbered, as it is drawn last. 0 on free area.
+int BlockAt(const Model& model, int form, int x, int y);
+
+/// The dialogs a block opens: the properties dialog, or the title dialogs of the terminal links.
+enum class BlockDialog { Properties = 8, InputTerminal = 7, OutputTerminal = 9 };
+
+/// What opening a block's dialog asks for: which dialog, on which block, and where its top-left
+/// corner goes in the main window, twips.
+struct BlockDialogRequest {
+    BlockDialog Dialog = BlockDialog::Properties;
+    int Form = 0;
+    int Block = 0;
+    int Function = 0;
+    int Left = 0;
+    int Top = 0;
+    bool operator==(const BlockDialogRequest&) const = default;
+};
+/// The dialog of `block` on the sheet standing at (sheetLeft, sheetTop): input terminals open
+/// the terminal title dialog, output terminals the title and units dialog, every other block
+/// the properties dialog, 500 twips right of and below the block's picture.
+BlockDialogRequest BlockDialogFor(const Model& model, int form, int block, int sheetLeft, int sheetTop);
+
+/// A drop on the sheet of `form` at (x, y): on a block, the drop on that block's picture;
+/// on free area, a toolbox image places a new block and a dragged block moves (only onto the
+/// sheet it came from). The refusals are the editing operations' own. True when the model
+/// changed.
+bool DropOnSheet(Simulation& sim, EditingState& state, int form, int x, int y);
+
+/// A drag that ended nowhere (outside every sheet, or abandoned with Escape): a new block is
+/// not placed and a dragged block stays where it was, so the next press starts afresh.
+void AbandonDrag(EditingState& state);
+
+/// The sheet lost the keyboard focus: a pending connection drawn on it is abandoned and the
+/// block and connection selections are cleared.
+void SheetLostFocus(Simulation& sim, EditingState& state, int form);
+
+/// Drawn over a redrawn sheet so that nothing of the connection being drawn on it is lost: its
+/// start marker, its segments so far and the rubber band where it was last drawn.
+void DrawPendingConnection(const Simulation& sim, const EditingState& state, int form, Canvas& canvas);
+
+/// A load or a new simulation starts editing afresh: no drag, nothing pending, nothing selected.
+void ResetEditing(Simulation& sim, EditingState& state);
+
+}  // namespace quorvane

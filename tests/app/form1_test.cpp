@@ -1,0 +1,110 @@
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+
+#include <map>
+#include <optional>
+
+#include "app/form1.h"
+#include "app/sheet_desktop.h"
+#include "model/editing_state.h"
+#include "model/simulation.h"
+#include "model/start_up.h"
+#include "platform/recording_host.h"
+
+namespace quorvane {
+
+namespace {
+
+/// The toolbox built at start-up, as the program builds it.
+struct Box {
+    Box() {
+        StartUp(Sim);
+        Started.emplace(Sim, Editing);
+    }
+    RecordingHost Host;
+    SheetDesktop Windows;
+    Simulation Sim{Host, Windows};
+    EditingState Editing;
+    std::optional<Form1> Started;
+    Form1& Toolbox() { return *Started; }
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+private slots:
+    void TurningToPageTwoAndBackKeepsPageOneInPlace() {
+        Box box;
+        Form1& toolbox = box.Toolbox();
+        toolbox.show();
+        QCOMPARE(toolbox.windowTitle(), QString("  Simulation Toolbox"));
+
+        auto shown = [&toolbox] {
+            std::map<int, QPoint> places;
+            for (int code = 0; code < ToolboxImageCount; ++code) {
+                if (toolbox.Image1(code)->isVisible()) places[code] = toolbox.Image1(code)->pos();
+            }
+            return places;
+        };
+        const auto pageOne = shown();
+        QVERIFY(pageOne.size() > 10 && pageOne.size() <= 30);
+        QVERIFY(pageOne.count(0) == 0);
+
+        auto* scroll = toolbox.findChild<QScrollBar*>("HScroll1");
+        auto* label = toolbox.findChild<QLabel*>("Label2");
+        QVERIFY(scroll && label);
+        scroll->setValue(2);
+        QCOMPARE(label->text(), QString("2"));
+        QCOMPARE(toolbox.CurrentPage(), 2);
+        const auto pageTwo = shown();
+        QVERIFY(!pageTwo.empty() && pageTwo.size() <= 30);
+        for (const auto& [code, place] : pageTwo) {
+            QVERIFY2(pageOne.count(code) == 0, qPrintable(QString::number(code)));
+            // Page two stands in page one's area, not where the design keeps it.
+            QVERIFY(place.x() < toolbox.width());
+        }
+        scroll->setValue(1);
+        QCOMPARE(label->text(), QString("1"));
+        QCOMPARE(shown(), pageOne);
+    }
+
+    void PressingAnImageTakesItsBlockAndReleasingDropsIt() {
+        Box box;
+        Form1& toolbox = box.Toolbox();
+        toolbox.show();
+        QLabel* lag = toolbox.Image1(10);
+        QCOMPARE(lag->toolTip(), QString("{Lag} Op=Ip/(1+ks)"));
+        // 8 pixels into a 32-pixel image is 180 twips into the 720-twip block.
+        QTest::mousePress(lag, Qt::LeftButton, {}, QPoint(8, 12));
+        QCOMPARE(box.Editing.NewBlockCode, 10);
+        QCOMPARE(box.Editing.GrabX, 180);
+        QCOMPARE(box.Editing.GrabY, 270);
+        QTest::mouseRelease(lag, Qt::LeftButton, {}, QPoint(8, 12));
+        QCOMPARE(box.Editing.NewBlockCode, 0);
+    }
+
+    void MathsSymbolsSwapTheCalculusPictures() {
+        Box box;
+        Form1& toolbox = box.Toolbox();
+        box.Windows.Attach(toolbox);
+        auto pictures = [&toolbox] {
+            std::map<int, QImage> images;
+            for (int code : {8, 10, 14}) images[code] = toolbox.Image1(code)->pixmap().toImage();
+            return images;
+        };
+        const auto plain = pictures();
+        box.Sim.Run.MathsSymbols = true;
+        box.Windows.RefreshOptions();
+        const auto symbols = pictures();
+        QVERIFY(symbols.at(8) != plain.at(8));
+        QVERIFY(symbols.at(14) != plain.at(14));
+        QVERIFY(symbols.at(10) == plain.at(10));
+    }
+};
+
+}  // namespace quorvane
+
+QTEST_MAIN(quorvane::Form1Test)
+#include "form1_test.moc"
