@@ -11,22 +11,22 @@ DataDisplayDialog LoadDataDisplay(const Settings& settings) {
             settings.TimeUnits};
 }
 
-bool ApplyDataDisplay(Simulation& sim, const DataDisplayDialog& dialog) {
+DataDisplayOutcome ApplyDataDisplay(Simulation& sim, const DataDisplayDialog& dialog) {
     // Checked as stored: a positive value below the float range would otherwise be kept as a
     // zero interval, which the run divides by.
     const float print = SettingValue(Val(dialog.Text1));
     const float graph = SettingValue(Val(dialog.Text5));
     if (!(print > 0)) {
         sim.Ui.Message("Print data Interval must be greater than zero");
-        return false;
+        return DataDisplayOutcome::PrintRefused;
     }
     if (!(graph > 0)) {
         sim.Ui.Message("Graph data Interval must be greater than zero");
-        return false;
+        return DataDisplayOutcome::GraphRefused;
     }
     sim.Run.PrintInterval = print;
     sim.Run.GraphInterval = graph;
-    return true;
+    return DataDisplayOutcome::Applied;
 }
 
 }  // namespace quorvane

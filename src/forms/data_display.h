@@ -26,7 +26,8 @@ inline constexpr int DataDisplayHeight = 2745;
 DataDisplayDialog LoadDataDisplay(const Settings& settings);
 
 /// "Done": refuses an interval that is not above zero with its message and changes nothing;
-/// otherwise stores both intervals. True when stored (the dialog then hides).
-bool ApplyDataDisplay(Simulation& sim, const DataDisplayDialog& dialog);
+/// otherwise stores both intervals and the dialog hides.
+enum class DataDisplayOutcome { Applied = 0, PrintRefused = 1, GraphRefused = 2 };
+DataDisplayOutcome ApplyDataDisplay(Simulation& sim, const DataDisplayDialog& dialog);
 
 }  // namespace quorvane

@@ -29,16 +29,16 @@ ScalesDialog LoadScalesDialog(const GraphSettings& graph) {
             Str(graph.XMaximum), Str(graph.XMinimum)};
 }
 
-bool ApplyScalesDialog(Simulation& sim, const ScalesDialog& dialog) {
+ScalesOutcome ApplyScalesDialog(Simulation& sim, const ScalesDialog& dialog) {
     sim.Status.CurrentActivity = "Setting Manual Graph Scales";
     GraphSettings& graph = sim.Graph;
     if (!TakeLimits(sim, dialog.Text1, dialog.Text2, graph.YMaximum, graph.YMinimum, "Y maximum must exceed Y minimum"))
-        return false;
+        return ScalesOutcome::YRefused;
     if (!TakeLimits(sim, dialog.Text3, dialog.Text4, graph.XMaximum, graph.XMinimum, "X maximum must exceed X minimum"))
-        return false;
+        return ScalesOutcome::XRefused;
     graph.YManual = dialog.YManual ? 1 : 0;
     graph.XManual = dialog.XManual ? 1 : 0;
-    return true;
+    return ScalesOutcome::Applied;
 }
 
 }  // namespace quorvane

@@ -27,8 +27,9 @@ ScalesDialog LoadScalesDialog(const GraphSettings& graph);
 
 /// "Done": the Y limits are checked and taken, then the X limits, then both modes. A maximum
 /// not above its minimum stops with "Y maximum must exceed Y minimum" or "X maximum must exceed
-/// X minimum"; a refused X leaves the Y limits taken. True when everything was taken (the
-/// graph is then redrawn and the dialog hidden).
-bool ApplyScalesDialog(Simulation& sim, const ScalesDialog& dialog);
+/// X minimum"; a refused X leaves the Y limits taken. When everything was taken the graph is
+/// redrawn and the dialog hidden; after a refusal it stays open at the refused axis.
+enum class ScalesOutcome { Applied = 0, YRefused = 1, XRefused = 2 };
+ScalesOutcome ApplyScalesDialog(Simulation& sim, const ScalesDialog& dialog);
 
 }  // namespace quorvane

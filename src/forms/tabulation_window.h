@@ -2,8 +2,12 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace quorvane {
+
+class Canvas;
+struct PageText;
 
 /// Where the tabulation window's controls go, in twips, for a window (client area) of
 /// width x height: both boxes 700 narrower than the window, the page box 2100 shorter, the
@@ -19,8 +23,10 @@ struct TabulationWindowLayout {
     int PageHeight = 0;
     int ScrollLeft = 0;
     int ButtonTop = 0;
-    /// Left edges of Done, Print, "Adjust format", next page, previous page and help.
-    std::array<int, 6> ButtonLeft{};
+    int SecondRowTop = 0;   ///< the page label and "Export CSV..."
+    /// Left edges of Done, Print, "Adjust format", next page, previous page, help (first row)
+    /// and "Export CSV..." (second row).
+    std::array<int, 7> ButtonLeft{};
 };
 inline constexpr int TabulationWindowWidth = 7000;
 inline constexpr int TabulationWindowHeight = 9000;
@@ -29,5 +35,10 @@ TabulationWindowLayout LayoutTabulationWindow(int width, int height);
 
 /// The page number label.
 std::string PageLabel(int page);
+
+/// The heading box: the caption "Tabulated Output" over the three heading lines; the page
+/// box: the lines of the page. Both cleared first and drawn in the canvas' own units.
+void DrawTabulationHeading(Canvas& canvas, const PageText& page);
+void DrawTabulationPage(Canvas& canvas, const PageText& page);
 
 }  // namespace quorvane

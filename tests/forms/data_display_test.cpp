@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/run_window.h"
 #include "forms_fixture.h"
 
 namespace quorvane {
@@ -26,21 +27,22 @@ TEST_F(DataDisplay, RefusesIntervalsNotAboveZeroAndStoresGoodOnes) {
     struct Case {
         const char* Print;
         const char* Graph;
+        DataDisplayOutcome Outcome;
         std::vector<std::string> Messages;
         float StoredPrint;
         float StoredGraph;
     };
     const Case cases[] = {
-        {"0", "0.1", {printRefusal}, 1.0f, 0.1f},
-        {"-2", "0.1", {printRefusal}, 1.0f, 0.1f},
-        {"abc", "0.1", {printRefusal}, 1.0f, 0.1f},
+        {"0", "0.1", DataDisplayOutcome::PrintRefused, {printRefusal}, 1.0f, 0.1f},
+        {"-2", "0.1", DataDisplayOutcome::PrintRefused, {printRefusal}, 1.0f, 0.1f},
+        {"abc", "0.1", DataDisplayOutcome::PrintRefused, {printRefusal}, 1.0f, 0.1f},
         // Positive, but zero once kept in single precision.
-        {"1e-50", "0.1", {printRefusal}, 1.0f, 0.1f},
-        {"0", "0", {printRefusal}, 1.0f, 0.1f},
-        {"0.5", "0", {graphRefusal}, 1.0f, 0.1f},
-        {"0.5", "-1", {graphRefusal}, 1.0f, 0.1f},
-        {"0.5", "2", {}, 0.5f, 2.0f},
-        {" 3 sec", "1e60", {}, 3.0f, 3.4028235e38f},
+        {"1e-50", "0.1", DataDisplayOutcome::PrintRefused, {printRefusal}, 1.0f, 0.1f},
+        {"0", "0", DataDisplayOutcome::PrintRefused, {printRefusal}, 1.0f, 0.1f},
+        {"0.5", "0", DataDisplayOutcome::GraphRefused, {graphRefusal}, 1.0f, 0.1f},
+        {"0.5", "-1", DataDisplayOutcome::GraphRefused, {graphRefusal}, 1.0f, 0.1f},
+        {"0.5", "2", DataDisplayOutcome::Applied, {}, 0.5f, 2.0f},
+        {" 3 sec", "1e60", DataDisplayOutcome::Applied, {}, 3.0f, 3.4028235e38f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.Print) + " / " + c.Graph);
@@ -48,11 +50,19 @@ TEST_F(DataDisplay, RefusesIntervalsNotAboveZeroAndStoresGoodOnes) {
         Sim.Run.PrintInterval = 1.0f;
         Sim.Run.GraphInterval = 0.1f;
         const DataDisplayDialog dialog{c.Print, c.Graph, "sec", "sec"};
-        EXPECT_EQ(ApplyDataDisplay(Sim, dialog), c.Messages.empty());
+        EXPECT_EQ(ApplyDataDisplay(Sim, dialog), c.Outcome);
         EXPECT_EQ(Host.Messages(), c.Messages);
         EXPECT_EQ(Sim.Run.PrintInterval, c.StoredPrint);
         EXPECT_EQ(Sim.Run.GraphInterval, c.StoredGraph);
     }
+}
+
+TEST_F(DataDisplay, RunWindowShowsStoredIntervalsOnActivation) {
+    ASSERT_EQ(ApplyDataDisplay(Sim, {"0.2", "0.05", "sec", "sec"}), DataDisplayOutcome::Applied);
+    RunWindow window;
+    RefreshRunWindow(Sim, window);
+    EXPECT_EQ(window.Text8, "0.2");
+    EXPECT_EQ(window.Text7, "0.05");
 }
 
 }  // namespace quorvane

@@ -33,21 +33,24 @@ TEST_F(ScalesDialogs, ShowsTheModesAndTheLimitsOfTheLastDrawing) {
 TEST_F(ScalesDialogs, DoneTakesLimitsAxisByAxis) {
     const std::string yRefusal = "Y maximum must exceed Y minimum";
     const std::string xRefusal = "X maximum must exceed X minimum";
+    constexpr float FloatMax = 3.4028235e38f;
     struct Case {
         ScalesDialog Typed;
+        ScalesOutcome Outcome;
         std::vector<std::string> Messages;
         std::vector<float> Stored;   // Y max, Y min, X max, X min
         int YManual;
         int XManual;
     };
     const Case cases[] = {
-        {{true, false, "5", "-5", "20", "10"}, {}, {5, -5, 20, 10}, 1, 0},
-        {{false, true, "1e50", "-1e50", "3", "abc"}, {}, {3.4028235e38f, -3.4028235e38f, 3, 0}, 0, 1},
-        {{true, true, "5", "5", "20", "10"}, {yRefusal}, {1, 0, 1, 0}, 0, 0},
-        {{true, true, "-5", "5", "20", "10"}, {yRefusal}, {1, 0, 1, 0}, 0, 0},
+        {{true, false, "5", "-5", "20", "10"}, ScalesOutcome::Applied, {}, {5, -5, 20, 10}, 1, 0},
+        // Limits beyond the float range are held at its ends.
+        {{false, true, "1e50", "-1e50", "3", "abc"}, ScalesOutcome::Applied, {}, {FloatMax, -FloatMax, 3, 0}, 0, 1},
+        {{true, true, "5", "5", "20", "10"}, ScalesOutcome::YRefused, {yRefusal}, {1, 0, 1, 0}, 0, 0},
+        {{true, true, "-5", "5", "20", "10"}, ScalesOutcome::YRefused, {yRefusal}, {1, 0, 1, 0}, 0, 0},
         // The Y limits stand once checked, even when the X limits are then refused.
-        {{true, true, "5", "-5", "10", "20"}, {xRefusal}, {5, -5, 1, 0}, 0, 0},
-        {{true, true, "5", "-5", "x", "0"}, {xRefusal}, {5, -5, 1, 0}, 0, 0},
+        {{true, true, "5", "-5", "10", "20"}, ScalesOutcome::XRefused, {xRefusal}, {5, -5, 1, 0}, 0, 0},
+        {{true, true, "5", "-5", "x", "0"}, ScalesOutcome::XRefused, {xRefusal}, {5, -5, 1, 0}, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Typed.Text1 + " " + c.Typed.Text2 + " " + c.Typed.Text3 + " " + c.Typed.Text4);
@@ -55,7 +58,7 @@ TEST_F(ScalesDialogs, DoneTakesLimitsAxisByAxis) {
         Sim.Graph = GraphSettings{};
         Sim.Graph.YMaximum = 1;
         Sim.Graph.XMaximum = 1;
-        EXPECT_EQ(ApplyScalesDialog(Sim, c.Typed), c.Messages.empty());
+        EXPECT_EQ(ApplyScalesDialog(Sim, c.Typed), c.Outcome);
         EXPECT_EQ(Host.Messages(), c.Messages);
         EXPECT_EQ((std::vector<float>{Sim.Graph.YMaximum, Sim.Graph.YMinimum, Sim.Graph.XMaximum, Sim.Graph.XMinimum}),
                   c.Stored);
