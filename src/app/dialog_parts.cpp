@@ -55,6 +55,7 @@ QPushButton* AddHelpButton(QWidget* parent, const QString& name) {
     button->setObjectName(name);
     button->setAccessibleName("Help");
     button->setToolTip("Help");
+    button->setMaximumWidth(button->sizeHint().height() * 3 / 2);
     return button;
 }
 

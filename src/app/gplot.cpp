@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "app/child_window.h"
 #include "app/dialog_parts.h"
 #include "app/form11.h"
@@ -22,9 +24,9 @@ namespace {
 
 constexpr int GraphHelpTopic = 1002;
 constexpr int UserManual = 1;
-constexpr int WindowWidth = 9600;   // twips
+constexpr int WindowWidth = 12600;   // twips
 constexpr int WindowHeight = 7200;
-constexpr int ButtonWidth = 1300;
+constexpr int ValueWidth = 2300;
 constexpr int ButtonHeight = 400;
 constexpr int ButtonGap = 100;
 constexpr int ListWidth = 2200;
@@ -117,22 +119,22 @@ void GPlot::LayOut() {
     PlaceInTwips(Picture1, GraphPictureLeft, GraphPictureTop, layout.PictureWidth, layout.PictureHeight);
     PlaceInTwips(Label1, GraphPictureLeft, layout.LabelTop, ListWidth, ButtonHeight / 2);
     PlaceInTwips(List1, GraphPictureLeft, layout.ListTop, ListWidth, ListHeight);
+    // The box and the buttons in a row, each as wide as its caption needs.
     int left = GraphPictureLeft + ListWidth + ButtonGap;
-    PlaceInTwips(Check1, left, layout.ButtonTop, ButtonWidth + ButtonGap, ButtonHeight);
-    left += ButtonWidth + 2 * ButtonGap;
+    PlaceInTwips(Check1, left, layout.ButtonTop, PixelsToTwips(Check1->sizeHint().width()), ButtonHeight);
+    left += PixelsToTwips(Check1->sizeHint().width()) + ButtonGap;
     for (QPushButton* button : Buttons) {
-        const int width = button->objectName() == "Command5" ? ButtonHeight : ButtonWidth;
+        const int width = std::max(PixelsToTwips(button->sizeHint().width()), ButtonHeight);
         PlaceInTwips(button, left, layout.ButtonTop, width, ButtonHeight);
         left += width + ButtonGap;
     }
     const int readoutTop = layout.ButtonTop + ButtonHeight + ButtonGap;
     const int readoutLeft = GraphPictureLeft + ListWidth + ButtonGap;
     // Each caption with its number beside it.
-    const int valueWidth = ReadoutWidth + ButtonWidth;
     PlaceInTwips(Label2, readoutLeft, readoutTop, ReadoutWidth, ButtonHeight);
-    PlaceInTwips(Label4, readoutLeft + ReadoutWidth, readoutTop, valueWidth, ButtonHeight);
-    PlaceInTwips(Label3, readoutLeft + ReadoutWidth + valueWidth, readoutTop, ReadoutWidth, ButtonHeight);
-    PlaceInTwips(Label5, readoutLeft + 2 * ReadoutWidth + valueWidth, readoutTop, valueWidth, ButtonHeight);
+    PlaceInTwips(Label4, readoutLeft + ReadoutWidth, readoutTop, ValueWidth, ButtonHeight);
+    PlaceInTwips(Label3, readoutLeft + ReadoutWidth + ValueWidth, readoutTop, ReadoutWidth, ButtonHeight);
+    PlaceInTwips(Label5, readoutLeft + 2 * ReadoutWidth + ValueWidth, readoutTop, ValueWidth, ButtonHeight);
 }
 
 void GPlot::resizeEvent(QResizeEvent* event) {

@@ -23,8 +23,9 @@ constexpr std::array<int, 7> ButtonOffsets{1300, 2150, 3900, 4500, 5100, 5550, 2
 constexpr double PageFontSize = 8;
 constexpr double Margin = 4;
 
-/// Lines of fixed-width cells, each run of characters at its character column, so that the
-/// columns stay aligned in a proportional type (its figures share one width).
+/// Lines of fixed-width cells, each run of text at its character column, so that the columns
+/// stay aligned in a proportional type (its figures share one width). A single space stays
+/// within a run (a title's words); a wider gap separates cells.
 void DrawLines(Canvas& canvas, const std::vector<std::string>& lines, double top) {
     const double charWidth = canvas.TextWidth("0");
     const double lineHeight = canvas.TextHeight("0");
@@ -33,20 +34,24 @@ void DrawLines(Canvas& canvas, const std::vector<std::string>& lines, double top
         std::size_t column = 0;
         std::size_t runStart = 0;
         std::string run;
+        const auto flush = [&] {
+            if (!run.empty()) canvas.Text(Margin + charWidth * static_cast<double>(runStart), y, run);
+            run.clear();
+        };
         std::string_view rest = line;
         while (!rest.empty()) {
             const std::string_view character = LeadingCharacters(rest, 1);
             rest.remove_prefix(character.size());
-            if (character == " ") {
-                if (!run.empty()) canvas.Text(Margin + charWidth * static_cast<double>(runStart), y, run);
-                run.clear();
-                runStart = column + 1;
+            const bool gap = character == " " && (run.empty() || rest.empty() || rest.front() == ' ');
+            if (gap) {
+                flush();
             } else {
+                if (run.empty()) runStart = column;
                 run += character;
             }
             ++column;
         }
-        if (!run.empty()) canvas.Text(Margin + charWidth * static_cast<double>(runStart), y, run);
+        flush();
         y += lineHeight;
     }
 }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "forms_fixture.h"
-#include "forms/tabulation_window.h"
 
 namespace quorvane {
 
@@ -68,7 +67,7 @@ TEST_F(GraphWindow, KeyListsEachSeriesWithItsCurveColour) {
     EXPECT_EQ(key[2].Pen, PaletteColour(3));
 }
 
-TEST(ResultWindowLayout, ControlsFollowTheWindowSize) {
+TEST(GraphWindowLayout, ControlsFollowTheWindowSize) {
     const GraphWindowLayout graph = LayoutGraphWindow(9000, 6000);
     EXPECT_EQ(graph.PictureWidth, 8500);
     EXPECT_EQ(graph.PictureHeight, 4600);
@@ -77,15 +76,6 @@ TEST(ResultWindowLayout, ControlsFollowTheWindowSize) {
     // A window dragged smaller than its controls still leaves a picture to draw on.
     EXPECT_GT(LayoutGraphWindow(200, 200).PictureHeight, 0);
 
-    const TabulationWindowLayout table = LayoutTabulationWindow(TabulationWindowWidth, TabulationWindowHeight);
-    EXPECT_EQ(table.BoxWidth, 6300);
-    EXPECT_EQ(table.PageHeight, 6900);
-    EXPECT_EQ(table.ButtonLeft[0], 7000 - 1300);
-    const TabulationWindowLayout raised = LayoutTabulationWindow(500, 1000);
-    EXPECT_EQ(raised.Width, 1000);
-    EXPECT_EQ(raised.Height, 2500);
-    EXPECT_EQ(raised.PageHeight, 400);
-    EXPECT_EQ(PageLabel(3), "Page 3");
 }
 
 }  // namespace quorvane
