@@ -1,12 +1,11 @@
 #include "app/result_export.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "model/simulation.h"
+#include "platform/text_file.h"
 #include "render/qt_canvas.h"
 #include "results/recorded_csv.h"
 #include "results/time_graph.h"
@@ -15,11 +14,10 @@ namespace quorvane {
 
 namespace {
 
-/// A write that failed part way leaves nothing behind that could pass for a result.
-bool Refuse(Simulation& sim, const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-    sim.Ui.Message("Cannot write " + path);
+/// Both files are written whole or not at all, so a failure needs only saying.
+bool Written(Simulation& sim, const std::string& path, const std::string& failure) {
+    if (failure.empty()) return true;
+    sim.Ui.Message("Cannot write " + path + " - " + failure);
     return false;
 }
 
@@ -32,24 +30,18 @@ QString AskForSaveFile(QWidget* parent, const QString& caption, const QString& f
 bool ExportGraph(Simulation& sim, const std::string& path, int widthPx, int heightPx) {
     std::unique_ptr<FileCanvas> canvas = OpenFileCanvas(path, widthPx, heightPx);
     if (!canvas) {
-        const QString extension = QFileInfo(QString::fromStdString(path)).suffix().toLower();
-        if (extension != "png" && extension != "svg" && extension != "pdf") {
-            sim.Ui.Message("The file name must end in .png, .svg or .pdf");
-            return false;
-        }
-        return Refuse(sim, path);
+        sim.Ui.Message("The file name must end in .png, .svg or .pdf");
+        return false;
     }
     DrawTimeGraph(sim, *canvas, GraphTarget::Printer, sim.Graph.XColumn);
-    return canvas->Finish() || Refuse(sim, path);
+    canvas->Finish();
+    return Written(sim, path, canvas->Failure());
 }
 
 bool ExportRecordedCsv(Simulation& sim, const std::string& path) {
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        if (file) WriteRecordedCsv(sim, file);
-        if (file && file.flush()) return true;
-    }
-    return Refuse(sim, path);
+    std::ostringstream text;
+    WriteRecordedCsv(sim, text);
+    return Written(sim, path, ReplaceFile(path, text.str()));
 }
 
 }  // namespace quorvane

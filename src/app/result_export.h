@@ -20,11 +20,12 @@ QString AskForSaveFile(QWidget* parent, const QString& caption, const QString& f
 
 /// The time graph with its title and key, as printed, written as a PNG, SVG or PDF of
 /// widthPx x heightPx (by the extension of `path`). A name with another extension or a failed
-/// write is reported through the host and leaves no file behind. True when written.
+/// write is reported through the host; the file is written whole or not at all, and one it
+/// would have replaced is kept. True when written.
 bool ExportGraph(Simulation& sim, const std::string& path, int widthPx, int heightPx);
 
-/// The recorded rows as CSV (time and the display series under their titles), reported and
-/// left out in the same way when the file cannot be written.
+/// The recorded rows as CSV (time and the display series under their titles), written and
+/// reported in the same way.
 bool ExportRecordedCsv(Simulation& sim, const std::string& path);
 
 }  // namespace quorvane

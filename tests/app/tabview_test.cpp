@@ -124,8 +124,8 @@ private slots:
 
         answer = QString::fromStdString(w.Run.Path("no such folder/rows.csv"));
         Click(w.Table, "Command7");
-        QCOMPARE(w.Run.Host.Messages(),
-                 std::vector<std::string>{"Cannot write " + w.Run.Path("no such folder/rows.csv")});
+        QCOMPARE(w.Run.Host.Messages().size(), size_t(1));
+        QVERIFY(w.Run.Host.Messages()[0].starts_with("Cannot write " + w.Run.Path("no such folder/rows.csv") + " - "));
     }
 
     void PrintFormatClampsDigitsAndShowsSamples() {
