@@ -60,6 +60,8 @@ MDIGen::MDIGen(Host& host, ProgramFolders folders, QWidget* parent)
     RunErrorChild = AddChild(RunErrorForm, 0, 0, RunErrorWidth, RunErrorHeight);
     RunErrorChild->hide();
 
+    AddResultWindows();
+
     connect(RunForm, &Form3::AuditRequested, this, &MDIGen::Audit);
     connect(RunForm, &Form3::PrintRequested, this, &MDIGen::PrintActiveSheet);
     connect(Area, &QMdiArea::subWindowActivated, this, &MDIGen::SubWindowActivated);

@@ -16,6 +16,7 @@ class QMenu;
 
 namespace quorvane {
 
+class DispTim;
 class Fmanage;
 class Form3;
 class Form4;
@@ -24,9 +25,15 @@ class Form8;
 class Form9;
 class Form10;
 class FormProp;
+class Form11;
+class GPlot;
+class Pformat;
+class keyform;
+class tabview;
 class Host;
 struct RunErrorReport;
 struct Simulation;
+struct WindowPlace;
 
 /// The main window: a multiple-document parent holding the sheets, toolbox, run window and
 /// result windows, the menus that reach every window, and the display options they toggle.
@@ -54,6 +61,9 @@ public:
     Form8& BlockProperties() { return *BlockForm; }
     Form7& InputTerminalWindow() { return *InputTerminalForm; }
     Form9& OutputTerminalWindow() { return *OutputTerminalForm; }
+    GPlot& GraphWindow() { return *Graph; }
+    tabview& TabulationWindow() { return *Table; }
+    Pformat& PrintFormatWindow() { return *Format; }
 
     /// Puts a child window into the main window at a place given in twips.
     QMdiSubWindow* AddChild(QWidget* window, int left, int top, int width, int height);
@@ -75,6 +85,13 @@ public:
     void MsWarnS_Click();
     void MHelpLoc_Click();
     void msforms_Click();
+    void MLgraph_Click();
+    void MLprint_Click();
+    void mddt_Click();
+    void mPf_Click();
+    /// A result window moved to the place the model keeps for it (in twips; a place the model
+    /// does not hold leaves it where it is).
+    void PlaceResultWindow(QWidget* window, const WindowPlace& place);
     void Audit();
     void PrintActiveSheet();
 
@@ -88,6 +105,8 @@ protected:
 private:
     void BuildMenus();
     void CreateEditWindows();
+    /// The graph, its scales and key, the tabulation, print format and data display windows.
+    void AddResultWindows();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     QAction* AddTick(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     void AnnotateItem_Click(QAction* item);
@@ -111,6 +130,12 @@ private:
     Form7* InputTerminalForm = nullptr;
     Form9* OutputTerminalForm = nullptr;
     QMdiSubWindow* ActiveChild = nullptr;
+    keyform* Key = nullptr;
+    Form11* Scales = nullptr;
+    GPlot* Graph = nullptr;
+    Pformat* Format = nullptr;
+    tabview* Table = nullptr;
+    DispTim* Timing = nullptr;
     QMenu* WindowList = nullptr;
 };
 
