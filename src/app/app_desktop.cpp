@@ -1,6 +1,11 @@
 #include "app/app_desktop.h"
 
+#include "app/child_window.h"
 #include "app/form3.h"
+#include "app/gplot.h"
+#include "app/pformat.h"
+#include "app/tabview.h"
+#include "model/simulation.h"
 #include "app/mdigen.h"
 
 namespace quorvane {
@@ -16,21 +21,36 @@ void AppDesktop::ShowToolWindows() { Main.ShowToolWindows(); }
 
 void AppDesktop::ClearRunFigures() { Main.RunWindow().ClearFigures(); }
 
-// The result windows take their places and switches from the model once they exist.
-void AppDesktop::PlaceGraphWindow() {}
-void AppDesktop::PlaceTabulationWindow() {}
-void AppDesktop::HideResultWindows() {}
-void AppDesktop::RefreshGraphSwitches() {}
+void AppDesktop::PlaceGraphWindow() { Main.PlaceResultWindow(&Main.GraphWindow(), Main.Model().GraphWindow); }
+
+void AppDesktop::PlaceTabulationWindow() {
+    Main.PlaceResultWindow(&Main.TabulationWindow(), Main.Model().TabulationWindow);
+}
+
+void AppDesktop::HideResultWindows() {
+    Main.GraphWindow().HideGraph();
+    Main.TabulationWindow().HideTabulation();
+}
+
+void AppDesktop::RefreshGraphSwitches() { Main.GraphWindow().RefreshSwitches(); }
+
+// The frequency and PRBS windows take their switches from the model once they exist.
 void AppDesktop::RefreshFrequencySwitches() {}
 void AppDesktop::RefreshPrbsSwitches() {}
 void AppDesktop::HidePrbsWindow() {}
 void AppDesktop::CloseFrequencyWindow() {}
-void AppDesktop::HidePrintFormatDialog() {}
 
-void AppDesktop::ShowTabulation(Simulation&) {}
-void AppDesktop::HideTabulation(Simulation&) {}
-void AppDesktop::ShowGraph(Simulation&, const std::vector<std::string>&) {}
-void AppDesktop::HideGraph(Simulation&) {}
+void AppDesktop::HidePrintFormatDialog() {
+    Main.PrintFormatWindow().Refresh();
+    HideChildWindow(&Main.PrintFormatWindow());
+}
+
+void AppDesktop::ShowTabulation(Simulation&) { Main.TabulationWindow().ShowTabulation(); }
+void AppDesktop::HideTabulation(Simulation&) { Main.TabulationWindow().HideTabulation(); }
+void AppDesktop::ShowGraph(Simulation&, const std::vector<std::string>& series) {
+    Main.GraphWindow().ShowGraph(series);
+}
+void AppDesktop::HideGraph(Simulation&) { Main.GraphWindow().HideGraph(); }
 void AppDesktop::ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>&) {}
 void AppDesktop::HideFrequencyAnalysis(Simulation&) {}
 void AppDesktop::ShowPrbsAnalysis(Simulation&) {}

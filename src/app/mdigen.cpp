@@ -81,6 +81,8 @@ MDIGen::MDIGen(Host& host, ProgramFolders folders, QWidget* parent)
         Sheets[static_cast<std::size_t>(form)] = sheet;
     }
 
+    AddResultWindows();
+
     connect(RunForm, &Form3::AuditRequested, this, &MDIGen::Audit);
     connect(RunForm, &Form3::PrintRequested, this, &MDIGen::PrintActiveSheet);
     connect(Area, &QMdiArea::subWindowActivated, this, &MDIGen::SubWindowActivated);

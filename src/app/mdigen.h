@@ -18,6 +18,7 @@ class QMenu;
 
 namespace quorvane {
 
+class DispTim;
 class Fmanage;
 class Form1;
 class Form3;
@@ -28,10 +29,16 @@ class Form9;
 class Form10;
 class FormProp;
 class Fsim;
+class Form11;
+class GPlot;
+class Pformat;
+class keyform;
+class tabview;
 class Host;
 struct BlockDialogRequest;
 struct RunErrorReport;
 struct Simulation;
+struct WindowPlace;
 
 /// The main window: a multiple-document parent holding the sheets, toolbox, run window and
 /// result windows, the menus that reach every window, and the display options they toggle.
@@ -62,6 +69,9 @@ public:
     Form1& Toolbox() { return *ToolboxForm; }
     /// The sheet of form slot 1, 2 or 3.
     Fsim& Sheet(int form) { return *Sheets[static_cast<std::size_t>(form)]; }
+    GPlot& GraphWindow() { return *Graph; }
+    tabview& TabulationWindow() { return *Table; }
+    Pformat& PrintFormatWindow() { return *Format; }
 
     /// Puts a child window into the main window at a place given in twips.
     QMdiSubWindow* AddChild(QWidget* window, int left, int top, int width, int height);
@@ -83,6 +93,13 @@ public:
     void MsWarnS_Click();
     void MHelpLoc_Click();
     void msforms_Click();
+    void MLgraph_Click();
+    void MLprint_Click();
+    void mddt_Click();
+    void mPf_Click();
+    /// A result window moved to the place the model keeps for it (in twips; a place the model
+    /// does not hold leaves it where it is).
+    void PlaceResultWindow(QWidget* window, const WindowPlace& place);
     void Audit();
     void PrintActiveSheet();
 
@@ -99,6 +116,8 @@ private:
     /// The sheets open the edit windows and are redrawn after them.
     void ConnectSheets();
     void OpenBlockDialog(const BlockDialogRequest& request);
+    /// The graph, its scales and key, the tabulation, print format and data display windows.
+    void AddResultWindows();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     QAction* AddTick(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     void AnnotateItem_Click(QAction* item);
@@ -126,6 +145,12 @@ private:
     Form1* ToolboxForm = nullptr;
     std::array<Fsim*, 4> Sheets{};
     QMdiSubWindow* ActiveChild = nullptr;
+    keyform* Key = nullptr;
+    Form11* Scales = nullptr;
+    GPlot* Graph = nullptr;
+    Pformat* Format = nullptr;
+    tabview* Table = nullptr;
+    DispTim* Timing = nullptr;
     QMenu* WindowList = nullptr;
 };
 

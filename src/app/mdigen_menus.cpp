@@ -53,10 +53,10 @@ void MDIGen::BuildMenus() {
     later(load);
 
     QMenu* display = addMenu("MDa", "&Display");
-    later(AddItem(display, "MLgraph", "Show last &graph", nullptr));
-    later(AddItem(display, "MLprint", "Show Last &Print", nullptr));
-    later(AddItem(display, "mddt", "Data Display &Timing", nullptr));
-    later(AddItem(display, "mPf", "Print &Format", nullptr));
+    AddItem(display, "MLgraph", "Show last &graph", &MDIGen::MLgraph_Click);
+    AddItem(display, "MLprint", "Show Last &Print", &MDIGen::MLprint_Click);
+    AddItem(display, "mddt", "Data Display &Timing", &MDIGen::mddt_Click);
+    AddItem(display, "mPf", "Print &Format", &MDIGen::mPf_Click);
     QMenu* units = display->addMenu("Frequency Display &Units");
     units->setObjectName("Mfdis");
     auto* unitGroup = new QActionGroup(units);

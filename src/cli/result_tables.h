@@ -6,10 +6,6 @@ namespace quorvane {
 
 struct Simulation;
 
-/// Every recorded row as CSV: a header of column titles (time first), then time and the display
-/// series with 9 significant digits.
-void WriteRecordedCsv(const Simulation& sim, std::ostream& out);
-
 /// The spectrum just computed into the analysis columns: header, then rows 0..M-1 with
 /// frequency, magnitude and phase (an undefined phase as an empty field).
 void WriteSpectrumCsv(const Simulation& sim, std::ostream& out);

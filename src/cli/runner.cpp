@@ -23,6 +23,7 @@
 #include "model/start_up.h"
 #include "platform/text_file.h"
 #include "results/print_dump.h"
+#include "results/recorded_csv.h"
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
 

@@ -37,6 +37,12 @@ std::string EffectiveFrequencyUnits(const Settings& run) {
     return seconds ? "rad/s" : "radians /" + run.TimeUnits;
 }
 
+std::vector<std::string> SeriesTitles(const Simulation& sim) {
+    std::vector<std::string> titles{"Time"};
+    for (int c = 1; c <= sim.Display.ColumnCount; ++c) titles.push_back(sim.Display.ColumnTitle[c]);
+    return titles;
+}
+
 namespace {
 
 constexpr double StopExtendFactor = 1.05;
@@ -230,12 +236,6 @@ void FinishStepping(Simulation& sim, RunWindow& window, const SteppingResult& st
     }
     sim.Ui.PlaySound(EndOfRunSound);
     window.Lamp = PaletteColour(14);
-}
-
-std::vector<std::string> SeriesTitles(const Simulation& sim) {
-    std::vector<std::string> titles{"Time"};
-    for (int c = 1; c <= sim.Display.ColumnCount; ++c) titles.push_back(sim.Display.ColumnTitle[c]);
-    return titles;
 }
 
 void HandOnResults(Simulation& sim, RunWindow& window, ResultHandOff& handOff, int form, std::int64_t steps) {

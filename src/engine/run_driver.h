@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace quorvane {
 
@@ -14,6 +15,9 @@ bool IsEffectiveFrequency(int functionCode);
 
 /// Their units: hertz or radians per the model's time unit, as FrequencyInHz chooses.
 std::string EffectiveFrequencyUnits(const Settings& run);
+
+/// The graph's X-axis choices after a run: "Time", then the title of every display series.
+std::vector<std::string> SeriesTitles(const Simulation& sim);
 
 /// The "Run" button: reads and checks the run window, prepares the form to run, steps it from
 /// the start to the stop time sampling its displays, then hands the results on (tabulation,

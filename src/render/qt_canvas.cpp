@@ -69,6 +69,10 @@ QPointF PainterCanvas::Map(double x, double y) const {
     return {(x - OriginX) * FactorX, (y - OriginY) * FactorY};
 }
 
+QPointF PainterCanvas::UserPoint(QPointF device) const {
+    return {device.x() / FactorX + OriginX, device.y() / FactorY + OriginY};
+}
+
 void PainterCanvas::ApplyPen() {
     if (!Painter.isActive()) return;
     const double pixels = std::max(1, Width) * Device->logicalDpiX() / ScreenDpi;

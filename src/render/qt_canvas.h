@@ -36,6 +36,10 @@ public:
     /// False when painting never started or the device reported a failure.
     bool End();
     bool Active() const { return Painter.isActive(); }
+    /// A user point on the device under the last SetScale, and a device point in user units
+    /// (the scale stays known after End, so a finished picture can be read by position).
+    QPointF DevicePoint(double x, double y) const { return Map(x, y); }
+    QPointF UserPoint(QPointF device) const;
 
     void Clear() override;
     void SetScale(double left, double top, double right, double bottom) override;

@@ -82,8 +82,9 @@ std::vector<PrintedPage> PrintedPages(Simulation& sim) {
     return pages;
 }
 
-void PrintTabulation(Simulation& sim, Canvas& printer) {
-    const std::vector<PrintedPage> pages = PrintedPages(sim);
+void PrintTabulation(Simulation& sim, Canvas& printer) { PrintPages(PrintedPages(sim), printer); }
+
+void PrintPages(const std::vector<PrintedPage>& pages, Canvas& printer) {
     if (pages.empty()) return;
     printer.SetFontSize(PrinterFontSize);
     printer.SetForeColour(PaletteColour(0));

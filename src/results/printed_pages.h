@@ -24,5 +24,7 @@ std::vector<PrintedPage> PrintedPages(Simulation& sim);
 
 /// Draws the printed pages on a printer canvas, one canvas page each, and ends the document.
 void PrintTabulation(Simulation& sim, Canvas& printer);
+/// The same for pages made beforehand (a printer is then only asked for when there is a page).
+void PrintPages(const std::vector<PrintedPage>& pages, Canvas& printer);
 
 }  // namespace quorvane

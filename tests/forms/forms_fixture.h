@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "model/desktop.h"
 #include "model/simulation.h"
 #include "platform/recording_host.h"
@@ -58,5 +60,12 @@ inline std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+/// A simulation reporting to a recording host, for a test fixture.
+struct FormsFixture : ::testing::Test {
+    RecordingHost Host;
+    Desktop Windows;
+    Simulation Sim{Host, Windows};
+};
 
 }  // namespace quorvane::testing

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "app/printer_canvas.h"
+#include "app/result_export.h"
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace quorvane {
+
+class Form11;
+class PictureBox;
+class keyform;
+struct Simulation;
+
+/// "Graphical Display": the time graph of the last run, its X-axis choice, symbols, scales,
+/// key, coordinate read-out, printing and export.
+class GPlot : public QWidget {
+    Q_OBJECT
+public:
+    GPlot(Simulation& sim, Form11& scales, keyform& key, QWidget* parent = nullptr);
+
+    /// After a run or "Show last graph": the X-axis list holds these entries ("Time" then the
+    /// series titles) with "Time" chosen, the key is hidden, and the graph is drawn and shown.
+    void ShowGraph(const std::vector<std::string>& series);
+    /// The graph and its key hidden.
+    void HideGraph();
+    /// The graph drawn again on screen with the current settings.
+    void Redraw();
+    /// "Show Symbols" follows the model (after loading a file).
+    void RefreshSwitches();
+
+    PrinterChooser ChoosePrinter = AskForPrinter;
+    SaveFileChooser ChooseSaveFile = AskForSaveFile;
+
+signals:
+    /// The help button: open the manual at this topic.
+    void HelpRequested(int topic, int manual);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void List1_Click();
+    void Check1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Picture1_MouseDown(QPointF user);
+    void Picture1_LostFocus();
+    void LayOut();
+
+    Simulation& Sim;
+    Form11& Scales;
+    keyform& Key;
+    PictureBox* Picture1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label1 = nullptr;   // "X Axis Selection"
+    QLabel* Label2 = nullptr;   // "X Co-ord:"
+    QLabel* Label3 = nullptr;   // "Y Co-ord:"
+    QLabel* Label4 = nullptr;   // X read-out
+    QLabel* Label5 = nullptr;   // Y read-out
+    std::vector<QPushButton*> Buttons;
+};
+
+}  // namespace quorvane

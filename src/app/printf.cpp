@@ -1,0 +1,22 @@
+#include "app/printf.h"
+
+#include <QPrinter>
+
+#include "model/simulation.h"
+#include "results/printed_pages.h"
+
+namespace quorvane {
+
+bool PrintF::Print(QWidget* parent) {
+    Sim.Status.CurrentActivity = "Printing Tabulated Data";
+    const std::vector<PrintedPage> pages = PrintedPages(Sim);
+    if (pages.empty()) return false;
+    QPrinter printer;
+    const std::unique_ptr<PrinterCanvas> canvas = StartPrinting(printer, ChoosePrinter, parent, Sim.Ui);
+    if (!canvas) return false;
+    canvas->UseTwips();
+    PrintPages(pages, *canvas);
+    return true;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,47 @@
+#include "app/result_export.h"
+
+#include <QFileDialog>
+
+#include <sstream>
+
+#include "model/simulation.h"
+#include "platform/text_file.h"
+#include "render/qt_canvas.h"
+#include "results/recorded_csv.h"
+#include "results/time_graph.h"
+
+namespace quorvane {
+
+namespace {
+
+/// Both files are written whole or not at all, so a failure needs only saying.
+bool Written(Simulation& sim, const std::string& path, const std::string& failure) {
+    if (failure.empty()) return true;
+    sim.Ui.Message("Cannot write " + path + " - " + failure);
+    return false;
+}
+
+}  // namespace
+
+QString AskForSaveFile(QWidget* parent, const QString& caption, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+}
+
+bool ExportGraph(Simulation& sim, const std::string& path, int widthPx, int heightPx) {
+    std::unique_ptr<FileCanvas> canvas = OpenFileCanvas(path, widthPx, heightPx);
+    if (!canvas) {
+        sim.Ui.Message("The file name must end in .png, .svg or .pdf");
+        return false;
+    }
+    DrawTimeGraph(sim, *canvas, GraphTarget::Printer, sim.Graph.XColumn);
+    canvas->Finish();
+    return Written(sim, path, canvas->Failure());
+}
+
+bool ExportRecordedCsv(Simulation& sim, const std::string& path) {
+    std::ostringstream text;
+    WriteRecordedCsv(sim, text);
+    return Written(sim, path, ReplaceFile(path, text.str()));
+}
+
+}  // namespace quorvane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace quorvane {
+
+struct Simulation;
+
+/// Asks where to save a file: the path, or empty when the person cancels. Windows ask through
+/// one of these, so that tests can answer unattended.
+using SaveFileChooser = std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
+
+/// The save-file dialog.
+QString AskForSaveFile(QWidget* parent, const QString& caption, const QString& filter);
+
+/// The time graph with its title and key, as printed, written as a PNG, SVG or PDF of
+/// widthPx x heightPx (by the extension of `path`). A name with another extension or a failed
+/// write is reported through the host; the file is written whole or not at all, and one it
+/// would have replaced is kept. True when written.
+bool ExportGraph(Simulation& sim, const std::string& path, int widthPx, int heightPx);
+
+/// The recorded rows as CSV (time and the display series under their titles), written and
+/// reported in the same way.
+bool ExportRecordedCsv(Simulation& sim, const std::string& path);
+
+}  // namespace quorvane

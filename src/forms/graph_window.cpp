@@ -1,0 +1,62 @@
+#include "forms/graph_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/simulation.h"
+#include "platform/text.h"
+#include "results/plot_core.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int PictureWidthAllowance = 500;
+constexpr int PictureHeightAllowance = 1400;
+constexpr int ButtonGap = 350;
+constexpr int LabelGap = 300;
+constexpr int ListGap = 550;
+/// A window shrunk below its controls keeps a picture that can still be drawn.
+constexpr int SmallestPicture = 300;
+
+}  // namespace
+
+GraphWindowLayout LayoutGraphWindow(int formWidth, int formHeight) {
+    GraphWindowLayout layout;
+    layout.PictureWidth = std::max(formWidth - PictureWidthAllowance, SmallestPicture);
+    layout.PictureHeight = std::max(formHeight - PictureHeightAllowance, SmallestPicture);
+    const int bottom = GraphPictureTop + layout.PictureHeight;
+    layout.ButtonTop = bottom + ButtonGap;
+    layout.LabelTop = bottom + LabelGap;
+    layout.ListTop = bottom + ListGap;
+    return layout;
+}
+
+bool SelectGraphXAxis(Simulation& sim, int index) {
+    if (sim.Status.WindowsBusy == 1) return false;
+    sim.Status.CurrentActivity = "Graph X axis selection";
+    sim.Graph.XColumn = std::clamp(index, 0, sim.Display.ColumnCount);
+    return true;
+}
+
+bool ShowGraphSymbols(Simulation& sim, bool on) {
+    if (sim.Status.WindowsBusy == 1) return false;
+    sim.Status.CurrentActivity = "Graph Display - Showing Symbols";
+    sim.Graph.ShowSymbols = on ? 1 : 0;
+    return true;
+}
+
+ClickReadout ReadOutClick(double x, double y) { return {Format(x, "0.#####"), Format(y, "0.#####")}; }
+
+double ClickMarkerRadius(const GraphSettings& graph) { return std::fabs(static_cast<double>(graph.XRange)) / 20.0; }
+
+std::vector<GraphKeyRow> GraphKey(const Simulation& sim) {
+    std::vector<GraphKeyRow> rows;
+    const int count = std::min(sim.Display.ColumnCount, GraphKeyRows);
+    for (int column = 1; column <= count; ++column) {
+        rows.push_back({sim.Display.ColumnTitle[column], sim.Display.ColumnUnits[column], SeriesColour(column)});
+    }
+    return rows;
+}
+
+}  // namespace quorvane

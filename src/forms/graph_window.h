@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/canvas.h"
+
+namespace quorvane {
+
+struct GraphSettings;
+struct Simulation;
+
+/// Where the graph window's controls go for a window of formWidth x formHeight twips (client
+/// area): the picture fills it but for 500 twips of width and 1400 of height, the buttons stand
+/// 350 twips below the picture, the "X Axis Selection" label 300 and its list 550 below it.
+struct GraphWindowLayout {
+    int PictureWidth = 0;
+    int PictureHeight = 0;
+    int ButtonTop = 0;
+    int LabelTop = 0;
+    int ListTop = 0;
+};
+inline constexpr int GraphPictureLeft = 120;
+inline constexpr int GraphPictureTop = 120;
+GraphWindowLayout LayoutGraphWindow(int formWidth, int formHeight);
+
+/// The X-axis list's choice (0 time, n display series n) or the "Show Symbols" box changed.
+/// Nothing happens, and false comes back, while a run fills the result windows (it refills the
+/// list itself); otherwise the setting is stored and the graph is to be redrawn.
+bool SelectGraphXAxis(Simulation& sim, int index);
+bool ShowGraphSymbols(Simulation& sim, bool on);
+
+/// The coordinates read out for a click in the plot, in user units.
+struct ClickReadout {
+    std::string X;
+    std::string Y;
+};
+ClickReadout ReadOutClick(double x, double y);
+
+/// Radius of the marker circle drawn at a click: a twentieth of the X span last drawn.
+double ClickMarkerRadius(const GraphSettings& graph);
+
+/// One row of the key window: a display series' title, units and curve colour.
+struct GraphKeyRow {
+    std::string Title;
+    std::string Units;
+    Colour Pen;
+};
+inline constexpr int GraphKeyRows = 10;
+std::vector<GraphKeyRow> GraphKey(const Simulation& sim);
+
+}  // namespace quorvane

@@ -1,0 +1,75 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/app_fixture.h"
+#include "app/disptim.h"
+#include "app/form3.h"
+#include "app/gplot.h"
+#include "app/pformat.h"
+#include "app/tabview.h"
+#include "model/simulation.h"
+
+namespace quorvane {
+
+using testing::ProgramUnderTest;
+
+namespace {
+
+QStringList Entries(QListWidget* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
+    return entries;
+}
+
+void Trigger(MDIGen& window, const char* item) { window.findChild<QAction*>(item)->trigger(); }
+
+}  // namespace
+
+class MDIGenResultsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void RunShowsTheResultWindowsAndTheMenuBringsThemBack() {
+        ProgramUnderTest program;
+        program.Start(program.Example("PID Temperature Loop"));
+        MDIGen& window = *program.Window;
+        QTest::mouseClick(window.RunWindow().findChild<QPushButton*>("Command1"), Qt::LeftButton);
+
+        GPlot& graph = window.GraphWindow();
+        tabview& table = window.TabulationWindow();
+        QVERIFY(graph.isVisible());
+        QVERIFY(table.isVisible());
+        auto* list = graph.findChild<QListWidget*>("List1");
+        const QStringList series = Entries(list);
+        QCOMPARE(series.size(), 4);
+        QCOMPARE(series.front(), QString("Time"));
+        QCOMPARE(table.findChild<QLabel*>("Label1")->text(), QString("Page 1"));
+
+        // Closed, then brought back from the menu with the same list and the time axis chosen.
+        list->setCurrentRow(2);
+        QTest::mouseClick(graph.findChild<QPushButton*>("Command4"), Qt::LeftButton);
+        QTest::mouseClick(table.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(!graph.isVisible() && !table.isVisible());
+        Trigger(window, "MLgraph");
+        QVERIFY(graph.isVisible());
+        QCOMPARE(Entries(list), series);
+        QCOMPARE(window.Model().Graph.XColumn, 0);
+        Trigger(window, "MLprint");
+        QVERIFY(table.isVisible());
+
+        Trigger(window, "mddt");
+        auto* timing = window.findChild<DispTim*>("DispTim");
+        QVERIFY(timing->isVisible());
+        QCOMPARE(timing->findChild<QLineEdit*>("Text1")->text(), QString("20"));
+        Trigger(window, "mPf");
+        QVERIFY(window.findChild<Pformat*>("Pformat")->isVisible());
+    }
+};
+
+}  // namespace quorvane
+
+QTEST_MAIN(quorvane::MDIGenResultsTest)
+#include "mdigen_results_test.moc"

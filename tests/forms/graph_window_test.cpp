@@ -1,0 +1,81 @@
+#include "forms/graph_window.h"
+
+#include <string>
+
+#include "forms_fixture.h"
+
+namespace quorvane {
+
+using GraphWindow = testing::FormsFixture;
+
+TEST_F(GraphWindow, ListAndSymbolEventsWaitWhileTheRunFillsTheWindows) {
+    Sim.Display.ColumnCount = 3;
+    Sim.Status.WindowsBusy = 1;
+    EXPECT_FALSE(SelectGraphXAxis(Sim, 2));
+    EXPECT_FALSE(ShowGraphSymbols(Sim, true));
+    EXPECT_EQ(Sim.Graph.XColumn, 0);
+    EXPECT_EQ(Sim.Graph.ShowSymbols, 0);
+
+    Sim.Status.WindowsBusy = 0;
+    EXPECT_TRUE(SelectGraphXAxis(Sim, 2));
+    EXPECT_EQ(Sim.Graph.XColumn, 2);
+    EXPECT_EQ(Sim.Status.CurrentActivity, "Graph X axis selection");
+    EXPECT_TRUE(ShowGraphSymbols(Sim, true));
+    EXPECT_EQ(Sim.Graph.ShowSymbols, 1);
+    EXPECT_EQ(Sim.Status.CurrentActivity, "Graph Display - Showing Symbols");
+    // An entry beyond the recorded series (a stale list) falls back to the last one.
+    EXPECT_TRUE(SelectGraphXAxis(Sim, 7));
+    EXPECT_EQ(Sim.Graph.XColumn, 3);
+}
+
+TEST(GraphReadout, ClickedCoordinatesUseFiveDecimals) {
+    struct Case {
+        double X, Y;
+        const char* TextX;
+        const char* TextY;
+    };
+    const Case cases[] = {
+        {1.2345678, -0.5, "1.23457", "-0.5"},
+        {100, 0.000004, "100.", "0."},
+        {-12.000001, 3.333335, "-12.", "3.33334"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.TextX);
+        const ClickReadout readout = ReadOutClick(c.X, c.Y);
+        EXPECT_EQ(readout.X, c.TextX);
+        EXPECT_EQ(readout.Y, c.TextY);
+    }
+    GraphSettings graph;
+    graph.XRange = -40;
+    EXPECT_DOUBLE_EQ(ClickMarkerRadius(graph), 2.0);
+}
+
+TEST_F(GraphWindow, KeyListsEachSeriesWithItsCurveColour) {
+    Sim.Display.ColumnCount = 3;
+    const char* titles[] = {"", "Demand", "Temperature", "Heater"};
+    for (int c = 1; c <= 3; ++c) {
+        Sim.Display.ColumnTitle[c] = titles[c];
+        Sim.Display.ColumnUnits[c] = "u" + std::to_string(c);
+    }
+    const std::vector<GraphKeyRow> key = GraphKey(Sim);
+    ASSERT_EQ(key.size(), 3u);
+    EXPECT_EQ(key[1].Title, "Temperature");
+    EXPECT_EQ(key[1].Units, "u2");
+    // Blue, light red and cyan, as the curves are drawn.
+    EXPECT_EQ(key[0].Pen, PaletteColour(1));
+    EXPECT_EQ(key[1].Pen, PaletteColour(12));
+    EXPECT_EQ(key[2].Pen, PaletteColour(3));
+}
+
+TEST(GraphWindowLayout, ControlsFollowTheWindowSize) {
+    const GraphWindowLayout graph = LayoutGraphWindow(9000, 6000);
+    EXPECT_EQ(graph.PictureWidth, 8500);
+    EXPECT_EQ(graph.PictureHeight, 4600);
+    EXPECT_EQ(graph.ButtonTop, GraphPictureTop + 4600 + 350);
+    EXPECT_EQ(graph.ListTop, GraphPictureTop + 4600 + 550);
+    // A window dragged smaller than its controls still leaves a picture to draw on.
+    EXPECT_GT(LayoutGraphWindow(200, 200).PictureHeight, 0);
+
+}
+
+}  // namespace quorvane

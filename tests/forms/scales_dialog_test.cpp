@@ -1,0 +1,71 @@
+#include "forms/scales_dialog.h"
+
+#include <string>
+#include <vector>
+
+#include "forms_fixture.h"
+#include "platform/recording_canvas.h"
+#include "results/time_graph.h"
+
+namespace quorvane {
+
+using ScalesDialogs = testing::FormsFixture;
+
+TEST_F(ScalesDialogs, ShowsTheModesAndTheLimitsOfTheLastDrawing) {
+    // A ramp from 0 to 7.3 against time 0..10 is drawn on a 0..8 axis by 0..10.
+    Sim.Display.ColumnCount = 1;
+    Sim.Display.RecordedCount = 2;
+    Sim.Display.At(1, 2) = 7.3f;
+    Sim.Graph.XManual = 1;
+    Sim.Graph.XMaximum = 12;
+    Sim.Graph.XMinimum = -2.5f;
+    RecordingCanvas canvas;
+    DrawTimeGraph(Sim, canvas, GraphTarget::Screen, 0);
+    const ScalesDialog dialog = LoadScalesDialog(Sim.Graph);
+    EXPECT_FALSE(dialog.YManual);
+    EXPECT_TRUE(dialog.XManual);
+    EXPECT_EQ(dialog.Text1, " 8");
+    EXPECT_EQ(dialog.Text2, " 0");
+    EXPECT_EQ(dialog.Text3, " 12");
+    EXPECT_EQ(dialog.Text4, "-2.5");
+}
+
+TEST_F(ScalesDialogs, DoneTakesLimitsAxisByAxis) {
+    const std::string yRefusal = "Y maximum must exceed Y minimum";
+    const std::string xRefusal = "X maximum must exceed X minimum";
+    constexpr float FloatMax = 3.4028235e38f;
+    struct Case {
+        ScalesDialog Typed;
+        ScalesOutcome Outcome;
+        std::vector<std::string> Messages;
+        std::vector<float> Stored;   // Y max, Y min, X max, X min
+        int YManual;
+        int XManual;
+    };
+    const Case cases[] = {
+        {{true, false, "5", "-5", "20", "10"}, ScalesOutcome::Applied, {}, {5, -5, 20, 10}, 1, 0},
+        // Limits beyond the float range are held at its ends.
+        {{false, true, "1e50", "-1e50", "3", "abc"}, ScalesOutcome::Applied, {}, {FloatMax, -FloatMax, 3, 0}, 0, 1},
+        {{true, true, "5", "5", "20", "10"}, ScalesOutcome::YRefused, {yRefusal}, {1, 0, 1, 0}, 0, 0},
+        {{true, true, "-5", "5", "20", "10"}, ScalesOutcome::YRefused, {yRefusal}, {1, 0, 1, 0}, 0, 0},
+        // The Y limits stand once checked, even when the X limits are then refused.
+        {{true, true, "5", "-5", "10", "20"}, ScalesOutcome::XRefused, {xRefusal}, {5, -5, 1, 0}, 0, 0},
+        {{true, true, "5", "-5", "x", "0"}, ScalesOutcome::XRefused, {xRefusal}, {5, -5, 1, 0}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Typed.Text1 + " " + c.Typed.Text2 + " " + c.Typed.Text3 + " " + c.Typed.Text4);
+        Host.Clear();
+        Sim.Graph = GraphSettings{};
+        Sim.Graph.YMaximum = 1;
+        Sim.Graph.XMaximum = 1;
+        EXPECT_EQ(ApplyScalesDialog(Sim, c.Typed), c.Outcome);
+        EXPECT_EQ(Host.Messages(), c.Messages);
+        EXPECT_EQ((std::vector<float>{Sim.Graph.YMaximum, Sim.Graph.YMinimum, Sim.Graph.XMaximum, Sim.Graph.XMinimum}),
+                  c.Stored);
+        EXPECT_EQ(Sim.Graph.YManual, c.YManual);
+        EXPECT_EQ(Sim.Graph.XManual, c.XManual);
+        EXPECT_EQ(Sim.Status.CurrentActivity, "Setting Manual Graph Scales");
+    }
+}
+
+}  // namespace quorvane
