@@ -3,11 +3,11 @@
 #include <system_error>
 
 #include "engine/run_driver.h"
+#include "forms/load_save_dialogs.h"
 #include "model/form_slots.h"
 #include "model/simulation.h"
 #include "model/start_up.h"
 #include "results/print_dump.h"
-#include "storage/data_file_reader.h"
 #include "storage/file_title.h"
 
 namespace quorvane {
@@ -15,16 +15,6 @@ namespace quorvane {
 namespace {
 
 constexpr const char* UnnamedSimulation = "Unnamed Simulation";
-
-/// Reads the recent-file store. The program cannot go on without one, so a store that cannot
-/// be read is reported, then replaced by an empty one.
-void ReadFilestor(Simulation& sim, ProgramState& state) {
-    if (LoadFilestor(sim.Ui, state.Filestor, state.Recent)) return;
-    state.Recent = RecentFiles{};
-    std::error_code ignored;
-    std::filesystem::remove(state.Filestor, ignored);
-    EnsureFilestor(state.Filestor, sim.Ui.Today());
-}
 
 }  // namespace
 
@@ -93,21 +83,9 @@ std::string CommandLinePath(const std::string& argument) {
 }
 
 bool LoadNamedSimulation(Simulation& sim, ProgramState& state, const std::string& name) {
-    FilePaths& paths = state.Paths;
-    const PathParts parts = Unpack(name, paths.DefaultExt);
-    paths.CurrentDrive = parts.Drive;
-    paths.CurrentFolder = parts.Folder;
-    paths.CurrentExt = parts.Extension.empty() ? paths.DefaultExt : parts.Extension;
-    if (paths.CurrentDrive.empty() && paths.CurrentFolder.empty()) {
-        std::error_code error;
-        paths.CurrentFolder = std::filesystem::current_path(error).string();
-    }
-    paths.CurrentPath = JoinPath(paths.CurrentDrive, paths.CurrentFolder, parts.Name, paths.CurrentExt);
-    if (!LoadSimulation(sim, paths.CurrentPath)) return false;
-    // Only a file that loaded is worth offering again, and only then does the model have a file.
-    Filstore(state.Filestor, paths.CurrentPath, sim.Ui.Today());
-    state.NewModel = false;
-    return true;
+    // A name given on the command line is relative to the folder the program was started in.
+    std::error_code error;
+    return LoadTypedSimulation(sim, state, name, std::filesystem::current_path(error).string(), FileLayout::Current);
 }
 
 }  // namespace quorvane

@@ -49,8 +49,9 @@ std::vector<std::string> StoredPaths(const std::filesystem::path& store) {
     return paths;
 }
 
-// The file's last change in the platform's date and time form.
-std::string ChangeTime(const std::string& path) {
+}  // namespace
+
+std::string FileChangeTime(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) return "";
     std::tm local{};
@@ -58,8 +59,6 @@ std::string ChangeTime(const std::string& path) {
     char text[32];
     return std::strftime(text, sizeof text, "%d/%m/%Y %H:%M:%S", &local) > 0 ? text : "";
 }
-
-}  // namespace
 
 std::filesystem::path FilestorPath(const std::filesystem::path& folder) { return folder / FilestorName; }
 
@@ -92,7 +91,7 @@ bool LoadFilestor(Host& ui, const std::filesystem::path& store, RecentFiles& rec
             std::string path = in.Text();
             if (path == PathListEnd) break;
             recent.RecentPath[i] = std::move(path);
-            recent.RecentDate[i] = ChangeTime(recent.RecentPath[i]);
+            recent.RecentDate[i] = FileChangeTime(recent.RecentPath[i]);
             recent.RecentName[i] = "Unavailable";
             recent.RecentTitle[i] = "Unavailable";
             recent.RecentCount = i;

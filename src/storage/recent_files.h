@@ -21,6 +21,10 @@ struct RecentFiles {
     int RecentCount = 0;
 };
 
+/// A file's last change in the platform's date and time form ("06/12/2026 17:05:09"), or an
+/// empty text when the file cannot be examined.
+std::string FileChangeTime(const std::string& path);
+
 std::filesystem::path FilestorPath(const std::filesystem::path& folder);
 
 /// Creates an empty store (count 0) when none exists, so a first start finds one. Returns the

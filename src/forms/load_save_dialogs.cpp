@@ -1,0 +1,103 @@
+#include "forms/load_save_dialogs.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "model/simulation.h"
+#include "storage/data_file_reader.h"
+#include "storage/data_file_writer.h"
+#include "storage/legacy_reader.h"
+
+namespace quorvane {
+
+namespace {
+
+// The File menu has this many recent-file items.
+constexpr int RecentMenuItems = 5;
+
+}  // namespace
+
+FileDialogView OpenFileDialog(const FilePaths& paths) {
+    FileDialogView view;
+    view.Pattern = "*." + paths.DefaultExt;
+    view.Folder = paths.CurrentFolder;
+    if (view.Folder.size() > 1 && view.Folder.back() == PathSeparator) view.Folder.pop_back();
+    view.NameBox = paths.CurrentPath;
+    return view;
+}
+
+std::string NameInFolder(std::string_view folder, std::string_view fileName) {
+    std::string name(folder);
+    if (name.empty() || name.back() != PathSeparator) name += PathSeparator;
+    name += fileName;
+    return name;
+}
+
+std::string MoveNameToFolder(std::string_view nameBox, std::string_view folder) {
+    const std::size_t separator = nameBox.rfind(PathSeparator);
+    return NameInFolder(folder, separator == std::string_view::npos ? nameBox : nameBox.substr(separator + 1));
+}
+
+std::string CompleteTypedPath(FilePaths& paths, const std::string& typed, const std::string& folderShown) {
+    const PathParts parts = Unpack(typed, paths.DefaultExt);
+    paths.CurrentDrive = parts.Drive;
+    paths.CurrentFolder = parts.Folder;
+    paths.CurrentExt = parts.Extension;
+    if (paths.CurrentDrive.empty() && paths.CurrentFolder.empty()) paths.CurrentFolder = folderShown;
+    paths.CurrentPath = JoinPath(paths.CurrentDrive, paths.CurrentFolder, parts.Name, paths.CurrentExt);
+    return paths.CurrentPath;
+}
+
+bool LoadTypedSimulation(Simulation& sim, ProgramState& state, const std::string& typed,
+                         const std::string& folderShown, FileLayout layout) {
+    const std::string path = CompleteTypedPath(state.Paths, typed, folderShown);
+    const bool loaded = layout == FileLayout::Older ? LoadLegacySimulation(sim, path) : LoadSimulation(sim, path);
+    if (!loaded) return false;
+    // Only a file that loaded is worth offering again, and only then does the model have a file.
+    Filstore(state.Filestor, path, sim.Ui.Today());
+    state.NewModel = false;
+    return true;
+}
+
+bool SaveTypedSimulation(Simulation& sim, ProgramState& state, const std::string& typed,
+                         const std::string& folderShown, bool askOverwrite) {
+    // The shared paths change only once the model is in the file, so that a refused save leaves
+    // "Save" pointing where it pointed before.
+    FilePaths paths = state.Paths;
+    const std::string path = CompleteTypedPath(paths, typed, folderShown);
+    // A name box holding no file name (empty, or only a folder) would write a hidden ".vqe".
+    if (Unpack(typed, paths.DefaultExt).Name.empty()) return false;
+    std::error_code error;
+    if (askOverwrite && std::filesystem::exists(path, error) && !sim.Ui.Ask("file exists - overwrite ?", "Quorvane"))
+        return false;
+    if (!SaveSimulation(sim, path)) return false;
+    state.Paths = std::move(paths);
+    Filstore(state.Filestor, path, sim.Ui.Today());
+    state.NewModel = false;
+    return true;
+}
+
+bool ReadFilestor(Simulation& sim, ProgramState& state) {
+    if (LoadFilestor(sim.Ui, state.Filestor, state.Recent)) return true;
+    state.Recent = RecentFiles{};
+    std::error_code ignored;
+    std::filesystem::remove(state.Filestor, ignored);
+    EnsureFilestor(state.Filestor, sim.Ui.Today());
+    return false;
+}
+
+std::vector<std::string> RecentFileCaptions(const RecentFiles& recent) {
+    std::vector<std::string> captions;
+    for (int i = 1; i <= std::min(recent.RecentCount, RecentMenuItems); ++i) {
+        const std::string& shown = recent.RecentName[i].empty() ? recent.RecentPath[i] : recent.RecentName[i];
+        std::string caption = "&" + std::to_string(i) + " ";
+        for (char c : shown) {
+            if (c == '&') caption += '&';
+            caption += c;
+        }
+        captions.push_back(std::move(caption));
+    }
+    return captions;
+}
+
+}  // namespace quorvane
