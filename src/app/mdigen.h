@@ -31,6 +31,9 @@ class FormProp;
 class Fsim;
 class Form11;
 class GPlot;
+class Gload;
+class Gmaint;
+class Gsave;
 class Pformat;
 class keyform;
 class tabview;
@@ -72,6 +75,9 @@ public:
     GPlot& GraphWindow() { return *Graph; }
     tabview& TabulationWindow() { return *Table; }
     Pformat& PrintFormatWindow() { return *Format; }
+    Gload& LoadWindow() { return *LoadDialog; }
+    Gsave& SaveWindow() { return *SaveDialog; }
+    Gmaint& MaintenanceWindow() { return *MaintenanceDialog; }
 
     /// Puts a child window into the main window at a place given in twips.
     QMdiSubWindow* AddChild(QWidget* window, int left, int top, int width, int height);
@@ -85,6 +91,14 @@ public:
 
     void MnewSim_Click();
     void mexit_Click();
+    void mload_Click();
+    void msave_Click();
+    void mmaint_Click();
+    void Ms1_Click();
+    /// Recent file 1..5 of the File menu loaded.
+    void mblank_Click(int n);
+    /// The File menu opens: the recent-file items follow the store.
+    void Mfile_Click();
     void Mhz_Click();
     void Mrad_Click();
     void MsMath_Click();
@@ -118,6 +132,8 @@ private:
     void OpenBlockDialog(const BlockDialogRequest& request);
     /// The graph, its scales and key, the tabulation, print format and data display windows.
     void AddResultWindows();
+    /// The load, save and maintenance dialogs.
+    void AddFileDialogs();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     QAction* AddTick(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     void AnnotateItem_Click(QAction* item);
@@ -152,6 +168,9 @@ private:
     tabview* Table = nullptr;
     DispTim* Timing = nullptr;
     QMenu* WindowList = nullptr;
+    Gload* LoadDialog = nullptr;
+    Gsave* SaveDialog = nullptr;
+    Gmaint* MaintenanceDialog = nullptr;
 };
 
 }  // namespace quorvane

@@ -36,21 +36,24 @@ void MDIGen::BuildMenus() {
     auto later = [](QAction* item) { item->setEnabled(false); };
 
     QMenu* file = addMenu("Mfile", "&File");
+    connect(file, &QMenu::aboutToShow, this, &MDIGen::Mfile_Click);
     for (int n = 1; n <= 5; ++n) {
         QAction* recent = AddItem(file, ("mblank" + std::to_string(n)).c_str(), QString::number(n) + ".", nullptr);
         recent->setVisible(false);
+        connect(recent, &QAction::triggered, this, [this, n] { mblank_Click(n); });
     }
-    later(AddItem(file, "mload", "File &Load...       ", nullptr));
-    later(AddItem(file, "msave", "File &Save...", nullptr));
+    AddItem(file, "mload", "File &Load...       ", &MDIGen::mload_Click);
+    AddItem(file, "msave", "File &Save...", &MDIGen::msave_Click);
+    AddItem(file, "mmaint", "&Maintain Data Files...", &MDIGen::mmaint_Click);
     AddItem(file, "MnewSim", "&New Simulation", &MDIGen::MnewSim_Click);
     AddItem(file, "mexit", "E&xit", &MDIGen::mexit_Click);
 
     QAction* save = bar->addAction("&Save");
     save->setObjectName("Ms1");
-    later(save);
+    connect(save, &QAction::triggered, this, &MDIGen::Ms1_Click);
     QAction* load = bar->addAction("&Load");
     load->setObjectName("ML1");
-    later(load);
+    connect(load, &QAction::triggered, this, &MDIGen::mload_Click);
 
     QMenu* display = addMenu("MDa", "&Display");
     AddItem(display, "MLgraph", "Show last &graph", &MDIGen::MLgraph_Click);
