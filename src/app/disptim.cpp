@@ -9,7 +9,6 @@
 
 #include "app/child_window.h"
 #include "app/dialog_parts.h"
-#include "app/twips.h"
 #include "model/simulation.h"
 
 namespace quorvane {
@@ -68,9 +67,7 @@ DataDisplayDialog DispTim::Store() const {
 
 void DispTim::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    QWidget* frame = WindowFrame(this);
-    frame->setGeometry(TwipsToPixels(DataDisplayLeft), TwipsToPixels(DataDisplayTop), TwipsToPixels(DataDisplayWidth),
-                       TwipsToPixels(DataDisplayHeight));
+    SetChildGeometry(this, DataDisplayLeft, DataDisplayTop, DataDisplayWidth, DataDisplayHeight);
     Load(LoadDataDisplay(Sim.Run));
 }
 

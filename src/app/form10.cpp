@@ -18,6 +18,14 @@ QLabel* AddLabel(QWidget* parent, QGridLayout* grid, const char* name, const QSt
     return label;
 }
 
+/// A value label, named for a screen reader after the caption it stands beside.
+QLabel* AddValue(QWidget* parent, QGridLayout* grid, const char* name, const QString& caption, int row, int column,
+                 int span = 1) {
+    QLabel* value = AddLabel(parent, grid, name, {}, row, column, span);
+    value->setAccessibleName(caption);
+    return value;
+}
+
 }  // namespace
 
 Form10::Form10(QWidget* parent) : QWidget(parent) {
@@ -25,14 +33,14 @@ Form10::Form10(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Error Encountered When Running Smulation");
     auto* grid = new QGridLayout(this);
     AddLabel(this, grid, "Label1", "Time Step Reached:", 0, 0);
-    Label2 = AddLabel(this, grid, "Label2", {}, 0, 1);
-    Label3 = AddLabel(this, grid, "Label3", {}, 0, 2);
+    Label2 = AddValue(this, grid, "Label2", "Time Step Reached:", 0, 1);
+    Label3 = AddValue(this, grid, "Label3", "Time units", 0, 2);
     AddLabel(this, grid, "Label4", "Block Title", 1, 0);
-    Label5 = AddLabel(this, grid, "Label5", {}, 1, 1, 2);
+    Label5 = AddValue(this, grid, "Label5", "Block Title", 1, 1, 2);
     AddLabel(this, grid, "Label6", "Function", 2, 0);
-    Label7 = AddLabel(this, grid, "Label7", {}, 2, 1, 2);
+    Label7 = AddValue(this, grid, "Label7", "Function", 2, 1, 2);
     AddLabel(this, grid, "Label8", "Error", 3, 0);
-    Label9 = AddLabel(this, grid, "Label9", {}, 3, 1, 2);
+    Label9 = AddValue(this, grid, "Label9", "Error", 3, 1, 2);
     AddLabel(this, grid, "Label10", "The block has been highlighted on the simulation form", 4, 0, 3);
     grid->setColumnStretch(1, 1);
 }

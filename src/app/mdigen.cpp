@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 
+#include "app/child_window.h"
 #include "app/form1.h"
 #include "app/form10.h"
 #include "app/form3.h"
@@ -136,10 +137,7 @@ QMdiSubWindow* MDIGen::AddChild(QWidget* window, int left, int top, int width, i
     child->setObjectName(window->objectName() + "Child");
     // Windows that stay open for the whole session are hidden rather than destroyed.
     child->setAttribute(Qt::WA_DeleteOnClose, false);
-    // Never smaller than its controls need, whatever the font.
-    const QSize least = child->minimumSizeHint();
-    child->setGeometry(TwipsToPixels(left), TwipsToPixels(top), std::max(TwipsToPixels(width), least.width()),
-                       std::max(TwipsToPixels(height), least.height()));
+    SetChildGeometry(window, left, top, width, height);
     return child;
 }
 
@@ -160,22 +158,24 @@ void MDIGen::ShowToolWindows() {
 
 void MDIGen::ShowRunError(const RunErrorReport& report) {
     RunErrorForm->Load(report);
+    RunErrorSheet = report.Form;
     // The window opens over the failing block's place, as given by the block's own position.
     const Block& block = Sim->Forms[report.Form].Blocks[report.Block];
     RunErrorChild->move(TwipsToPixels(block.Left), TwipsToPixels(block.Top));
     RunErrorChild->show();
+    KeepInsideClientArea(RunErrorForm);
     Area->setActiveSubWindow(RunErrorChild);
 }
 
 void MDIGen::SubWindowActivated(QMdiSubWindow* window) {
-    if (ActiveChild == RunErrorChild && window != RunErrorChild && Sim->CurrentForm > 0)
-        Desktop.HideMarkers(Sim->CurrentForm);
+    if (ActiveChild == RunErrorChild && window != RunErrorChild && RunErrorSheet > 0) Desktop.HideMarkers(RunErrorSheet);
     if (window == RunForm->parentWidget()) RunForm->Form_Activate();
     ActiveChild = window;
 }
 
 void MDIGen::Audit() {
     AuditForm->parentWidget()->show();
+    KeepInsideClientArea(AuditForm);
     AuditForm->Print(AuditReport(*Sim));
     Area->setActiveSubWindow(static_cast<QMdiSubWindow*>(AuditForm->parentWidget()));
 }

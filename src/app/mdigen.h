@@ -151,6 +151,7 @@ private:
     Form4* AuditForm = nullptr;
     Form10* RunErrorForm = nullptr;
     QMdiSubWindow* RunErrorChild = nullptr;
+    int RunErrorSheet = 0;   ///< the form whose sheet shows the failing block's marker
     Fmanage* FormManagerForm = nullptr;
     FormProp* FormPropertiesForm = nullptr;
     Form8* BlockForm = nullptr;

@@ -5,6 +5,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/child_window.h"
 #include "app/dialog_parts.h"
 #include "app/picture_box.h"
@@ -83,6 +86,7 @@ tabview::tabview(Simulation& sim, Pformat& format, QWidget* parent)
 void tabview::ShowTabulation() {
     ShowChildWindow(this);
     ShowPage();
+    WidenToPage();
 }
 
 void tabview::HideTabulation() { HideChildWindow(this); }
@@ -99,8 +103,19 @@ void tabview::ShowPage() {
     Label1->setText(QString::fromStdString(PageLabel(dump.CurrentPage)));
     DrawTabulationHeading(Picture2->BeginDrawing(), Shown);
     Picture2->FinishDrawing();
-    DrawTabulationPage(Picture1->BeginDrawing(), Shown);
+    PainterCanvas& page = Picture1->BeginDrawing();
+    DrawTabulationPage(page, Shown);
+    PageWidth = TabulationPageWidth(page, Shown);
     Picture1->FinishDrawing();
+}
+
+void tabview::WidenToPage() {
+    QWidget* frame = WindowFrame(this);
+    const int missing = static_cast<int>(std::ceil(PageWidth)) - Picture1->width();
+    if (missing <= 0) return;
+    int width = frame->width() + missing;
+    if (const QWidget* area = frame->parentWidget()) width = std::min(width, area->width() - frame->x());
+    if (width > frame->width()) frame->resize(width, frame->height());
 }
 
 void tabview::LayOut() {

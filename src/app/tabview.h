@@ -49,6 +49,8 @@ private:
     void VScroll1_Change(int value);
     /// The page label, the scroll bar and both boxes follow the viewer's page.
     void ShowPage();
+    /// A table wider than the page box widens the window, as far as the main window allows.
+    void WidenToPage();
     void LayOut();
 
     Simulation& Sim;
@@ -65,6 +67,7 @@ private:
     QPushButton* Command6 = nullptr;  // help
     QPushButton* Command7 = nullptr;  // Export CSV...
     PageText Shown;
+    double PageWidth = 0;   ///< pixels the shown page's widest line needs
 };
 
 }  // namespace quorvane

@@ -93,4 +93,13 @@ void DrawTabulationPage(Canvas& canvas, const PageText& page) {
     DrawLines(canvas, page.Body, Margin);
 }
 
+double TabulationPageWidth(Canvas& canvas, const PageText& page) {
+    canvas.SetFontSize(PageFontSize);
+    std::size_t columns = 0;
+    for (const std::vector<std::string>* lines : {&page.Heading, &page.Body}) {
+        for (const std::string& line : *lines) columns = std::max(columns, CharacterCount(line));
+    }
+    return 2 * Margin + canvas.TextWidth("0") * static_cast<double>(columns);
+}
+
 }  // namespace quorvane

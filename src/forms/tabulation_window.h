@@ -41,4 +41,7 @@ std::string PageLabel(int page);
 void DrawTabulationHeading(Canvas& canvas, const PageText& page);
 void DrawTabulationPage(Canvas& canvas, const PageText& page);
 
+/// The width, in the canvas' units, that the boxes need to show the page's widest line.
+double TabulationPageWidth(Canvas& canvas, const PageText& page);
+
 }  // namespace quorvane

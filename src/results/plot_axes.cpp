@@ -29,7 +29,7 @@ void SetScreenScale(Canvas& canvas, const PlotFrame& frame, double leftMargin, d
                     frame.XDataMax + rightMargin * frame.XRange, frame.Y.Start - std::fabs(0.2 * frame.YRange));
 }
 
-void StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargin, const std::string& title) {
+double StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargin, const std::string& title) {
     // The page is 1.298 plot widths wide; the margin is counted in data ranges left of an axis
     // that starts below zero, otherwise in plot widths (the data maximum when the axis starts
     // at zero), so that an axis starting well above zero stays on the page.
@@ -44,8 +44,10 @@ void StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargin,
     canvas.SetScale(left, top, left + width, top + height);
     canvas.SetForeColour(Black);
     canvas.SetFontSize(PrinterTitleFontSize);
-    canvas.Text(frame.X.Start, yEnd + headRoom * 10 / 12, title);
+    const double titleY = yEnd + headRoom * 10 / 12;
+    canvas.Text(frame.X.Start, titleY, title);
     canvas.SetFontSize(GraphFontSize);
+    return titleY;
 }
 
 void DrawGrid(Canvas& canvas, const PlotFrame& frame, const std::string& xPattern, const std::string& yPattern,

@@ -30,8 +30,9 @@ void SetScreenScale(Canvas& canvas, const PlotFrame& frame, double leftMargin, d
 
 /// Printer user scale with `leftMargin` (in X ranges, or in data maxima when the axis starts at
 /// or above zero) and room above the plot for the title and below it for the key; then the
-/// title in 12-point type above the plot and the type set back to 8 points.
-void StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargin, const std::string& title);
+/// title in 12-point type above the plot and the type set back to 8 points. Returns the Y of
+/// the title line, so that other page items can stand on it.
+double StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargin, const std::string& title);
 
 /// Horizontal and vertical grid with their tick labels in the given patterns (the Y labels
 /// `yLabelOffset` X ranges left of the axis), the axes and the zero lines where an axis starts

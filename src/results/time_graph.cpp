@@ -113,8 +113,12 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
         canvas.SetFontSize(GraphFontSize);
         SetScreenScale(canvas, frame, ScreenLeftMargin, ScreenRightMargin);
     } else {
-        StartPrinterPage(canvas, frame, PrinterLeftMargin, "Quorvane Simulation Run " + TabulatedFormTitle(sim));
+        const double titleY =
+            StartPrinterPage(canvas, frame, PrinterLeftMargin, "Quorvane Simulation Run " + TabulatedFormTitle(sim));
         DrawPrinterKey(canvas, frame, KeyEntries(display));
+        // A printed graph carries its date, as the printed tables do, at the right of the title line.
+        const std::string date = TabulationDate(sim);
+        canvas.Text(frame.X.End() - canvas.TextWidth(date), titleY, date);
     }
 
     const Settings& run = sim.Run;

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include "app/form10.h"
 #include "app/form3.h"
 #include "app/form4.h"
+#include "app/fsim.h"
 #include "engine/audit_report.h"
 #include "engine/result_handoff.h"
 #include "engine/run_driver.h"
@@ -162,6 +164,14 @@ private slots:
         // Ordering renumbers the blocks; the window stands at the failing block's place.
         const QPoint place = error.parentWidget()->pos();
         QCOMPARE(place, QPoint(1800 / 15, 720 / 15));
+        // Marker 0 stands at the failing block until another window takes the focus.
+        QLabel* marker = nullptr;
+        for (QLabel* image : program.Window->Sheet(1).findChildren<QLabel*>("Image3"))
+            if (image->property("Index").toInt() == 0) marker = image;
+        QVERIFY(marker && marker->isVisible() && marker->isEnabled());
+        QCOMPARE(marker->x(), 1800 / 15);
+        program.Window->Client().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(program.Window->RunWindow().parentWidget()));
+        QVERIFY(!marker->isVisible() && !marker->isEnabled());
     }
 
     void AuditPrintsTheReportLineByLine() {

@@ -217,6 +217,7 @@ private slots:
         QVERIFY2(Holds(text, "Oven Temperature"), text.c_str());
         QVERIFY2(Holds(text, "600"), text.c_str());
         QVERIFY2(Holds(text, "Time ( sec )"), text.c_str());
+        QVERIFY2(Holds(text, "06 December 2026"), text.c_str());
     }
 
     void ExportsPictureFilesAndRefusesWhatItCannotWrite() {

@@ -2,10 +2,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 
 #include "app/app_fixture.h"
+#include "app/fsim.h"
+#include "window_rig.h"
 #include "app/disptim.h"
 #include "app/form3.h"
 #include "app/gplot.h"
@@ -64,8 +68,29 @@ private slots:
         auto* timing = window.findChild<DispTim*>("DispTim");
         QVERIFY(timing->isVisible());
         QCOMPARE(timing->findChild<QLineEdit*>("Text1")->text(), QString("20"));
+        // Nothing of the window is cut off, whatever the font.
+        QVERIFY(timing->parentWidget()->size().expandedTo(timing->parentWidget()->minimumSizeHint()) ==
+                timing->parentWidget()->size());
         Trigger(window, "mPf");
         QVERIFY(window.findChild<Pformat*>("Pformat")->isVisible());
+    }
+
+    void NewIntervalsShowInTheRunWindowWhenItIsNextUsed() {
+        ProgramUnderTest program;
+        program.Start(program.Example("PID Temperature Loop"));
+        MDIGen& window = *program.Window;
+        Trigger(window, "mddt");
+        auto* timing = window.findChild<DispTim*>("DispTim");
+        Retype(*timing, "Text1", "10");
+        Retype(*timing, "Text5", "0.5");
+        Press(*timing, "Command1");
+        QVERIFY(!timing->isVisible());
+        Form3& run = window.RunWindow();
+        QCOMPARE(run.findChild<QLineEdit*>("Text8")->text(), QString("20"));
+        window.Client().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window.Sheet(1).parentWidget()));
+        window.Client().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(run.parentWidget()));
+        QCOMPARE(run.findChild<QLineEdit*>("Text8")->text(), QString("10"));
+        QCOMPARE(run.findChild<QLineEdit*>("Text7")->text(), QString("0.5"));
     }
 };
 

@@ -1,11 +1,17 @@
 #include <QAction>
+#include <QImage>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "app/app_fixture.h"
+#include "app/form1.h"
 #include "app/form3.h"
+#include "app/fsim.h"
+#include "forms/toolbox.h"
+#include "platform/canvas.h"
 #include "model/simulation.h"
 #include "storage/recent_files.h"
 
@@ -37,6 +43,9 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Quorvane"));
         QVERIFY(!window.Program().NewModel);
         QVERIFY(window.RunWindow().isVisible());
+        QVERIFY(window.Toolbox().isVisible());
+        QVERIFY(window.Sheet(1).isVisible());
+        QVERIFY(!window.Sheet(2).isVisible() && !window.Sheet(3).isVisible());
         QCOMPARE(window.Model().Forms[1].InUse, 1);
         QCOMPARE(window.Model().Forms[1].RunSelected, 1);
         QCOMPARE(window.Program().HelpFolder, program.Path() + "/");
@@ -130,6 +139,65 @@ private slots:
         Item(window, "MHelpLoc")->trigger();
         QCOMPARE(program.Host.Messages(), (std::vector<std::string>{"Warning Sounds Always On",
                                                                     "Help PDF Files Located in: " + program.Path() + "/"}));
+    }
+
+    void AnnotateItemsTickAndRedrawTheSheets() {
+        ProgramUnderTest program;
+        program.Start(program.Example("PID Temperature Loop"));
+        MDIGen& window = *program.Window;
+        // The oven's lag starts warm and is limited, so both show when asked for.
+        SimulationForm& form = window.Model().Forms[1];
+        Block* lag = nullptr;
+        for (int b = 1; b <= form.BlockCount; ++b)
+            if (form.Blocks[b].FunctionCode == 10) lag = &form.Blocks[b];
+        QVERIFY(lag);
+        lag->InitialCondition = 20;
+        lag->SatLow = 0;
+        lag->SatHigh = 150;
+        Fsim& sheet = window.Sheet(1);
+        sheet.Redraw();
+        const QImage clean = sheet.grab().toImage();
+        // A stroke a redraw wipes out tells that the sheet was drawn again.
+        auto scribble = [&sheet] {
+            sheet.SheetCanvas().SetForeColour(Rgb(255, 0, 255));
+            sheet.SheetCanvas().Box(0, 0, 600, 600, true);
+        };
+        for (const char* name : {"MTitle", "Mfunct"}) {
+            scribble();
+            Item(window, name)->trigger();
+            QVERIFY2(Item(window, name)->isChecked(), name);
+            QVERIFY2(sheet.grab().toImage() == clean, name);
+        }
+        for (const char* name : {"MInCon", "MSat", "MblkN"}) {
+            scribble();
+            Item(window, name)->trigger();
+            QVERIFY2(Item(window, name)->isChecked(), name);
+            const QImage annotated = sheet.grab().toImage();
+            QVERIFY2(annotated != clean, name);
+            Item(window, name)->trigger();
+            QVERIFY2(!Item(window, name)->isChecked(), name);
+            QVERIFY2(sheet.grab().toImage() == clean, name);
+        }
+    }
+
+    void MathsSymbolsSwapTheCalculusPictures() {
+        ProgramUnderTest program;
+        program.Start();
+        Form1& toolbox = program.Window->Toolbox();
+        auto pictures = [&toolbox] {
+            std::vector<QImage> images;
+            for (int code = 0; code < ToolboxImageCount; ++code) images.push_back(toolbox.Image1(code)->pixmap().toImage());
+            return images;
+        };
+        const std::vector<QImage> plain = pictures();
+        Item(*program.Window, "MsMath")->trigger();
+        const std::vector<QImage> maths = pictures();
+        for (int code = 0; code < ToolboxImageCount; ++code) {
+            const bool calculus = code == 8 || code == 9 || code == 14 || code == 15;
+            QVERIFY2((maths[code] != plain[code]) == calculus, qPrintable(QString::number(code)));
+        }
+        Item(*program.Window, "MsMath")->trigger();
+        QVERIFY(pictures() == plain);
     }
 
     void HelpItemsStartTheReaderOnTheManual() {

@@ -11,7 +11,10 @@
 
 #include "app/disptim.h"
 #include "app/pformat.h"
+#include "app/picture_box.h"
 #include "app/tabview.h"
+#include "app/twips.h"
+#include "forms/tabulation_window.h"
 #include "result_run.h"
 
 namespace quorvane {
@@ -77,6 +80,17 @@ private slots:
 
         Click(w.Table, "Command1");
         QVERIFY(!w.Table.isVisible());
+    }
+
+    void OpensWideEnoughForEveryColumn() {
+        TabulationWindows w;
+        // Four columns of 17 characters do not fit the window's first width; it widens to them.
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        PainterCanvas canvas(scratch);
+        const double needed = TabulationPageWidth(canvas, w.Table.ShownPage());
+        QVERIFY(needed > TwipsToPixels(LayoutTabulationWindow(TabulationWindowWidth, TabulationWindowHeight).BoxWidth));
+        QVERIFY(w.Table.findChild<PictureBox*>("Picture1")->width() >= needed);
+        QVERIFY(w.Table.findChild<PictureBox*>("Picture2")->width() >= needed);
     }
 
     void PrintsTitleDateAndValuesToPdf() {

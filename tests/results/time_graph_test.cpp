@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -176,6 +177,11 @@ TEST_F(TimeGraph, PrinterPageHasTitleAndKey) {
     EXPECT_NEAR(texts[1].X1, 0.4, Tolerance);
     EXPECT_NEAR(texts[11].X1, 0.72, Tolerance);
     EXPECT_EQ(Canvas.OfKind(Kind::Box).size(), 2u);
+    // The date on the title line.
+    const auto date = std::find_if(texts.begin(), texts.end(), [](const auto& t) { return t.Text == "06 December 2026"; });
+    ASSERT_NE(date, texts.end());
+    EXPECT_EQ(date->Y1, texts[0].Y1);
+    EXPECT_NEAR(date->X1 + Canvas.TextWidth(date->Text), 1.0, Tolerance);
 }
 
 }  // namespace
