@@ -65,4 +65,8 @@ void ShowText(QLineEdit* field, const std::string& text) {
     if (field->text() != shown) field->setText(shown);
 }
 
+void ReleaseFocus(QWidget* dialog) {
+    if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
+}
+
 }  // namespace quorvane

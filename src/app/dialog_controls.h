@@ -50,4 +50,8 @@ void ShowCaption(QLabel* label, const std::string& caption);
 /// Sets a field's text only when it differs, so typing in progress keeps its cursor.
 void ShowText(QLineEdit* field, const std::string& text);
 
+/// Called as a dialog hides: the field that had the keyboard focus lets it go, so that it does not
+/// go on drawing its text cursor beside the focused field when the dialog opens again.
+void ReleaseFocus(QWidget* dialog);
+
 }  // namespace quorvane

@@ -4,9 +4,14 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "app/block_drag.h"
 #include "app/twips.h"
@@ -49,6 +54,9 @@ Form1::Form1(Simulation& sim, EditingState& editing, QWidget* parent)
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName("HScroll1");
     HScroll1->setAccessibleName("Page");
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar takes its arrow keys the other way round; the right arrow turns to page 2.
+    HScroll1->setInvertedControls(false);
     HScroll1->setRange(1, ToolboxPageCount);
     HScroll1->setPageStep(1);
     HScroll1->setGeometry(TwipsRect(ScrollLeft, ScrollTop, ScrollWidth, ScrollHeight));
@@ -76,6 +84,8 @@ Form1::Form1(Simulation& sim, EditingState& editing, QWidget* parent)
         const ToolboxRect& place = design.Images[static_cast<std::size_t>(code)];
         image->setGeometry(TwipsRect(place.Left, place.Top, place.Width, place.Height));
         image->installEventFilter(this);
+        image->setFocusPolicy(Qt::StrongFocus);
+        image->setAccessibleDescription("Enter places the block on the current sheet");
         image->hide();
         image->setEnabled(false);
         Images[static_cast<std::size_t>(code)] = image;
@@ -86,6 +96,16 @@ Form1::Form1(Simulation& sim, EditingState& editing, QWidget* parent)
             Image1(place.Code)->move(TwipsToPixels(place.Left), TwipsToPixels(place.Top));
         }
         HidePage(p);
+    }
+    // The keyboard visits the scroll bar, then the images row by row as they stand.
+    QWidget* previous = HScroll1;
+    for (int p = 1; p <= ToolboxPageCount; ++p) {
+        std::vector<ToolboxImagePlace> order = Pages[static_cast<std::size_t>(p)];
+        std::ranges::sort(order, {}, [](const ToolboxImagePlace& place) { return std::pair(place.Top, place.Left); });
+        for (const ToolboxImagePlace& place : order) {
+            setTabOrder(previous, Image1(place.Code));
+            previous = Image1(place.Code);
+        }
     }
     RefreshImages();
     ShowPage(1);
@@ -155,6 +175,18 @@ bool Form1::ImageEvent(int code, QEvent* event) {
         const QImage picture = BlockPicture(Sim.Functions, code, Sim.Run.MathsSymbols);
         // Dropped nowhere, or back on the toolbox: no block is placed.
         if (!DragBlockPicture(this, picture, TwipsToPixels(Editing.GrabX), TwipsToPixels(Editing.GrabY))) AbandonDrag(Editing);
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // A frame shows which image Enter takes.
+        Image1(code)->setFrameStyle(event->type() == QEvent::FocusIn ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+        return false;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return false;
+        // Without a pointer the block goes where the current sheet has room.
+        PlaceOnFreeArea(Sim, Editing, code);
         return true;
     }
     case QEvent::MouseButtonRelease:

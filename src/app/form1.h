@@ -16,7 +16,8 @@ struct EditingState;
 struct Simulation;
 
 /// The toolbox "  Simulation Toolbox": one image per FunctionCode on two pages that share one
-/// area, turned with the scroll bar. A block is taken by dragging its image onto a sheet.
+/// area, turned with the scroll bar. A block is taken by dragging its image onto a sheet, or,
+/// from the keyboard, by Enter on its image.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -39,7 +40,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    /// Press, drag and release on the image of `code`.
+    /// Press, drag and release on the image of `code`, and Enter on it.
     bool ImageEvent(int code, QEvent* event);
 
     Simulation& Sim;

@@ -78,4 +78,9 @@ void Form7::Command3_Click() {
 
 void Form7::Combo1_Click(int index) { ChooseTerminalConnection(Sim, Fields, index); }
 
+void Form7::hideEvent(QHideEvent* event) {
+    ReleaseFocus(this);
+    QDialog::hideEvent(event);
+}
+
 }  // namespace quorvane

@@ -35,6 +35,9 @@ public slots:
     void Command2_Click();   // Cancel
     void Command3_Click();   // Help
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void Combo1_Click(int index);
 

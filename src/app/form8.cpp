@@ -50,6 +50,8 @@ Form8::Form8(Simulation& sim, QWidget* parent) : QDialog(parent), Sim(sim) {
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<std::size_t>(i);
         Constants[k] = MakeField(Frame4, ("Text" + std::to_string(7 + i)).c_str());
+        // Room for a float written out in full beside the longest caption.
+        Constants[k]->setMinimumWidth(Constants[k]->fontMetrics().horizontalAdvance(QStringLiteral("-1.234567E+38  ")));
         ConstantLabels[k] = MakeLabel(Frame4, ("Label" + std::to_string(8 + i)).c_str(), "", Constants[k]);
         constants->addWidget(ConstantLabels[k], i, 0);
         constants->addWidget(Constants[k], i, 1);
@@ -196,6 +198,11 @@ void Form8::Text7_Change() {
 void Form8::Close() {
     hide();
     Fields = BlockPropertiesFields{};
+}
+
+void Form8::hideEvent(QHideEvent* event) {
+    ReleaseFocus(this);
+    QDialog::hideEvent(event);
 }
 
 }  // namespace quorvane

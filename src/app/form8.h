@@ -44,6 +44,7 @@ public slots:
     void Command3_Click();   // Help
 
 protected:
+    void hideEvent(QHideEvent* event) override;
     void reject() override;
 
 private:

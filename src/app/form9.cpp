@@ -71,4 +71,9 @@ void Form9::Command3_Click() {
     emit HelpRequested(topic.Key, topic.Manual);
 }
 
+void Form9::hideEvent(QHideEvent* event) {
+    ReleaseFocus(this);
+    QDialog::hideEvent(event);
+}
+
 }  // namespace quorvane

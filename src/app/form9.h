@@ -33,6 +33,9 @@ public slots:
     void Command2_Click();   // Cancel
     void Command3_Click();   // Help
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     Simulation& Sim;
     OutputTerminalFields Fields;

@@ -81,4 +81,9 @@ void FormProp::Command2_Click() { hide(); }
 
 void FormProp::Command3_Click() { emit HelpRequested(FormPropertiesHelp.Key, FormPropertiesHelp.Manual); }
 
+void FormProp::hideEvent(QHideEvent* event) {
+    ReleaseFocus(this);
+    QDialog::hideEvent(event);
+}
+
 }  // namespace quorvane

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstdlib>
 
 #include "model/block_edit.h"
 #include "model/block_pictures.h"
 #include "model/connection_edit.h"
 #include "model/connection_route.h"
+#include "model/form_slots.h"
 #include "model/simulation.h"
 #include "model/terminal_links.h"
 #include "platform/canvas.h"
@@ -18,6 +20,20 @@ namespace {
 
 /// How far right of and below a block's picture its dialog opens, twips.
 constexpr int DialogOffset = 500;
+/// Blocks placed with the keyboard stand this far apart, and this far in from the sheet's edges.
+constexpr int KeyboardPlaceStep = 960;
+constexpr int KeyboardPlaceMargin = 240;
+
+/// No block's picture overlaps the picture square at (left, top).
+bool PictureAreaFree(const SimulationForm& sheet, int left, int top) {
+    for (int b = 1; b <= sheet.BlockCount; ++b) {
+        const Block& other = sheet.Blocks[b];
+        if (std::abs(other.Left - left) < BlockPictureSize && std::abs(other.Top - top) < BlockPictureSize) {
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -65,6 +81,31 @@ bool DropOnSheet(Simulation& sim, EditingState& state, int form, int x, int y) {
     }
     if (state.NewBlockCode != 0) return PlaceBlock(sim, state, form, state.NewBlockCode, x, y) != 0;
     return MoveBlock(sim, state, form, x, y);
+}
+
+int PlaceOnFreeArea(Simulation& sim, EditingState& state, int code) {
+    const int current = sim.CurrentForm;
+    const bool currentInUse = current >= 1 && current <= FormSlots && sim.Forms[current].InUse != 0;
+    const int form = currentInUse ? current : FirstAllocatedForm(sim);
+    if (form == 0) return 0;
+    const SheetLayout& layout = LayoutOfSheet(form);
+    const WindowPlace& window = sim.Forms[form].Window;
+    const double width = window.Width.value_or(layout.Width);
+    const double height = window.Height.value_or(layout.Height);
+    int left = KeyboardPlaceMargin;
+    int top = KeyboardPlaceMargin;
+    bool found = false;
+    for (int y = KeyboardPlaceMargin; !found && y + BlockPictureSize <= height; y += KeyboardPlaceStep) {
+        for (int x = KeyboardPlaceMargin; !found && x + BlockPictureSize <= width; x += KeyboardPlaceStep) {
+            found = PictureAreaFree(sim.Forms[form], x, y);
+            if (found) {
+                left = x;
+                top = y;
+            }
+        }
+    }
+    BeginNewBlockDrag(state, code, 0, 0);
+    return PlaceBlock(sim, state, form, code, left, top);
 }
 
 void AbandonDrag(EditingState& state) {

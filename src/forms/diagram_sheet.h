@@ -53,6 +53,12 @@ BlockDialogRequest BlockDialogFor(const Model& model, int form, int block, int s
 /// changed.
 bool DropOnSheet(Simulation& sim, EditingState& state, int form, int x, int y);
 
+/// A toolbox image taken with the keyboard: block `code` goes onto the current sheet (the lowest
+/// one in use when none is current) at the first place of a coarse grid, row by row, where its
+/// picture touches no other block's, or at the first place when none is free. The block is
+/// selected. Returns its number; 0 when no sheet is in use or the sheet refuses the block.
+int PlaceOnFreeArea(Simulation& sim, EditingState& state, int code);
+
 /// A drag that ended nowhere (outside every sheet, or abandoned with Escape): a new block is
 /// not placed and a dragged block stays where it was, so the next press starts afresh.
 void AbandonDrag(EditingState& state);

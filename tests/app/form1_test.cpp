@@ -85,6 +85,35 @@ private slots:
         QCOMPARE(box.Editing.NewBlockCode, 0);
     }
 
+    // Without a pointer: the scroll bar turns the pages, Tab walks the images as they stand and
+    // Enter on one places its block on the sheet.
+    void TheKeyboardTurnsPagesAndPlacesBlocks() {
+        Box box;
+        Form1& toolbox = box.Toolbox();
+        toolbox.show();
+        auto* scroll = toolbox.findChild<QScrollBar*>("HScroll1");
+        QVERIFY(scroll->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(scroll, Qt::Key_Right);
+        QCOMPARE(toolbox.CurrentPage(), 2);
+        QTest::keyClick(scroll, Qt::Key_Left);
+        QCOMPARE(toolbox.CurrentPage(), 1);
+
+        scroll->setFocus();
+        QTest::keyClick(scroll, Qt::Key_Tab);
+        QCOMPARE(toolbox.focusWidget(), toolbox.Image1(1));   // the constant, top left
+        QTest::keyClick(toolbox.Image1(1), Qt::Key_Tab);
+        QCOMPARE(toolbox.focusWidget(), toolbox.Image1(40));  // beside it, though numbered later
+
+        QTest::keyClick(toolbox.Image1(10), Qt::Key_Return);
+        QTest::keyClick(toolbox.Image1(1), Qt::Key_Space);
+        const SimulationForm& sheet = box.Sim.Forms[1];
+        QCOMPARE(sheet.BlockCount, 2);
+        QCOMPARE(sheet.Blocks[1].FunctionCode, 10);
+        QCOMPARE(sheet.Blocks[2].FunctionCode, 1);
+        QVERIFY(sheet.Blocks[2].Left != sheet.Blocks[1].Left);
+        QVERIFY(box.Host.Log.empty());
+    }
+
     void MathsSymbolsSwapTheCalculusPictures() {
         Box box;
         Form1& toolbox = box.Toolbox();

@@ -2,6 +2,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -17,6 +18,7 @@
 #include "app/fsim.h"
 #include "app/mdigen.h"
 #include "app/sheet_desktop.h"
+#include "app/twips.h"
 #include "app_fixture.h"
 #include "engine/result_handoff.h"
 #include "forms/block_properties.h"
@@ -343,6 +345,25 @@ private slots:
             QCOMPARE(request, (BlockDialogRequest{row.Dialog, 1, 1, row.Code, 3800, 2250}));
             QCOMPARE(desk.Editing.SelectedBlock, 1);
         }
+    }
+
+    // The chirp at (1200, 600) on sheet 1, which stands at (2100, 1150): its window opens with its
+    // top-left corner at (3800, 2250) of the main window's client area, the first field focused.
+    void InTheMainWindowTheBlockWindowOpensBesideTheBlock() {
+        testing::ProgramUnderTest program;
+        program.Start();
+        MDIGen& main = *program.Window;
+        Fsim& sheet = main.Sheet(1);
+        QCOMPARE(sheet.SheetPlace(), QPoint(2100, 1150));
+        TakeFromToolbox(main.Toolbox(), sheet, Chirp, {80, 40});
+        QCOMPARE(main.Model().Forms[1].Blocks[1].Left, 1200);
+        QCOMPARE(main.Model().Forms[1].Blocks[1].Top, 600);
+        QTest::mousePress(&sheet, Qt::RightButton, {}, QPoint(100, 60));
+        Form8& dialog = main.BlockProperties();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.EditBlock(), 1);
+        QCOMPARE(dialog.pos(), main.Client().viewport()->mapToGlobal(QPoint(TwipsToPixels(3800), TwipsToPixels(2250))));
+        QCOMPARE(dialog.focusWidget(), dialog.findChild<QLineEdit*>("Text1"));
     }
 
     void ParameterMarkersStandJustAboveTheirBlock() {

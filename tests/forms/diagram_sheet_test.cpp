@@ -114,5 +114,42 @@ TEST_F(DiagramSheet, APendingConnectionSurvivesARedraw) {
     EXPECT_TRUE(Canvas.Drawn.empty());
 }
 
+TEST_F(DiagramSheet, KeyboardPlacementFindsRoomOnTheCurrentSheet) {
+    constexpr int Gain = 6;
+    Place(1, Constant, 240, 240);    // the first place taken
+    Place(1, Lag, 1440, 120);        // overlaps the second place without standing on it
+    Sim.CurrentForm = 1;
+    const int gain = PlaceOnFreeArea(Sim, State, Gain);
+    ASSERT_EQ(gain, 3);
+    EXPECT_EQ(Sim.Forms[1].Blocks[gain].FunctionCode, Gain);
+    EXPECT_EQ(Sim.Forms[1].Blocks[gain].Left, 2160);
+    EXPECT_EQ(Sim.Forms[1].Blocks[gain].Top, 240);
+    EXPECT_EQ(State.SelectedBlock, gain);
+    EXPECT_EQ(State.SelectedBlockForm, 1);
+    EXPECT_EQ(State.NewBlockCode, 0);
+
+    // Sheet 2 holds three places a row and four rows; once they are taken the first is used.
+    Sim.CurrentForm = 2;
+    for (int n = 1; n <= 12; ++n) {
+        SCOPED_TRACE(n);
+        ASSERT_EQ(PlaceOnFreeArea(Sim, State, Lag), n);
+        EXPECT_EQ(Sim.Forms[2].Blocks[n].Left, 240 + (n - 1) % 3 * 960);
+        EXPECT_EQ(Sim.Forms[2].Blocks[n].Top, 240 + (n - 1) / 3 * 960);
+    }
+    EXPECT_EQ(PlaceOnFreeArea(Sim, State, Lag), 13);
+    EXPECT_EQ(Sim.Forms[2].Blocks[13].Left, 240);
+    EXPECT_EQ(Sim.Forms[2].Blocks[13].Top, 240);
+
+    // A current sheet no longer in use gives way to the lowest one in use; with none, nothing.
+    Sim.CurrentForm = 3;
+    EXPECT_EQ(PlaceOnFreeArea(Sim, State, Gain), 4);
+    Sim.Forms[1].InUse = 0;
+    Sim.Forms[2].InUse = 0;
+    EXPECT_EQ(PlaceOnFreeArea(Sim, State, Gain), 0);
+    EXPECT_EQ(Sim.Forms[1].BlockCount, 4);
+    EXPECT_EQ(Sim.Forms[2].BlockCount, 13);
+    EXPECT_TRUE(Host.Log.empty());
+}
+
 }  // namespace
 }  // namespace quorvane
