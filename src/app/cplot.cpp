@@ -131,12 +131,17 @@ void Cplot::Redraw() {
 }
 
 void Cplot::LayOut() {
-    // The picture and its surroundings as in the frequency analysis window.
-    const FrequencyWindowLayout layout = LayoutFrequencyWindow(PixelsToTwips(width()), PixelsToTwips(height()));
+    // The picture and its surroundings as in the frequency analysis window, the options and
+    // boxes in the column right of it.
+    const std::initializer_list<QWidget*> column{Option1, Option2, Check1, Check2, Check3};
+    int captions = 0;
+    for (QWidget* control : column) captions = std::max(captions, PixelsToTwips(control->sizeHint().width()));
+    const FrequencyWindowLayout layout =
+        LayoutFrequencyWindow(PixelsToTwips(width()), PixelsToTwips(height()), captions);
     PlaceInTwips(Picture1, FrequencyPictureLeft, FrequencyPictureTop, layout.PictureWidth, layout.PictureHeight);
-    const int columnWidth = std::max(PixelsToTwips(width()) - layout.ListLeft - ButtonGap, ButtonHeight);
+    const int columnWidth = layout.ColumnWidth;
     int top = FrequencyPictureTop;
-    for (QWidget* control : std::initializer_list<QWidget*>{Option1, Option2, Check1, Check2, Check3}) {
+    for (QWidget* control : column) {
         PlaceInTwips(control, layout.ListLeft, top, columnWidth, RowHeight);
         top += RowHeight + ButtonGap;
     }

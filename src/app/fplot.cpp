@@ -194,10 +194,13 @@ void Fplot::Redraw() {
 }
 
 void Fplot::LayOut() {
-    const FrequencyWindowLayout layout = LayoutFrequencyWindow(PixelsToTwips(width()), PixelsToTwips(height()));
+    // The lists and the read-out in a column right of the picture, as wide as their captions.
+    int captions = 0;
+    for (QLabel* label : {Label1, Label2}) captions = std::max(captions, PixelsToTwips(label->sizeHint().width()));
+    const FrequencyWindowLayout layout =
+        LayoutFrequencyWindow(PixelsToTwips(width()), PixelsToTwips(height()), captions);
     PlaceInTwips(Picture1, FrequencyPictureLeft, FrequencyPictureTop, layout.PictureWidth, layout.PictureHeight);
-    // The lists and the read-out in a column right of the picture.
-    const int columnWidth = std::max(PixelsToTwips(width()) - layout.ListLeft - ButtonGap, ButtonHeight);
+    const int columnWidth = layout.ColumnWidth;
     int top = FrequencyPictureTop;
     for (auto [label, box] : {std::pair{Label1, List1}, {Label2, List2}}) {
         PlaceInTwips(label, layout.ListLeft, top, columnWidth, LabelHeight);

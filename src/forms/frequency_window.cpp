@@ -18,6 +18,7 @@ constexpr int ButtonGap = 350;
 // The check boxes stand below the row of buttons rather than beside it.
 constexpr int BoxGap = 800;
 constexpr int ListGap = 200;
+constexpr int RightMargin = 100;
 /// A window shrunk below its controls keeps a picture that can still be drawn.
 constexpr int SmallestPicture = 300;
 
@@ -164,14 +165,17 @@ ClickReadout ReadOutFrequency(double x, double y, bool logarithmicX) {
 
 double FrequencyMarkerRadius(const Simulation& sim) { return std::fabs(static_cast<double>(sim.Fft.XRange)) / 20.0; }
 
-FrequencyWindowLayout LayoutFrequencyWindow(int formWidth, int formHeight) {
+FrequencyWindowLayout LayoutFrequencyWindow(int formWidth, int formHeight, int columnWidth) {
     FrequencyWindowLayout layout;
-    layout.PictureWidth = std::max(formWidth - PictureWidthAllowance, SmallestPicture);
+    // Captions wider than the usual column take their room from the picture.
+    const int allowance = std::max(PictureWidthAllowance, FrequencyPictureLeft + ListGap + columnWidth + RightMargin);
+    layout.PictureWidth = std::max(formWidth - allowance, SmallestPicture);
     layout.PictureHeight = std::max(formHeight - PictureHeightAllowance, SmallestPicture);
     const int bottom = FrequencyPictureTop + layout.PictureHeight;
     layout.ButtonTop = bottom + ButtonGap;
     layout.BoxTop = bottom + BoxGap;
     layout.ListLeft = FrequencyPictureLeft + layout.PictureWidth + ListGap;
+    layout.ColumnWidth = std::max(formWidth - layout.ListLeft - RightMargin, columnWidth);
     return layout;
 }
 

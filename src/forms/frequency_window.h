@@ -72,19 +72,21 @@ ClickReadout ReadOutFrequency(double x, double y, bool logarithmicX);
 double FrequencyMarkerRadius(const Simulation& sim);
 
 /// Where the window's controls go for a client area of formWidth x formHeight twips: the
-/// picture leaves 2000 twips of width and 1400 of height, the buttons stand 350 twips and the
-/// check boxes 800 twips below it, the lists 200 twips right of it.
+/// picture leaves 2000 twips of width (more when the column of lists and boxes right of it
+/// needs `columnWidth` twips) and 1400 of height, the buttons stand 350 twips and the check
+/// boxes 800 twips below it, the column 200 twips right of it.
 struct FrequencyWindowLayout {
     int PictureWidth = 0;
     int PictureHeight = 0;
     int ButtonTop = 0;
     int BoxTop = 0;
     int ListLeft = 0;
+    int ColumnWidth = 0;
 };
 inline constexpr int FrequencyPictureLeft = 120;
 inline constexpr int FrequencyPictureTop = 120;
 inline constexpr int FrequencyWindowWidth = 11000;
 inline constexpr int FrequencyWindowHeight = 6200;
-FrequencyWindowLayout LayoutFrequencyWindow(int formWidth, int formHeight);
+FrequencyWindowLayout LayoutFrequencyWindow(int formWidth, int formHeight, int columnWidth = 0);
 
 }  // namespace quorvane

@@ -207,6 +207,11 @@ TEST(FrequencyWindowLayoutTest, PictureFillsTheWindowButForTheControls) {
     EXPECT_EQ(layout.ButtonTop, 120 + 4800 + 350);
     EXPECT_EQ(layout.BoxTop, 120 + 4800 + 800);
     EXPECT_EQ(layout.ListLeft, 120 + 9000 + 200);
+    EXPECT_EQ(layout.ColumnWidth, 11000 - 9320 - 100);
+    // A column wider than the usual one narrows the picture; it still ends 100 twips short.
+    const FrequencyWindowLayout wide = LayoutFrequencyWindow(FrequencyWindowWidth, FrequencyWindowHeight, 2500);
+    EXPECT_EQ(wide.PictureWidth, 11000 - 120 - 200 - 2500 - 100);
+    EXPECT_EQ(wide.ListLeft + wide.ColumnWidth, 11000 - 100);
     // Shrunk to nothing, the picture keeps a drawable size.
     EXPECT_EQ(LayoutFrequencyWindow(100, 100).PictureWidth, 300);
 }
