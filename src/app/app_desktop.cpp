@@ -1,6 +1,8 @@
 #include "app/app_desktop.h"
 
 #include "app/child_window.h"
+#include "app/cplot.h"
+#include "app/fplot.h"
 #include "app/form3.h"
 #include "app/gplot.h"
 #include "app/pformat.h"
@@ -34,11 +36,10 @@ void AppDesktop::HideResultWindows() {
 
 void AppDesktop::RefreshGraphSwitches() { Main.GraphWindow().RefreshSwitches(); }
 
-// The frequency and PRBS windows take their switches from the model once they exist.
-void AppDesktop::RefreshFrequencySwitches() {}
-void AppDesktop::RefreshPrbsSwitches() {}
-void AppDesktop::HidePrbsWindow() {}
-void AppDesktop::CloseFrequencyWindow() {}
+void AppDesktop::RefreshFrequencySwitches() { Main.FrequencyWindow().RefreshSwitches(); }
+void AppDesktop::RefreshPrbsSwitches() { Main.PrbsWindow().RefreshSwitches(); }
+void AppDesktop::HidePrbsWindow() { Main.PrbsWindow().HideAnalysis(); }
+void AppDesktop::CloseFrequencyWindow() { Main.FrequencyWindow().Unload(); }
 
 void AppDesktop::HidePrintFormatDialog() {
     Main.PrintFormatWindow().Refresh();
@@ -51,10 +52,12 @@ void AppDesktop::ShowGraph(Simulation&, const std::vector<std::string>& series) 
     Main.GraphWindow().ShowGraph(series);
 }
 void AppDesktop::HideGraph(Simulation&) { Main.GraphWindow().HideGraph(); }
-void AppDesktop::ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>&) {}
-void AppDesktop::HideFrequencyAnalysis(Simulation&) {}
-void AppDesktop::ShowPrbsAnalysis(Simulation&) {}
-void AppDesktop::HidePrbsAnalysis(Simulation&) {}
+void AppDesktop::ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>& series) {
+    Main.FrequencyWindow().ShowAnalysis(series);
+}
+void AppDesktop::HideFrequencyAnalysis(Simulation&) { Main.FrequencyWindow().HideAnalysis(); }
+void AppDesktop::ShowPrbsAnalysis(Simulation&) { Main.PrbsWindow().ShowAnalysis(); }
+void AppDesktop::HidePrbsAnalysis(Simulation&) { Main.PrbsWindow().HideAnalysis(); }
 
 void AppDesktop::RedrawSheet(Simulation&, int form) { RequestRedraw(form); }
 

@@ -84,6 +84,7 @@ MDIGen::MDIGen(Host& host, ProgramFolders folders, QWidget* parent)
 
     AddResultWindows();
     AddFileDialogs();
+    AddAnalysisWindows();
 
     connect(RunForm, &Form3::AuditRequested, this, &MDIGen::Audit);
     connect(RunForm, &Form3::PrintRequested, this, &MDIGen::PrintActiveSheet);

@@ -28,6 +28,9 @@ class Form8;
 class Form9;
 class Form10;
 class FormProp;
+class FFTProp;
+class Fplot;
+class Cplot;
 class Fsim;
 class Form11;
 class GPlot;
@@ -78,6 +81,9 @@ public:
     Gload& LoadWindow() { return *LoadDialog; }
     Gsave& SaveWindow() { return *SaveDialog; }
     Gmaint& MaintenanceWindow() { return *MaintenanceDialog; }
+    Fplot& FrequencyWindow() { return *Frequency; }
+    Cplot& PrbsWindow() { return *Prbs; }
+    FFTProp& FftPropertiesWindow() { return *FftProperties; }
 
     /// Puts a child window into the main window at a place given in twips.
     QMdiSubWindow* AddChild(QWidget* window, int left, int top, int width, int height);
@@ -111,6 +117,7 @@ public:
     void MLprint_Click();
     void mddt_Click();
     void mPf_Click();
+    void Mfftchar_Click();
     /// A result window moved to the place the model keeps for it (in twips; a place the model
     /// does not hold leaves it where it is).
     void PlaceResultWindow(QWidget* window, const WindowPlace& place);
@@ -134,6 +141,8 @@ private:
     void AddResultWindows();
     /// The load, save and maintenance dialogs.
     void AddFileDialogs();
+    /// The frequency analysis and PRBS analysis windows and the FFT properties dialog.
+    void AddAnalysisWindows();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     QAction* AddTick(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     void AnnotateItem_Click(QAction* item);
@@ -168,6 +177,9 @@ private:
     Pformat* Format = nullptr;
     tabview* Table = nullptr;
     DispTim* Timing = nullptr;
+    Fplot* Frequency = nullptr;
+    Cplot* Prbs = nullptr;
+    FFTProp* FftProperties = nullptr;
     QMenu* WindowList = nullptr;
     Gload* LoadDialog = nullptr;
     Gsave* SaveDialog = nullptr;

@@ -32,9 +32,6 @@ void MDIGen::BuildMenus() {
         return menu;
     };
 
-    // Items whose windows are not part of the program yet stay disabled until those windows arrive.
-    auto later = [](QAction* item) { item->setEnabled(false); };
-
     QMenu* file = addMenu("Mfile", "&File");
     connect(file, &QMenu::aboutToShow, this, &MDIGen::Mfile_Click);
     for (int n = 1; n <= 5; ++n) {
@@ -80,7 +77,7 @@ void MDIGen::BuildMenus() {
     AddItem(sounds, "MsWarnS", "&Window's Warnings On", &MDIGen::MsWarnS_Click);
 
     QMenu* fft = addMenu("Mfft", "FF&T / PRBS");
-    later(AddItem(fft, "Mfftchar", "FFT && PRBS &Properties", nullptr));
+    AddItem(fft, "Mfftchar", "FFT && PRBS &Properties", &MDIGen::Mfftchar_Click);
 
     QAction* forms = bar->addAction("Sim F&orms");
     forms->setObjectName("msforms");

@@ -27,21 +27,31 @@ QString AskForSaveFile(QWidget* parent, const QString& caption, const QString& f
     return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
 }
 
-bool ExportGraph(Simulation& sim, const std::string& path, int widthPx, int heightPx) {
+bool ExportPicture(Simulation& sim, const std::string& path, int widthPx, int heightPx,
+                   const std::function<void(Canvas&)>& draw) {
     std::unique_ptr<FileCanvas> canvas = OpenFileCanvas(path, widthPx, heightPx);
     if (!canvas) {
         sim.Ui.Message("The file name must end in .png, .svg or .pdf");
         return false;
     }
-    DrawTimeGraph(sim, *canvas, GraphTarget::Printer, sim.Graph.XColumn);
+    draw(*canvas);
     canvas->Finish();
     return Written(sim, path, canvas->Failure());
+}
+
+bool ExportGraph(Simulation& sim, const std::string& path, int widthPx, int heightPx) {
+    return ExportPicture(sim, path, widthPx, heightPx,
+                         [&sim](Canvas& canvas) { DrawTimeGraph(sim, canvas, GraphTarget::Printer, sim.Graph.XColumn); });
+}
+
+bool ExportTable(Simulation& sim, const std::string& path, const std::string& text) {
+    return Written(sim, path, ReplaceFile(path, text));
 }
 
 bool ExportRecordedCsv(Simulation& sim, const std::string& path) {
     std::ostringstream text;
     WriteRecordedCsv(sim, text);
-    return Written(sim, path, ReplaceFile(path, text.str()));
+    return ExportTable(sim, path, text.str());
 }
 
 }  // namespace quorvane

@@ -13,7 +13,6 @@
 #include "cli/options.h"
 #include "cli/picture_files.h"
 #include "cli/private_folder.h"
-#include "cli/result_tables.h"
 #include "engine/audit_report.h"
 #include "engine/run_driver.h"
 #include "engine/run_window.h"
@@ -22,6 +21,7 @@
 #include "model/simulation.h"
 #include "model/start_up.h"
 #include "platform/text_file.h"
+#include "results/analysis_csv.h"
 #include "results/print_dump.h"
 #include "results/recorded_csv.h"
 #include "storage/data_file_reader.h"
@@ -111,7 +111,7 @@ bool WriteSpectrum(Simulation& sim, int series, std::ostream& out, std::ostream&
     sim.Fft.ShowPhase = true;
     if (SpectrumOfColumn(sim, series) == FrequencyWindowAction::Hide)
         return Fail(err, "the run recorded too few samples for a spectrum") == 0;
-    WriteSpectrumCsv(sim, out);
+    WriteAnalysisCsv(sim, SpectrumRows(sim, 2), out);   // magnitude and phase
     return true;
 }
 
@@ -181,7 +181,7 @@ int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
         if (!options.CsvPath.empty() && !WriteCsv(sim, options.CsvPath, out, err)) status = ExitUsage;
         if (options.SpectrumSeries && !WriteSpectrum(sim, options.SpectrumSeries, out, err)) status = ExitUsage;
         if (options.Correlate != CorrelationOutput::None) {
-            if (sim.Prbs.CorrelatorPresent) WriteCorrelationCsv(sim, out);
+            if (sim.Prbs.CorrelatorPresent) WriteAnalysisCsv(sim, CorrelationRows(sim, 2), out);
             else status = Fail(err, "the model has no PRBS correlator on the form run");
         }
     }
