@@ -49,6 +49,8 @@ GPlot::GPlot(Simulation& sim, Form11& scales, keyform& key, QWidget* parent)
     List1 = new QListWidget(this);
     List1->setObjectName("List1");
     Label1->setBuddy(List1);
+    // A list takes no name from its buddy label.
+    List1->setAccessibleName(Label1->text());
     Check1 = new QCheckBox("Show Symbols", this);
     Check1->setObjectName("Check1");
     Label2 = new QLabel("X Co-ord:", this);
