@@ -53,7 +53,7 @@ void FileDialog::Open() {
     Browser->ShowPattern(ToQString(view.Pattern));
     Browser->ShowFolder(ToQString(view.Folder));
     Text1->setText(ToQString(view.NameBox));
-    Label1->clear();
+    Label1->setText(ToQString(OpeningFileTime()));
     ShowChildWindow(this);
     Text1->setFocus();
 }

@@ -30,6 +30,8 @@ protected:
     FileDialog(Simulation& sim, ProgramState& state, const char* name, const QString& title, QWidget* parent);
 
     virtual FileDialogView View() const { return OpenFileDialog(State.Paths); }
+    /// Label1's text when the dialog opens.
+    virtual std::string OpeningFileTime() const { return {}; }
     QPushButton* AddButton(const char* name, const QString& caption);
     /// After a load or save: the name box shows the current path in blue.
     void ShowDone();

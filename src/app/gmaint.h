@@ -21,6 +21,8 @@ public:
 
 private:
     FileDialogView View() const override;
+    /// The file being edited stays in the editor between openings, its details with it.
+    std::string OpeningFileTime() const override { return Shown.Changed; }
 
     QPlainTextEdit* Text3 = nullptr;
     QLabel* Label7 = nullptr;

@@ -89,6 +89,7 @@ private slots:
         QVERIFY(dialog.isVisible());
         QCOMPARE(program.Host.Messages().size(), size_t(1));
         QVERIFY(program.Host.Messages()[0].ends_with(" - File Load"));
+        QVERIFY(!Bytes(program.Path("NelqueStor.dat")).contains("Nothing Here"));
     }
 
     void CtrlOLoadsTheOlderLayout() {
@@ -189,12 +190,17 @@ private slots:
         QFile existing(QString::fromStdString(path));
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.close();
+        // A save that fails keeps the program, and the model, open.
+        Retype(dialog, "Text1", QString::fromStdString(program.Path("no such folder/Kept")));
+        Press(dialog, "Command3");
+        QVERIFY(window.isVisible() && dialog.isVisible());
         Retype(dialog, "Text1", QString::fromStdString(path));
         Press(dialog, "Command3");   // no question: Finish replaces what is there
         QVERIFY(Bytes(path).startsWith("\"Kept.vqe\"\r\n"));
         QVERIFY(!window.isVisible());
-        QCOMPARE(program.Host.Log.size(), size_t(2));
+        QCOMPARE(program.Host.Log.size(), size_t(3));
         QCOMPARE(program.Host.Log[0].Text, std::string("Do you wish to save .."));
+        QVERIFY(program.Host.Log[1].Text.starts_with("Error encountered during Saving Simulation - "));
 
         // Cancel keeps the program, and the next save from the menu has no Finish.
         ProgramUnderTest again;

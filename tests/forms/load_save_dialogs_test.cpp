@@ -75,34 +75,6 @@ TEST(FileDialogPaths, TypedNamesAreCompletedWithTheFolderShownAndTheDefaultExten
     EXPECT_EQ(OpenFileDialog(paths).Folder, "/");
 }
 
-TEST_F(Files, LoadingABareNameTakesTheFolderShownAndRemembersOnlyAFileThatLoaded) {
-    ASSERT_TRUE(SaveSimulation(Sim, Model("Oven.vqe")));
-    Host.Clear();
-    State.NewModel = true;
-
-    EXPECT_FALSE(LoadTypedSimulation(Sim, State, "Missing", Models.string(), FileLayout::Current));
-    EXPECT_TRUE(State.NewModel);
-    EXPECT_TRUE(Stored().empty());
-    ASSERT_EQ(Host.Messages().size(), 1u);
-    EXPECT_TRUE(Host.Messages()[0].ends_with(" - File Load"));
-
-    Host.Clear();
-    EXPECT_TRUE(LoadTypedSimulation(Sim, State, "Oven", Models.string(), FileLayout::Current));
-    EXPECT_FALSE(State.NewModel);
-    EXPECT_EQ(State.Paths.CurrentPath, Model("Oven.vqe"));
-    EXPECT_EQ(Sim.Run.SimulationTitle, "Oven");
-    EXPECT_EQ(Stored(), std::vector<std::string>{Model("Oven.vqe")});
-    EXPECT_TRUE(Host.Messages().empty());
-}
-
-TEST_F(Files, TheOlderLayoutIsReadOnlyWhenAskedFor) {
-    const std::string older = std::string(QUORVANE_TEST_DATA) + "/old_layout.vqe";
-    EXPECT_TRUE(LoadTypedSimulation(Sim, State, older, Models.string(), FileLayout::Older));
-    EXPECT_EQ(Sim.Forms[1].InUse, 1);
-    EXPECT_GT(Sim.Forms[1].BlockCount, 0);
-    EXPECT_EQ(Stored(), std::vector<std::string>{older});
-}
-
 TEST_F(Files, SavingOverAFileReplacesItOnlyWhenTheQuestionIsAnsweredYes) {
     Sim.Run.SimulationTitle = "Oven";
     EXPECT_TRUE(SaveTypedSimulation(Sim, State, "Oven", Models.string(), true));
