@@ -109,6 +109,7 @@ BlockPropertiesFields ActivateBlockProperties(const Simulation& sim, int form, i
 }
 
 void SetAutomaticTimeSpan(Simulation& sim, BlockPropertiesFields& fields, bool on) {
+    EditStep step(sim.History, sim);
     Block& b = sim.Forms[fields.Form].Blocks[fields.Block];
     b.Work[3] = on ? 1.0f : 0.0f;
     fields.TimeSpanChecked = on;

@@ -146,6 +146,7 @@ private:
 }  // namespace
 
 BlockStoreResult StoreBlockProperties(Simulation& sim, const BlockPropertiesFields& fields) {
+    EditStep step(sim.History, sim);
     if (!TargetHolds(sim, fields.Form, fields.Block, fields.FunctionCode))
         return {BlockStoreOutcome::TargetGone, BlockField::None};
     return BlockStore(sim, fields).Run();

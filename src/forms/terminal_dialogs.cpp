@@ -38,17 +38,19 @@ InputTerminalFields ActivateInputTerminal(const Simulation& sim, int form, int b
     return fields;
 }
 
-void ChooseTerminalConnection(Model& model, const InputTerminalFields& fields, int item) {
+void ChooseTerminalConnection(Simulation& sim, const InputTerminalFields& fields, int item) {
     if (item < 1 || item > static_cast<int>(fields.Choices.size())) return;
-    if (!TargetHolds(model, fields.Form, fields.Block, fields.FunctionCode)) return;
+    if (!TargetHolds(sim, fields.Form, fields.Block, fields.FunctionCode)) return;
+    EditStep step(sim.History, sim);
     const TerminalChoice& choice = fields.Choices[static_cast<std::size_t>(item - 1)];
-    Block& input = model.Forms[fields.Form].Blocks[fields.Block];
+    Block& input = sim.Forms[fields.Form].Blocks[fields.Block];
     input.Constant[1] = static_cast<float>(choice.Form);
     input.Constant[2] = static_cast<float>(choice.Entry);
     input.Constant[3] = static_cast<float>(choice.Block);
 }
 
 bool StoreInputTerminal(Simulation& sim, const InputTerminalFields& fields) {
+    EditStep step(sim.History, sim);
     if (!TargetHolds(sim, fields.Form, fields.Block, fields.FunctionCode)) return false;
     sim.Forms[fields.Form].Blocks[fields.Block].Title = fields.Title;
     sim.Windows.RequestRedraw(fields.Form);
@@ -61,6 +63,7 @@ OutputTerminalFields ActivateOutputTerminal(const Simulation& sim, int form, int
 }
 
 bool StoreOutputTerminal(Simulation& sim, const OutputTerminalFields& fields) {
+    EditStep step(sim.History, sim);
     if (!TargetHolds(sim, fields.Form, fields.Block, fields.FunctionCode)) return false;
     Block& output = sim.Forms[fields.Form].Blocks[fields.Block];
     output.Title = fields.Title;

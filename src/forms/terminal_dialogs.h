@@ -50,7 +50,7 @@ InputTerminalFields ActivateInputTerminal(const Simulation& sim, int form, int b
 
 /// Item `item` (> 0) chosen: the input terminal is fed by that form, entry and block
 /// (constants 1, 2, 3). Choosing "Select Connection" changes nothing.
-void ChooseTerminalConnection(Model& model, const InputTerminalFields& fields, int item);
+void ChooseTerminalConnection(Simulation& sim, const InputTerminalFields& fields, int item);
 
 /// Done: stores the title and redraws the sheet. False (nothing stored) when the block was
 /// deleted or replaced while the window was open.

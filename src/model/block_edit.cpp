@@ -18,6 +18,7 @@ void BeginNewBlockDrag(EditingState& state, int functionCode, int grabX, int gra
 }
 
 int PlaceBlock(Simulation& sim, EditingState& state, int form, int functionCode, int x, int y) {
+    EditStep step(sim.History, sim);
     assert(functionCode >= 0 && functionCode < FunctionCodeLast);
     SimulationForm& sheet = sim.Forms[form];
     state.NewBlockCode = 0;
@@ -88,6 +89,7 @@ void Shift(ConnectionLine& line, bool start, int dx, int dy) {
 }  // namespace
 
 bool MoveBlock(Simulation& sim, EditingState& state, int form, int x, int y) {
+    EditStep step(sim.History, sim);
     if (!state.Moving) return false;
     state.Moving = false;
     if (form != state.MovingForm) return false;
@@ -95,6 +97,7 @@ bool MoveBlock(Simulation& sim, EditingState& state, int form, int x, int y) {
 }
 
 bool DropOnBlock(Simulation& sim, EditingState& state, int form, int block, int x, int y) {
+    EditStep step(sim.History, sim);
     if (state.NewBlockCode != 0) {
         sim.Ui.Message("Blocks cannot be placed upon other blocks - Drag Drop");
         state.NewBlockCode = 0;
@@ -160,6 +163,7 @@ void FollowBlock(Simulation& sim, int form, int block, int oldLeft, int oldTop) 
 }
 
 bool TurnBlock(Simulation& sim, int form, int block) {
+    EditStep step(sim.History, sim);
     SimulationForm& sheet = sim.Forms[form];
     if (block < 1 || block > sheet.BlockCount) return false;
     for (int c = 1; c < sheet.NextConnection; ++c) {
@@ -184,9 +188,15 @@ bool TurnBlock(Simulation& sim, int form, int block) {
 void SelectBlock(EditingState& state, int form, int block) {
     state.SelectedBlock = block;
     state.SelectedBlockForm = block > 0 ? form : 0;
+    state.Group = BlockGroup{};
+    if (block > 0) {
+        state.Group.Form = form;
+        state.Group.Member[block] = true;
+    }
 }
 
 bool DeleteBlock(Simulation& sim, EditingState& state, int form, int block) {
+    EditStep step(sim.History, sim);
     SimulationForm& sheet = sim.Forms[form];
     const int count = sheet.BlockCount;
     if (block < 1 || block > count) {

@@ -51,8 +51,8 @@ void FollowBlock(Simulation& sim, int form, int block, int oldLeft, int oldTop);
 /// alone in silence. True when it turned.
 bool TurnBlock(Simulation& sim, int form, int block);
 
-/// Selects block `block` of `form` (0 clears the selection); the sheet shows its selection
-/// marker there.
+/// Selects block `block` of `form` alone (0 clears the selection); the sheet shows its
+/// selection marker there.
 void SelectBlock(EditingState& state, int form, int block);
 
 /// Deletes block `block`: its terminal-link entry released, its connections deleted, the

@@ -80,6 +80,7 @@ void StartConnection(Simulation& sim, EditingState& state, int form, int block, 
 }  // namespace
 
 void TerminalClick(Simulation& sim, EditingState& state, int form, int block, Canvas& canvas) {
+    EditStep step(sim.History, sim);
     const int input = sim.SelectedInput;
     const int output = input != 0 ? 0 : sim.SelectedOutput;
     if (input == 0 && output == 0) return;
@@ -281,6 +282,7 @@ void JointDragMove(EditingState& state, int form, int x, int y, Canvas& canvas) 
 }
 
 void JointDragEnd(Simulation& sim, EditingState& state, int form, Canvas& canvas) {
+    EditStep step(sim.History, sim);
     JointDrag& joint = state.Joint;
     if (joint.Now == JointDrag::None || form != joint.Form) return;
     if (joint.Now == JointDrag::Drawn) {
@@ -337,6 +339,7 @@ void MoveOnSheet(const Simulation& sim, EditingState& state, int form, int x, in
 }
 
 bool DeleteConnection(Simulation& sim, EditingState& state, int form, int c) {
+    EditStep step(sim.History, sim);
     SimulationForm& sheet = sim.Forms[form];
     if (sheet.NextConnection == 1) {
         sim.Ui.Message("No connection to delete");

@@ -37,6 +37,28 @@ struct JointDrag {
     int JointY = 0;
 };
 
+/// The blocks selected together on one sheet: set by a selection box, Shift+press or Select
+/// All, moved, deleted, copied and duplicated as one. The single selected block is a group of
+/// one.
+struct BlockGroup {
+    int Form = 0;   ///< 0 = nothing selected
+    Table<bool, MaxBlocks> Member{};
+
+    bool operator==(const BlockGroup&) const = default;
+};
+
+/// A dotted XOR rectangle drawn from a press on free area to the pointer; the blocks wholly
+/// inside it are selected on release.
+struct SelectionBox {
+    enum State { None = 0, Anchored = 1, Drawn = 2 };
+    int Now = None;
+    int Form = 0;
+    int AnchorX = 0;
+    int AnchorY = 0;
+    int EndX = 0;   ///< corner of the rectangle last drawn
+    int EndY = 0;
+};
+
 /// The editing state of the whole application, shared by all sheets. The pending connection's
 /// segments and the picked terminals live in the model (PendingLine, PendingLineCount,
 /// SelectedInput, SelectedOutput); the rest of the linking state is here.
@@ -58,6 +80,9 @@ struct EditingState {
     /// at that block.
     int SelectedBlock = 0;
     int SelectedBlockForm = 0;
+    /// Every selected block, the selected one among them.
+    BlockGroup Group;
+    SelectionBox Box;
 
     /// The pending connection's form and start: a block and either an output or an input
     /// terminal number (the other is 0).

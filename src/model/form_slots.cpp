@@ -66,6 +66,7 @@ int CountFreeSlots(const Model& model) {
 }
 
 int AllocateForm(Simulation& sim) {
+    EditStep step(sim.History, sim);
     if (CountFreeSlots(sim) == 0) return 0;
     int slot = 1;
     while (sim.Forms[slot].InUse != 0) ++slot;
@@ -87,6 +88,7 @@ int AllocateForm(Simulation& sim) {
 }
 
 int ReleaseForm(Simulation& sim, int slot) {
+    EditStep step(sim.History, sim);
     SimulationForm& form = sim.Forms[slot];
     if (form.InUse == 0) return slot;
     if (form.RegId != slot) sim.Ui.Message("bad form No. found");
@@ -121,6 +123,7 @@ int ChooseRunForm(const Model& model) {
 }
 
 void SetFormTitle(Simulation& sim, int slot, const std::string& title) {
+    EditStep step(sim.History, sim);
     SimulationForm& form = sim.Forms[slot];
     if (form.RegId != slot) return;
     form.Title = title;
@@ -145,6 +148,7 @@ void NewSimulation(Simulation& sim) {
     AllocateForm(sim);
     sim.CurrentForm = 0;
     ClearTerminalTables(sim);
+    sim.History.Clear();
 }
 
 }  // namespace quorvane

@@ -47,7 +47,7 @@ void SetFormTitle(Simulation& sim, int slot, const std::string& title);
 /// The model half of "new simulation": title "Unnamed Simulation", model cleared, maths
 /// symbols off (toolbox and menu follow through Desktop::RefreshOptions), linking state
 /// cleared, catalogue rebuilt, settings reset, slots freed, slot 1 allocated, current form 0,
-/// terminal-link tables cleared.
+/// terminal-link tables cleared, edit history forgotten.
 /// Left to the caller (the main window's menu handler): setting the new-model flag,
 /// resetting the sounds, CurrentPath = FnamePack("Unnamed Simulation"), the main window
 /// caption, and the run window's two result boxes (a single space) and showing it.

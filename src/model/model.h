@@ -97,6 +97,8 @@ struct SimulationForm {
     Table<Connection, ConnectionTableLast> Connections;
     Table<ConnectionLine, LineTableLast> Lines;
     Table<TerminalEntry, TerminalTableLast> Terminals;
+
+    bool operator==(const SimulationForm&) const = default;
 };
 
 /// The simulation-wide values saved with the model (run settings, print formats, options).

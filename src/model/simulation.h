@@ -5,6 +5,7 @@
 #include "engine/run_state.h"
 #include "model/catalogue.h"
 #include "model/desktop.h"
+#include "model/edit_history.h"
 #include "model/model.h"
 #include "platform/host.h"
 #include "results/display_buffer.h"
@@ -33,6 +34,8 @@ struct Simulation : Model {
     PrbsData Prbs;
     GraphSettings Graph;
     PrintDumpState Dump;
+    /// Undo and redo of the edits since the last new simulation or load.
+    EditHistory History;
 };
 
 /// Puts the simulation-wide values and the display settings back to their defaults.

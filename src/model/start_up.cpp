@@ -17,6 +17,8 @@ void StartUp(Simulation& sim) {
     ClearTerminalTables(sim);
     sim.Run.SimulationTitle = "Unnamed Simulation";
     sim.Run.MathsSymbols = false;
+    // Allocating the first sheet is where editing starts, not an edit to take back.
+    sim.History.Clear();
 }
 
 }  // namespace quorvane

@@ -59,7 +59,26 @@ void ReadPrintFormat(LineReader& in, int& mode, int& before, int& after) {
     after = ReadChoice(in, "digit count", 0, MaxPrintDigits);
 }
 
-void ReadBlock(LineReader& in, Block& block, int blockCount) {
+void ReadConnection(LineReader& in, Connection& connection, int blockCount) {
+    connection.ToInput = ReadChoice(in, "input number", 1, MaxInputs);
+    connection.ToBlock = ReadBlockNumber(in, blockCount, false);
+    connection.FromBlock = ReadBlockNumber(in, blockCount, false);
+    connection.FromOutput = ReadChoice(in, "output number", 1, MaxOutputs);
+    connection.FirstLine = ReadChoice(in, "first line", 1, LineTableLast - 1);
+    connection.LineCount = ReadChoice(in, "line count", 1, std::min(MaxSegments, LineTableLast - connection.FirstLine));
+}
+
+void ReadPlace(LineReader& in, WindowPlace& place, bool withSize) {
+    place.Top = ReadWindowPlace(in);
+    place.Left = ReadWindowPlace(in);
+    if (!withSize) return;
+    place.Width = ReadWindowPlace(in);
+    place.Height = ReadWindowPlace(in);
+}
+
+}  // namespace
+
+void ReadBlockRecord(LineReader& in, Block& block, int blockCount) {
     in.Marker();
     block.FunctionCode = ReadChoice(in, "function code", 0, FunctionCodeLast - 1);
     block.Left = ReadCoordinate(in);
@@ -79,16 +98,7 @@ void ReadBlock(LineReader& in, Block& block, int blockCount) {
     block.SpareSingle = in.Float();
 }
 
-void ReadConnection(LineReader& in, Connection& connection, int blockCount) {
-    connection.ToInput = ReadChoice(in, "input number", 1, MaxInputs);
-    connection.ToBlock = ReadBlockNumber(in, blockCount, false);
-    connection.FromBlock = ReadBlockNumber(in, blockCount, false);
-    connection.FromOutput = ReadChoice(in, "output number", 1, MaxOutputs);
-    connection.FirstLine = ReadChoice(in, "first line", 1, LineTableLast - 1);
-    connection.LineCount = ReadChoice(in, "line count", 1, std::min(MaxSegments, LineTableLast - connection.FirstLine));
-}
-
-void ReadConnectionsAndLines(LineReader& in, SimulationForm& form) {
+void ReadConnectionRecords(LineReader& in, SimulationForm& form) {
     in.Marker();
     const int nextConnection = ReadCount(in, "Next connection", 1, ConnectionLimit);
     for (int c = 1; c < nextConnection; ++c) {
@@ -114,16 +124,6 @@ void ReadConnectionsAndLines(LineReader& in, SimulationForm& form) {
         form.NextLine = l + 1;
     }
 }
-
-void ReadPlace(LineReader& in, WindowPlace& place, bool withSize) {
-    place.Top = ReadWindowPlace(in);
-    place.Left = ReadWindowPlace(in);
-    if (!withSize) return;
-    place.Width = ReadWindowPlace(in);
-    place.Height = ReadWindowPlace(in);
-}
-
-}  // namespace
 
 int ReadHeader(LineReader& in, Simulation& sim) {
     Settings& run = sim.Run;
@@ -165,8 +165,8 @@ int ReadFormSection(LineReader& in, Simulation& sim, int slot, const std::vector
     if (slot == 0 && regId != f) in.Fail("Form " + std::to_string(f) + " registered as " + std::to_string(regId));
     form.Title = in.Text();
     in.Marker();
-    for (int b = 1; b <= form.BlockCount; ++b) ReadBlock(in, form.Blocks[b], form.BlockCount);
-    ReadConnectionsAndLines(in, form);
+    for (int b = 1; b <= form.BlockCount; ++b) ReadBlockRecord(in, form.Blocks[b], form.BlockCount);
+    ReadConnectionRecords(in, form);
     in.Text();
     ReadPlace(in, form.Window, true);
     sim.Windows.PlaceSheet(f);

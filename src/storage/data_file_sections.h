@@ -4,13 +4,22 @@
 
 namespace quorvane {
 
+struct Block;
 struct Simulation;
+struct SimulationForm;
 class LineReader;
 
 /// Readers of the data file's sections, shared by the current and the older-layout loaders.
 /// Each reads straight into the model and throws DataFileError or DataFileEnd (line_reader.h)
 /// at the first value it cannot take, leaving every table index inside its table and every count
 /// matching the entries read.
+
+/// Block record: the marker, then the fields, its inputs naming blocks 0..blockCount.
+void ReadBlockRecord(LineReader& in, Block& block, int blockCount);
+
+/// The connection and line tables of a form whose BlockCount is read: every connection naming
+/// its blocks and a run of lines within the table.
+void ReadConnectionRecords(LineReader& in, SimulationForm& form);
 
 /// Rows 1-24: name and dated title skipped, then run settings, FormCount and RunForm. Returns the
 /// number of form sections that follow.

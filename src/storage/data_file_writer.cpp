@@ -64,48 +64,14 @@ void WriteHeader(LineWriter& out, const Simulation& sim, const std::string& name
     out.Integer(sim.RunForm);
 }
 
-void WriteBlock(LineWriter& out, const Block& block, int b) {
-    out.Marker("BlockNo:", b);
-    out.Integer(block.FunctionCode);
-    out.Integer(block.Left);
-    out.Integer(block.Top);
-    for (int k = 1; k <= MaxInputs; ++k) {
-        out.Integer(block.Input[k]);
-        out.Float(block.Work[k]);
-        out.Float(block.History[k]);
-        out.Float(block.Constant[k]);
-    }
-    out.Float(block.SatLow);
-    out.Float(block.SatHigh);
-    out.Float(block.Output);
-    out.Float(block.InitialCondition);
-    out.Text(block.Title);
-    out.Text(block.Units);
-    out.Float(block.SpareSingle);
-}
-
 void WriteFormSection(LineWriter& out, const SimulationForm& form, int f) {
     out.Integer(f);
     out.Integer(form.BlockCount);
     out.Integer(form.RegId);
     out.Text(form.Title);
     out.Marker("Block information for form:", f);
-    for (int b = 1; b <= form.BlockCount; ++b) WriteBlock(out, form.Blocks[b], b);
-    out.Marker("connection information for form:", f);
-    out.Integer(form.NextConnection);
-    for (int c = 1; c < form.NextConnection; ++c) {
-        const Connection& connection = form.Connections[c];
-        for (int value : {connection.ToInput, connection.ToBlock, connection.FromBlock, connection.FromOutput,
-                          connection.FirstLine, connection.LineCount}) {
-            out.Integer(value);
-        }
-    }
-    out.Marker("Line information for form:", f);
-    out.Integer(form.NextLine);
-    for (int l = 1; l < form.NextLine; ++l) {
-        const ConnectionLine& line = form.Lines[l];
-        for (int value : {line.X1, line.Y1, line.X2, line.Y2}) out.Integer(value);
-    }
+    for (int b = 1; b <= form.BlockCount; ++b) WriteBlockRecord(out, form.Blocks[b], b);
+    WriteConnectionRecords(out, form, f);
     out.Text("Form Position");
     for (const auto* value : {&form.Window.Top, &form.Window.Left, &form.Window.Width, &form.Window.Height}) {
         out.Number(*value);
@@ -158,6 +124,44 @@ void WriteStatusSection(LineWriter& out, const Simulation& sim) {
 }
 
 }  // namespace
+
+void WriteBlockRecord(LineWriter& out, const Block& block, int b) {
+    out.Marker("BlockNo:", b);
+    out.Integer(block.FunctionCode);
+    out.Integer(block.Left);
+    out.Integer(block.Top);
+    for (int k = 1; k <= MaxInputs; ++k) {
+        out.Integer(block.Input[k]);
+        out.Float(block.Work[k]);
+        out.Float(block.History[k]);
+        out.Float(block.Constant[k]);
+    }
+    out.Float(block.SatLow);
+    out.Float(block.SatHigh);
+    out.Float(block.Output);
+    out.Float(block.InitialCondition);
+    out.Text(block.Title);
+    out.Text(block.Units);
+    out.Float(block.SpareSingle);
+}
+
+void WriteConnectionRecords(LineWriter& out, const SimulationForm& form, int f) {
+    out.Marker("connection information for form:", f);
+    out.Integer(form.NextConnection);
+    for (int c = 1; c < form.NextConnection; ++c) {
+        const Connection& connection = form.Connections[c];
+        for (int value : {connection.ToInput, connection.ToBlock, connection.FromBlock, connection.FromOutput,
+                          connection.FirstLine, connection.LineCount}) {
+            out.Integer(value);
+        }
+    }
+    out.Marker("Line information for form:", f);
+    out.Integer(form.NextLine);
+    for (int l = 1; l < form.NextLine; ++l) {
+        const ConnectionLine& line = form.Lines[l];
+        for (int value : {line.X1, line.Y1, line.X2, line.Y2}) out.Integer(value);
+    }
+}
 
 std::optional<std::string> SimulationText(const Simulation& sim, const std::string& nameLine) {
     const std::optional<std::vector<int>> forms = SavedForms(sim);

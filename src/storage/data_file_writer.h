@@ -5,7 +5,16 @@
 
 namespace quorvane {
 
+struct Block;
+class LineWriter;
 struct Simulation;
+struct SimulationForm;
+
+/// Block b's record as a form section holds it: the "BlockNo:" marker, then its fields.
+void WriteBlockRecord(LineWriter& out, const Block& block, int b);
+/// Form f's connection and line tables as a form section holds them: each table's marker, its
+/// next number and its entries.
+void WriteConnectionRecords(LineWriter& out, const SimulationForm& form, int f);
 
 /// The data file text of the model: header, a form section per allocated form, the result
 /// window places, the terminal sections and the status section. `nameLine` is the file's own

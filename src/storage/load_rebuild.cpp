@@ -19,6 +19,8 @@ void BeginLoad(Simulation& sim) {
         form.Lines.Fill(ConnectionLine{});
         form.TermCount = 0;
     }
+    // The edits of the previous model cannot be taken back into this one.
+    sim.History.Clear();
 }
 
 void ReportLoadError(Simulation& sim, const std::string& what) {

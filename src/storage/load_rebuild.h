@@ -9,7 +9,8 @@ namespace quorvane {
 struct Simulation;
 
 /// What every load does before it reads: "Loading Simulation File" as the current activity, the
-/// model cleared and every form slot freed with its connections, lines and terminal-link table.
+/// model cleared and every form slot freed with its connections, lines and terminal-link table,
+/// and the edit history forgotten.
 void BeginLoad(Simulation& sim);
 
 /// Reports a load that stopped: "Loading Simulation File" + two spaces + what was wrong.
