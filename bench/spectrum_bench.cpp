@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "analysis/spectrum.h"
+#include "engine/simulation.h"
 #include "model/desktop.h"
-#include "model/simulation.h"
-#include "platform/recording_host.h"
+#include "support/recording_host.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "engine/ordering.h"
 #include "engine/preparation.h"
+#include "engine/simulation.h"
 #include "engine/stepping.h"
-#include "model/simulation.h"
-#include "platform/recording_host.h"
+#include "support/recording_host.h"
 
 namespace quorvane {
 namespace {

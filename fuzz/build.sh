@@ -9,8 +9,9 @@ root=$(dirname "$here")
 out=${1:-"$root/build/fuzz"}
 mkdir -p "$out/corpus"
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$root/src" -o "$out/load_simulation_fuzz" \
-    "$here/load_simulation_fuzz.cpp" \
-    "$root"/src/platform/*.cpp "$root"/src/model/*.cpp "$root"/src/engine/*.cpp \
-    "$root"/src/analysis/*.cpp "$root"/src/results/*.cpp "$root"/src/storage/*.cpp
+    -I"$root/src" -I"$root/tests" -o "$out/load_simulation_fuzz" \
+    "$here/load_simulation_fuzz.cpp" "$root"/tests/support/recording_host.cpp \
+    "$root"/src/platform/*.cpp "$root"/src/model/*.cpp "$root"/src/results/*.cpp "$root"/src/engine/*.cpp \
+    "$root"/src/analysis/*.cpp "$root"/src/run/*.cpp "$root"/src/drawing/*.cpp "$root"/src/editing/*.cpp \
+    "$root"/src/storage/*.cpp
 echo "$out/load_simulation_fuzz"

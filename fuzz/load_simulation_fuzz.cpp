@@ -11,12 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/simulation.h"
 #include "model/desktop.h"
-#include "model/simulation.h"
-#include "platform/recording_host.h"
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
 #include "storage/legacy_reader.h"
+#include "support/recording_host.h"
 
 namespace {
 

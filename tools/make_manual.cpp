@@ -30,7 +30,7 @@
 #include <memory>
 #include <vector>
 
-#include "model/block_pictures.h"
+#include "drawing/block_pictures.h"
 #include "model/catalogue.h"
 #include "render/qt_canvas.h"
 

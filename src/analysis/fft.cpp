@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "analysis/fft_state.h"
+#include "results/fft_state.h"
 
 namespace quorvane {
 

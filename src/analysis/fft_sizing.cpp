@@ -6,8 +6,8 @@
 
 #include "analysis/nice_interval.h"
 #include "analysis/prbs_timing.h"
-#include "engine/run_window.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
+#include "model/function_code.h"
 #include "platform/text.h"
 
 namespace quorvane {
@@ -37,11 +37,13 @@ double FastestDynamics(Simulation& sim, int form) {
         const Block& block = f.Blocks[b];
         const double k1 = block.Constant[1];
         const double k2 = block.Constant[2];
-        switch (block.FunctionCode) {
-        case 8: case 9: case 10: case 11:   // Integrate, Lag
+        using enum FunctionCode;
+        switch (CodeOf(block.FunctionCode)) {
+        case Integrate: case IntegrateTurned: case Lag: case LagTurned:   // Integrate, Lag
             consider(k1);
             break;
-        case 22: case 23: case 24: case 25: {   // 2nd Lag, 2nd Lead: A s^2 + B s + 1
+        case SecondOrderLag: case SecondOrderLagTurned: case SecondOrderLead:
+        case SecondOrderLeadTurned: {   // 2nd Lag, 2nd Lead: A s^2 + B s + 1
             const double d = k2 * k2 - 4 * k1;
             if (d < 0) {
                 consider(6.28318 * std::sqrt(k1) / 5);
@@ -55,12 +57,13 @@ double FastestDynamics(Simulation& sim, int form) {
             }
             break;
         }
-        case 12: case 13: case 14: case 15: case 36: case 37:   // Lead, d/dt, Controller
-        case 56: case 57:                                       // Hysteresis
+        case Lead: case LeadTurned: case Differentiate: case DifferentiateTurned: case Controller:
+        case ControllerTurned: // Lead, d/dt, Controller
+        case Hysteresis: case HysteresisTurned:                                       // Hysteresis
             consider(span / 5);
             derivativeClass = 1;
             break;
-        case 60:   // Chirp
+        case Chirp:   // Chirp
             considerInverse(k2 / 2);
             break;
         default:
@@ -79,7 +82,7 @@ double FastestDynamics(Simulation& sim, int form) {
 }
 
 // Lowers the FFT length to the largest power of two the run can fill, or cancels the FFT.
-void LengthCheck(Simulation& sim, RunWindow& window) {
+void LengthCheck(Simulation& sim) {
     FftState& fft = sim.Fft;
     const double span = static_cast<double>(sim.Run.StopTime) - sim.Run.StartTime;
     const int samples = RoundToInteger(span / fft.SampleInterval);
@@ -87,7 +90,6 @@ void LengthCheck(Simulation& sim, RunWindow& window) {
     while (exponent >= SmallestExponent && std::ldexp(1.0, exponent) > samples) --exponent;
     if (exponent < SmallestExponent) {
         sim.Ui.Message("FFT resolution too low with these time settings - FFT cancelled");
-        window.Check4 = false;
         sim.Run.FftEnabled = false;
         return;
     }
@@ -102,16 +104,14 @@ float WholeStepsOf(double sampleInterval, double timeStep) {
 
 }  // namespace
 
-bool RaiseDisplayIntervals(Simulation& sim, RunWindow& window, float interval) {
+bool RaiseDisplayIntervals(Settings& run, float interval) {
     bool raised = false;
-    if (sim.Run.GraphInterval < interval) {
-        sim.Run.GraphInterval = interval;
-        window.Text7 = NumberText(interval);
+    if (run.GraphInterval < interval) {
+        run.GraphInterval = interval;
         raised = true;
     }
-    if (sim.Run.PrintInterval < interval) {
-        sim.Run.PrintInterval = interval;
-        window.Text8 = NumberText(interval);
+    if (run.PrintInterval < interval) {
+        run.PrintInterval = interval;
         raised = true;
     }
     return raised;
@@ -128,7 +128,7 @@ bool TimeStepWithinLimit(Simulation& sim) {
     return true;
 }
 
-bool AutomaticTimeStep(Simulation& sim, int form, RunWindow& window) {
+bool AutomaticTimeStep(Simulation& sim, int form) {
     FftState& fft = sim.Fft;
     Settings& run = sim.Run;
     const double span = static_cast<double>(run.StopTime) - run.StartTime;
@@ -148,19 +148,19 @@ bool AutomaticTimeStep(Simulation& sim, int form, RunWindow& window) {
     if (fastest / 20 < run.TimeStep) run.TimeStep = static_cast<float>(fastest / 20);
     run.TimeStep = static_cast<float>(RoundToNiceInterval(sim, run.TimeStep));
 
-    if (sim.Prbs.PrbsState == -1 && !PrbsTimingSetUp(sim, window)) return false;
+    if (sim.Prbs.PrbsState == -1 && !PrbsTimingSetUp(sim)) return false;
     if (run.FftEnabled) {
         fft.SampleInterval = WholeStepsOf(fft.SampleInterval, run.TimeStep);
         if (run.TimeStep >= fft.SampleInterval) run.TimeStep = fft.SampleInterval;
         minDisplay = fft.SampleInterval;
-        if (RaiseDisplayIntervals(sim, window, fft.SampleInterval))
+        if (RaiseDisplayIntervals(sim.Run, fft.SampleInterval))
             sim.Ui.Message("Display times have been automatically amended to allow FFT");
-        LengthCheck(sim, window);
+        LengthCheck(sim);
     }
     return TimeStepWithinLimit(sim);
 }
 
-void AlignFftToManualStep(Simulation& sim, RunWindow& window) {
+void AlignFftToManualStep(Simulation& sim) {
     FftState& fft = sim.Fft;
     const Settings& run = sim.Run;
     const double span = static_cast<double>(run.StopTime) - run.StartTime;
@@ -171,9 +171,9 @@ void AlignFftToManualStep(Simulation& sim, RunWindow& window) {
     else
         fft.SampleInterval = run.TimeStep;
     sim.Status.MinDisplayInterval = fft.SampleInterval;
-    if (RaiseDisplayIntervals(sim, window, fft.SampleInterval))
+    if (RaiseDisplayIntervals(sim.Run, fft.SampleInterval))
         sim.Ui.Message("Display times have bee automatically amended to align with FFT");
-    LengthCheck(sim, window);
+    LengthCheck(sim);
 }
 
 }  // namespace quorvane

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "analysis/nice_interval.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 
 namespace quorvane {

@@ -4,7 +4,7 @@
 
 #include "analysis/fft.h"
 #include "analysis/spectrum_terms.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

@@ -4,8 +4,7 @@
 
 #include "analysis/fft_sizing.h"
 #include "analysis/nice_interval.h"
-#include "engine/run_window.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 
 namespace quorvane {
@@ -76,7 +75,7 @@ bool ManualStepTiming(Simulation& sim) {
     return TimeStepWithinLimit(sim);
 }
 
-bool AutomaticStepTiming(Simulation& sim, RunWindow& window) {
+bool AutomaticStepTiming(Simulation& sim) {
     PrbsData& prbs = sim.Prbs;
     float& timeStep = sim.Run.TimeStep;
     if (prbs.BitInterval <= timeStep) {
@@ -97,7 +96,7 @@ bool AutomaticStepTiming(Simulation& sim, RunWindow& window) {
         timeStep = static_cast<float>(step);
         if (sim.Status.MinDisplayInterval < timeStep) {
             sim.Status.MinDisplayInterval = timeStep;
-            RaiseDisplayIntervals(sim, window, timeStep);
+            RaiseDisplayIntervals(sim.Run, timeStep);
             sim.Ui.Message("Display times have been automatically amended to allow for PRBS correlation");
         }
         ShowDuration(sim);
@@ -108,13 +107,13 @@ bool AutomaticStepTiming(Simulation& sim, RunWindow& window) {
 
 }  // namespace
 
-bool PrbsTimingSetUp(Simulation& sim, RunWindow& window) {
+bool PrbsTimingSetUp(Simulation& sim) {
     // A negative stop time stretched by the PRBS factor can fall before the start time.
     if (RunSpan(sim) <= 0) {
         sim.Ui.Message("Stop Time must be greater than Start Time");
         return false;
     }
-    return sim.Run.ManualTimeStep ? ManualStepTiming(sim) : AutomaticStepTiming(sim, window);
+    return sim.Run.ManualTimeStep ? ManualStepTiming(sim) : AutomaticStepTiming(sim);
 }
 
 }  // namespace quorvane

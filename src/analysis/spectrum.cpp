@@ -8,7 +8,7 @@
 #include "analysis/fft.h"
 #include "analysis/nice_interval.h"
 #include "analysis/spectrum_terms.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 
 namespace quorvane {

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "analysis/fft.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 
 namespace quorvane {

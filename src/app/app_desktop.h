@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/sheet_desktop.h"
-#include "engine/result_handoff.h"
+#include "run/result_handoff.h"
 
 namespace quorvane {
 

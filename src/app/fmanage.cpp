@@ -11,7 +11,7 @@
 
 #include "app/dialog_controls.h"
 #include "app/twips.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

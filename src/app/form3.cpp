@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "engine/run_driver.h"
+#include "engine/simulation.h"
 #include "forms/main_window.h"
-#include "model/simulation.h"
+#include "run/run_driver.h"
 
 namespace quorvane {
 

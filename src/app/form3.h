@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "engine/run_window.h"
+#include "run/run_window.h"
 
 class QCheckBox;
 class QFrame;

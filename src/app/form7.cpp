@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_controls.h"
+#include "engine/simulation.h"
 #include "forms/help_topic.h"
-#include "model/simulation.h"
 
 namespace quorvane {
 

@@ -24,10 +24,10 @@
 #include "app/twips.h"
 #include "engine/audit_report.h"
 #include "engine/run_error_report.h"
+#include "engine/simulation.h"
 #include "forms/diagram_sheet.h"
 #include "forms/manuals.h"
 #include "forms/toolbox.h"
-#include "model/simulation.h"
 
 namespace quorvane {
 

@@ -6,8 +6,8 @@
 #include <QMenuBar>
 
 #include "app/mdigen.h"
+#include "engine/simulation.h"
 #include "forms/manuals.h"
-#include "model/simulation.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include "cli/options.h"
 #include "cli/picture_files.h"
 #include "engine/run_error_report.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

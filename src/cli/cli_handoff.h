@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "engine/result_handoff.h"
+#include "run/result_handoff.h"
 
 namespace quorvane {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
-#include "model/sheet_redraw.h"
-#include "model/simulation.h"
+#include "drawing/sheet_redraw.h"
+#include "drawing/time_graph.h"
+#include "engine/simulation.h"
 #include "render/qt_canvas.h"
-#include "results/time_graph.h"
 
 namespace quorvane {
 

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 
 namespace quorvane {

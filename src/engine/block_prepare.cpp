@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "engine/checked_math.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
+#include "model/function_code.h"
 
 namespace quorvane {
 
@@ -53,45 +54,46 @@ void PrepareWorkingConstants(Simulation& sim, int form, int b) {
     SimulationForm& sheet = sim.Forms[form];
     Block& blk = sheet.Blocks[b];
     const double timeStep = sim.Run.TimeStep;
-    switch (blk.FunctionCode) {
-    case 8: case 9:
+    using enum FunctionCode;
+    switch (CodeOf(blk.FunctionCode)) {
+    case Integrate: case IntegrateTurned:
         blk.Work[1] = Stored(Quotient(timeStep, blk.Constant[1], b), b);
         blk.History[1] = sheet.Blocks[blk.Input[1]].Output;
         break;
-    case 10: case 11:
+    case Lag: case LagTurned:
         blk.Work[1] = Stored(1.0 - std::exp(-Quotient(timeStep, blk.Constant[1], b)), b);
         break;
-    case 22: case 23:
+    case SecondOrderLag: case SecondOrderLagTurned:
         blk.Work[1] = Stored(Quotient(timeStep, blk.Constant[2], b), b);
         blk.Work[2] = Stored(1.0 - std::exp(-Quotient(timeStep * blk.Constant[2], blk.Constant[1], b)), b);
         blk.History[1] = 0.0f;
         blk.History[2] = blk.InitialCondition;
         blk.Output = blk.InitialCondition;
         break;
-    case 24: case 25:
+    case SecondOrderLead: case SecondOrderLeadTurned:
         blk.Work[2] = blk.Constant[2];
         blk.Work[1] = Stored(Quotient(blk.Constant[1], blk.Constant[2], b), b);
         blk.History[1] = 0.0f;
         blk.History[2] = 0.0f;
         break;
-    case 36: case 37:
+    case Controller: case ControllerTurned:
         PrepareController(blk, timeStep, b);
         break;
-    case 44:
+    case Delta:
         blk.Work[1] = static_cast<float>(sim.Fft.HalfSize);
         blk.Work[2] = sim.Fft.SampleInterval;
         break;
-    case 52: case 53: case 54: case 55:
+    case Dac: case DacTurned: case Adc: case AdcTurned:
         PrepareQuantiser(blk, b);
         break;
-    case 56: case 57:
+    case Hysteresis: case HysteresisTurned:
         blk.Work[1] = Stored(Quotient(1.0, blk.Constant[1], b), b);
         blk.Work[2] = Stored(static_cast<double>(blk.Constant[2]) * blk.Constant[1] / 200.0, b);
         break;
-    case 60:
+    case Chirp:
         PrepareChirp(sim, blk, b);
         break;
-    case 61: case 62:
+    case EffectiveFrequency: case EffectiveFrequencyTurned:
         blk.Work[1] = static_cast<float>(sim.Run.FrequencyInHz ? 1.0 / TwoPi : 1.0);
         break;
     default:

@@ -6,6 +6,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/rule_context.h"
+#include "model/function_code.h"
 
 namespace quorvane {
 
@@ -142,101 +143,102 @@ void PrbsRecordInput(const RuleContext& c, const Block& blk, int index) {
 
 /// The step rule of every FunctionCode; the state blocks' own work is the latch and update.
 inline void StepRule(RuleContext& c, Block& blk, int b) {
-    switch (blk.FunctionCode) {
-    case 2: case 3:
+    switch (CodeOf(blk.FunctionCode)) {
+    case FunctionCode::Sum: case FunctionCode::SumTurned:
         blk.Output = Stored(c.In(blk, 1) + c.In(blk, 2) + c.In(blk, 3), b);
         break;
-    case 4: case 5:
+    case FunctionCode::Invert: case FunctionCode::InvertTurned:
         blk.Output = Stored(-c.In(blk, 1) - c.In(blk, 2), b);
         break;
-    case 6: case 7:
+    case FunctionCode::Gain: case FunctionCode::GainTurned:
         blk.Output = Stored(blk.Constant[1] * c.In(blk, 1), b);
         break;
-    case 12: case 13: {
+    case FunctionCode::Lead: case FunctionCode::LeadTurned: {
         const double input = c.In(blk, 1);
         blk.Output = Stored(InputRate(c, blk, b) * blk.Constant[1] + input, b);
         break;
     }
-    case 14: case 15:
+    case FunctionCode::Differentiate: case FunctionCode::DifferentiateTurned:
         blk.Output = Stored(InputRate(c, blk, b) * blk.Constant[1], b);
         break;
-    case 16: case 17:
+    case FunctionCode::Multiply: case FunctionCode::MultiplyTurned:
         blk.Output = Stored(c.In(blk, 1) * c.In(blk, 2), b);
         break;
-    case 18: case 19:
+    case FunctionCode::Divide: case FunctionCode::DivideTurned:
         blk.Output = Stored(Quotient(c.In(blk, 1), c.In(blk, 2), b), b);
         break;
-    case 20: case 21:
+    case FunctionCode::Saturate: case FunctionCode::SaturateTurned:
         Saturate(c, blk);
         break;
-    case 24: case 25:
+    case FunctionCode::SecondOrderLead: case FunctionCode::SecondOrderLeadTurned:
         SecondLead(c, blk, b);
         break;
-    case 26: case 27:
+    case FunctionCode::SineWave: case FunctionCode::SineWaveTurned:
         if (blk.Input[1] != 0) {
             blk.Output = Stored(std::sin(c.In(blk, 1)) * blk.Constant[2], b);
         } else {
             blk.Output = Stored(std::sin((c.Time + c.TimeStep) * blk.Constant[1]) * blk.Constant[2], b);
         }
         break;
-    case 28: case 29:
+    case FunctionCode::SquareRoot: case FunctionCode::SquareRootTurned:
         blk.Output = Stored(SquareRoot(c.In(blk, 1), b), b);
         break;
-    case 30: case 31: {
+    case FunctionCode::Ln: case FunctionCode::LnTurned: {
         // Ln substitutes its "Zero Value" K1 for an input that has no logarithm.
         const double x = c.In(blk, 1);
         blk.Output = Stored(NaturalLog(x > 0.0 ? x : static_cast<double>(blk.Constant[1]), b), b);
         break;
     }
-    case 32: case 33:
+    case FunctionCode::Exponential: case FunctionCode::ExponentialTurned:
         blk.Output = Stored(std::exp(c.In(blk, 1)), b);
         break;
-    case 34: case 35:
+    case FunctionCode::Switch: case FunctionCode::SwitchTurned:
         blk.Output = c.In(blk, 1) > c.In(blk, 2) ? blk.Constant[1] : blk.InitialCondition;
         break;
-    case 36: case 37:
+    case FunctionCode::Controller: case FunctionCode::ControllerTurned:
         ControllerOutput(c, blk, b);
         break;
-    case 38: case 39:
+    case FunctionCode::Delay: case FunctionCode::DelayTurned:
         DelayLine(c, blk);
         break;
-    case 40:
+    case FunctionCode::UnitRamp:
         blk.Output = Stored(c.Time + c.TimeStep, b);
         break;
-    case 41: {
+    case FunctionCode::Prbs: {
         const int index = c.Sim.Prbs.PrbsIndex;
         assert(index >= 0 && index <= PrbsTableLast);
         blk.Output = c.Sim.Prbs.PrbsSequence[static_cast<std::size_t>(index)];
         break;
     }
-    case 44:
+    case FunctionCode::Delta:
         // One pulse of area about half size x sample interval for the spectrum.
         blk.Output = c.Time < c.Sim.Fft.SampleInterval ? static_cast<float>(c.Sim.Fft.HalfSize) : 0.0f;
         break;
-    case 46: case 47:
+    case FunctionCode::CorrelatePrbs: case FunctionCode::CorrelatePrbsTurned:
         if (c.Sim.Prbs.PrbsState == 1) {
             PrbsRecordInput(c, blk, c.Sim.Prbs.PrbsIndex);
         }
         break;
-    case 48: case 49:
+    case FunctionCode::InputTerminal: case FunctionCode::InputTerminalTurned:
         blk.Output = static_cast<float>(InputTerminalValue(c, blk));
         break;
-    case 50: case 51:
+    case FunctionCode::OutputTerminal: case FunctionCode::OutputTerminalTurned:
         blk.Output = static_cast<float>(c.In(blk, 1));
         break;
-    case 52: case 53: case 54: case 55:
+    case FunctionCode::Dac: case FunctionCode::DacTurned: case FunctionCode::Adc:
+    case FunctionCode::AdcTurned:
         Quantise(c, blk, b);
         break;
-    case 56: case 57:
+    case FunctionCode::Hysteresis: case FunctionCode::HysteresisTurned:
         Hysteresis(c, blk, b);
         break;
-    case 58: case 59:
+    case FunctionCode::StickSlip: case FunctionCode::StickSlipTurned:
         StickSlip(c, blk, b);
         break;
-    case 60:
+    case FunctionCode::Chirp:
         Chirp(c, blk, b);
         break;
-    case 61: case 62:
+    case FunctionCode::EffectiveFrequency: case FunctionCode::EffectiveFrequencyTurned:
         EffectiveFrequency(c, blk, b);
         break;
     default:
@@ -249,44 +251,47 @@ inline void StepRule(RuleContext& c, Block& blk, int b) {
 /// Values at the start time where they differ from the step: sources at StartTime, the
 /// derivative blocks keeping their initial condition, the state blocks untouched.
 void InitialRule(RuleContext& c, Block& blk, int b) {
-    switch (blk.FunctionCode) {
-    case 8: case 9: case 10: case 11: case 12: case 13: case 14: case 15: case 22: case 23:
+    switch (CodeOf(blk.FunctionCode)) {
+    case FunctionCode::Integrate: case FunctionCode::IntegrateTurned: case FunctionCode::Lag:
+    case FunctionCode::LagTurned: case FunctionCode::Lead: case FunctionCode::LeadTurned:
+    case FunctionCode::Differentiate: case FunctionCode::DifferentiateTurned:
+    case FunctionCode::SecondOrderLag: case FunctionCode::SecondOrderLagTurned:
         break;
-    case 24: case 25: {
+    case FunctionCode::SecondOrderLead: case FunctionCode::SecondOrderLeadTurned: {
         const double input = c.In(blk, 1);
         const double rate = InputRate(c, blk, b);
         blk.History[2] = Stored(rate * blk.Work[1] + input, b);
         break;
     }
-    case 26: case 27:
+    case FunctionCode::SineWave: case FunctionCode::SineWaveTurned:
         if (blk.Input[1] != 0) {
             StepRule(c, blk, b);
         } else {
             blk.Output = Stored(std::sin(c.StartTime * blk.Constant[1]) * blk.Constant[2], b);
         }
         break;
-    case 36: case 37: {
+    case FunctionCode::Controller: case FunctionCode::ControllerTurned: {
         const double error = c.In(blk, 2) - c.In(blk, 1);
         blk.Output = Stored(blk.Work[1] * static_cast<double>(blk.History[1]) + blk.Work[1] * error, b);
         break;
     }
-    case 40:
+    case FunctionCode::UnitRamp:
         blk.Output = static_cast<float>(c.StartTime);
         break;
-    case 41:
+    case FunctionCode::Prbs:
         c.Sim.Prbs.PrbsIndex = 0;
         blk.Output = c.Sim.Prbs.PrbsSequence[0];
         break;
-    case 44: case 60:
+    case FunctionCode::Delta: case FunctionCode::Chirp:
         blk.Output = 0.0f;
         break;
-    case 46: case 47:
+    case FunctionCode::CorrelatePrbs: case FunctionCode::CorrelatePrbsTurned:
         PrbsRecordInput(c, blk, 0);
         break;
-    case 56: case 57:
+    case FunctionCode::Hysteresis: case FunctionCode::HysteresisTurned:
         blk.Output = static_cast<float>(ClampToRange(c.In(blk, 1), blk.Constant[1]));
         break;
-    case 61: case 62:
+    case FunctionCode::EffectiveFrequency: case FunctionCode::EffectiveFrequencyTurned:
         blk.Output = Stored(static_cast<double>(blk.Work[1]) * c.Blocks[blk.Input[1]].Constant[1], b);
         break;
     default:
@@ -296,14 +301,17 @@ void InitialRule(RuleContext& c, Block& blk, int b) {
 }
 
 void SeedRule(const RuleContext& c, Block& blk, int b) {
-    switch (blk.FunctionCode) {
-    case 8: case 9: case 12: case 13: case 14: case 15: case 24: case 25:
+    switch (CodeOf(blk.FunctionCode)) {
+    case FunctionCode::Integrate: case FunctionCode::IntegrateTurned: case FunctionCode::Lead:
+    case FunctionCode::LeadTurned: case FunctionCode::Differentiate:
+    case FunctionCode::DifferentiateTurned: case FunctionCode::SecondOrderLead:
+    case FunctionCode::SecondOrderLeadTurned:
         blk.History[1] = static_cast<float>(c.In(blk, 1));
         break;
-    case 36: case 37:
+    case FunctionCode::Controller: case FunctionCode::ControllerTurned:
         blk.History[3] = Stored(c.In(blk, 2) - c.In(blk, 1), b);
         break;
-    case 56: case 57:
+    case FunctionCode::Hysteresis: case FunctionCode::HysteresisTurned:
         blk.History[1] = static_cast<float>(c.In(blk, 1));
         blk.History[2] = 0.0f;
         blk.History[3] = 0.0f;

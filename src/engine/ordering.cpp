@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
+#include "model/function_code.h"
 #include "model/terminal_links.h"
 
 namespace quorvane {
@@ -19,14 +20,16 @@ bool IsUnconnectedSine(const Block& block) {
 }
 
 Section SectionOf(const Block& block) {
-    switch (block.FunctionCode) {
-    case 1:
+    using enum FunctionCode;
+    switch (CodeOf(block.FunctionCode)) {
+    case Constant:
         return Section::Constants;
-    case 40: case 41: case 44: case 60:
+    case UnitRamp: case Prbs: case Delta: case Chirp:
         return Section::Sources;
-    case 8: case 9: case 10: case 11: case 22: case 23: case 36: case 37:
+    case Integrate: case IntegrateTurned: case Lag: case LagTurned: case SecondOrderLag:
+    case SecondOrderLagTurned: case Controller: case ControllerTurned:
         return Section::States;
-    case 42: case 43:
+    case Display: case DisplayTurned:
         return Section::Displays;
     default:
         return IsUnconnectedSine(block) ? Section::Sources : Section::Evaluated;
@@ -35,9 +38,11 @@ Section SectionOf(const Block& block) {
 
 /// Blocks whose output does not depend on this step's inputs: each pass raises them first.
 bool IsOrigin(const Block& block) {
-    switch (block.FunctionCode) {
-    case 1: case 8: case 9: case 10: case 11: case 22: case 23: case 40: case 41: case 42:
-    case 44: case 60:
+    using enum FunctionCode;
+    switch (CodeOf(block.FunctionCode)) {
+    case Constant: case Integrate: case IntegrateTurned: case Lag: case LagTurned:
+    case SecondOrderLag: case SecondOrderLagTurned: case UnitRamp: case Prbs: case Display:
+    case Delta: case Chirp:
         return true;
     default:
         return IsUnconnectedSine(block);
@@ -51,10 +56,13 @@ bool FollowsInputs(const Block& block) {
 
 int FedLevel(const Block& block, const LevelTable& snapshot) {
     auto fed = [&](int k) { return snapshot[static_cast<std::size_t>(block.Input[k])]; };
-    switch (block.FunctionCode) {
-    case 2: case 3: case 36: case 37:
+    using enum FunctionCode;
+    switch (CodeOf(block.FunctionCode)) {
+    case Sum: case SumTurned: case Controller: case ControllerTurned:
         return std::min({fed(1), fed(2), fed(3)});
-    case 4: case 5: case 16: case 17: case 18: case 19: case 34: case 35: case 46: case 47:
+    case Invert: case InvertTurned: case Multiply: case MultiplyTurned: case Divide:
+    case DivideTurned: case Switch: case SwitchTurned: case CorrelatePrbs:
+    case CorrelatePrbsTurned:
         return std::min(fed(1), fed(2));
     default:
         return fed(1);
@@ -167,7 +175,7 @@ void Renumber(Simulation& sim, int form, const Sequence& seq) {
     ShufflePass pass;
     for (int n = 0; n < notedCount; ++n) {
         const NotedTerminal& t = noted[static_cast<std::size_t>(n)];
-        ShuffleTerminalEntry(sim, form, t.OldNumber, t.NewNumber, pass);
+        ShuffleTerminalEntry(sim, sim.Ui, form, t.OldNumber, t.NewNumber, pass);
     }
 }
 

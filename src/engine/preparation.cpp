@@ -5,7 +5,8 @@
 #include "engine/block_prepare.h"
 #include "engine/checked_math.h"
 #include "engine/rule_context.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
+#include "model/function_code.h"
 
 namespace quorvane {
 
@@ -17,19 +18,21 @@ bool HasInvalidParameter(const Block& blk) {
     const float k1 = blk.Constant[1];
     const float k2 = blk.Constant[2];
     const float k3 = blk.Constant[3];
-    switch (blk.FunctionCode) {
-    case 8: case 9: case 10: case 11: case 14: case 15: case 30: case 31:
-    case 52: case 53: case 54: case 55: case 56: case 57:
+    using enum FunctionCode;
+    switch (CodeOf(blk.FunctionCode)) {
+    case Integrate: case IntegrateTurned: case Lag: case LagTurned: case Differentiate:
+    case DifferentiateTurned: case Ln: case LnTurned:
+    case Dac: case DacTurned: case Adc: case AdcTurned: case Hysteresis: case HysteresisTurned:
         return k1 <= 0.0f;
-    case 12: case 13:
+    case Lead: case LeadTurned:
         return k1 == 0.0f;
-    case 22: case 23: case 24: case 25:
+    case SecondOrderLag: case SecondOrderLagTurned: case SecondOrderLead: case SecondOrderLeadTurned:
         return k1 <= 0.0f || k2 == 0.0f;
-    case 36: case 37:
+    case Controller: case ControllerTurned:
         return k2 <= 0.0f || k3 == 0.0f;
-    case 38: case 39:
+    case Delay: case DelayTurned:
         return k1 < 0.0f;   // a delay line cannot look ahead
-    case 60:
+    case Chirp:
         return k1 <= 0.0f || k2 == 0.0f || k3 == 0.0f;
     default:
         return false;

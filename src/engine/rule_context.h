@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

@@ -1,6 +1,6 @@
 #include "engine/run_error_report.h"
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 
 namespace quorvane {

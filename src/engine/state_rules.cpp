@@ -4,6 +4,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/rule_context.h"
+#include "model/function_code.h"
 
 namespace quorvane {
 
@@ -60,14 +61,15 @@ void LatchStates(RuleContext& context, int first, int last) {
     RunState& status = context.Sim.Status;
     for (int b = first; b <= last; ++b) {
         const Block& blk = context.Blocks[b];
-        switch (blk.FunctionCode) {
-        case 8: case 9: case 10: case 11:
+        switch (CodeOf(blk.FunctionCode)) {
+        case FunctionCode::Integrate: case FunctionCode::IntegrateTurned: case FunctionCode::Lag:
+        case FunctionCode::LagTurned:
             status.LatchedInput[b] = context.In(blk, 1);
             break;
-        case 22: case 23:
+        case FunctionCode::SecondOrderLag: case FunctionCode::SecondOrderLagTurned:
             status.LatchedError[b] = context.In(blk, 1) - blk.Output;
             break;
-        case 36: case 37:
+        case FunctionCode::Controller: case FunctionCode::ControllerTurned:
             status.LatchedError[b] = context.In(blk, 2) - context.In(blk, 1);
             break;
         default:
@@ -80,17 +82,17 @@ void UpdateStates(RuleContext& context, int first, int last) {
     const RunState& status = context.Sim.Status;
     for (int b = first; b <= last; ++b) {
         Block& blk = context.Blocks[b];
-        switch (blk.FunctionCode) {
-        case 8: case 9:
+        switch (CodeOf(blk.FunctionCode)) {
+        case FunctionCode::Integrate: case FunctionCode::IntegrateTurned:
             Integrate(blk, status.LatchedInput[b], b);
             break;
-        case 10: case 11:
+        case FunctionCode::Lag: case FunctionCode::LagTurned:
             Lag(blk, status.LatchedInput[b], b);
             break;
-        case 22: case 23:
+        case FunctionCode::SecondOrderLag: case FunctionCode::SecondOrderLagTurned:
             SecondLag(blk, status.LatchedError[b], b);
             break;
-        case 36: case 37:
+        case FunctionCode::Controller: case FunctionCode::ControllerTurned:
             ControllerIntegral(blk, status.LatchedError[b], b);
             break;
         default:

@@ -1,7 +1,8 @@
 #include "forms/block_properties.h"
 
 #include "analysis/nice_interval.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
+#include "model/function_code.h"
 #include "platform/text.h"
 
 namespace quorvane {
@@ -62,8 +63,9 @@ BlockPropertiesFields ActivateBlockProperties(const Simulation& sim, int form, i
     f.CurrentOutput = FloatText(b.Output);
 
     const bool hertz = sim.Run.FrequencyInHz;
-    switch (code) {
-    case 26: case 27:   // Sine Wave
+    using enum FunctionCode;
+    switch (CodeOf(code)) {
+    case SineWave: case SineWaveTurned:   // Sine Wave
         if (hertz) {
             f.ConstantLabel[0] = "Freq F (Hz)";
             f.Constant[0] = Format(b.Constant[1] / RadiansPerCycle, "###0.0###");
@@ -73,19 +75,19 @@ BlockPropertiesFields ActivateBlockProperties(const Simulation& sim, int form, i
             f.ConstantEnabled[0] = false;
         }
         break;
-    case 38: case 39:   // Delay Line: the longest delay its store holds at this time step
+    case Delay: case DelayTurned:   // Delay Line: the longest delay its store holds at this time step
         f.ConstantsCaption += " (" + sim.Run.TimeUnits + ")";
         f.ConstantLabel[1] = "(Maximum delay ";
         f.ConstantLabel[2] = Format(DelayLineLength * static_cast<double>(sim.Run.TimeStep), "###0.###") + " " +
                              sim.Run.TimeUnits + ")";
         break;
-    case 41:   // PRBS generator
+    case Prbs:   // PRBS generator
         if (sim.Prbs.AutomaticDuration) {
             f.Constant[1] = "AUTO";
             f.Constant2Auto = true;
         }
         break;
-    case 60:   // Chirp
+    case Chirp:   // Chirp
         f.TimeSpanVisible = true;
         f.TimeSpanEnabled = true;
         f.TimeSpanToolTip = "This runs CHIRP to the Simulation Stop Time";

@@ -2,11 +2,12 @@
 #include <cctype>
 #include <string>
 
+#include "drawing/plot_axes.h"
+#include "engine/simulation.h"
 #include "forms/block_properties.h"
 #include "forms/edit_target.h"
-#include "model/simulation.h"
+#include "model/function_code.h"
 #include "platform/text.h"
-#include "results/plot_axes.h"
 
 namespace quorvane {
 
@@ -88,14 +89,16 @@ private:
             }
             return Keep(1, v);
         }
-        switch (Code) {
-        case 12: case 13:   // Lead: a negative time constant is allowed
+        switch (CodeOf(Code)) {
+        case FunctionCode::Lead: case FunctionCode::LeadTurned:   // Lead: a negative time constant is allowed
             return v == 0 ? Refuse(Label(1) + " cannot be zero") : Keep(1, v);
-        case 26: case 27:   // Sine Wave: the frequency comes from input 1 when it is connected
+        case FunctionCode::SineWave: case FunctionCode::SineWaveTurned:
+            // Sine Wave: the frequency comes from input 1 when it is connected
             return B.Input[1] != 0 || Refuse(Label(1) + " cannot be negative or zero");
-        case 34: case 35:   // Switch
+        case FunctionCode::Switch: case FunctionCode::SwitchTurned:   // Switch
             return Keep(1, v);
-        case 38: case 39: case 56: case 57:   // Delay Line, Hysteresis
+        case FunctionCode::Delay: case FunctionCode::DelayTurned: case FunctionCode::Hysteresis:
+        case FunctionCode::HysteresisTurned: // Delay Line, Hysteresis
             return v < 0 ? Refuse(Label(1) + " cannot be negative") : Keep(1, v);
         default:
             return Refuse(Label(1) + " cannot be negative or zero");
@@ -112,12 +115,13 @@ private:
             }
             return Keep(2, v);
         }
-        switch (Code) {
-        case 41:   // PRBS: the duration is worked out by the run
+        switch (CodeOf(Code)) {
+        case FunctionCode::Prbs:   // PRBS: the duration is worked out by the run
             return Sim.Prbs.AutomaticDuration || Refuse(Label(2) + " cannot be negative or zero");
-        case 52: case 53: case 54: case 55:   // DAC, ADC minimum
+        case FunctionCode::Dac: case FunctionCode::DacTurned: case FunctionCode::Adc:
+        case FunctionCode::AdcTurned: // DAC, ADC minimum
             return Keep(2, v);
-        case 56: case 57:   // Hysteresis
+        case FunctionCode::Hysteresis: case FunctionCode::HysteresisTurned:   // Hysteresis
             return v < 0 ? Refuse(Label(2) + " cannot be negative") : Keep(2, v);
         default:
             return Refuse(Label(2) + " cannot be negative or zero");

@@ -1,7 +1,7 @@
 #include "forms/form_manager.h"
 
-#include "model/form_slots.h"
-#include "model/simulation.h"
+#include "editing/form_slots.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 
 namespace quorvane {

@@ -1,7 +1,7 @@
 #include "forms/form_properties.h"
 
-#include "model/form_slots.h"
-#include "model/simulation.h"
+#include "editing/form_slots.h"
+#include "engine/simulation.h"
 #include "model/terminal_links.h"
 #include "platform/text.h"
 

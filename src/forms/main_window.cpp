@@ -2,12 +2,12 @@
 
 #include <system_error>
 
-#include "engine/run_driver.h"
+#include "editing/form_slots.h"
+#include "editing/start_up.h"
+#include "engine/simulation.h"
 #include "forms/load_save_dialogs.h"
-#include "model/form_slots.h"
-#include "model/simulation.h"
-#include "model/start_up.h"
 #include "results/print_dump.h"
+#include "run/run_driver.h"
 #include "storage/file_title.h"
 
 namespace quorvane {

@@ -1,7 +1,7 @@
 #include "forms/terminal_dialogs.h"
 
+#include "engine/simulation.h"
 #include "forms/edit_target.h"
-#include "model/simulation.h"
 #include "model/terminal_links.h"
 #include "platform/text.h"
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "model/function_code.h"
 #include "platform/text.h"
 
 namespace quorvane {
@@ -134,59 +135,65 @@ void SetOutputs(BlockFunction& function, std::initializer_list<Place> places) {
 }
 
 void SetTerminals(int code, BlockFunction& function) {
-    switch (code) {
-    case 0: case 48:
+    using enum FunctionCode;
+    switch (CodeOf(code)) {
+    case Zero: case InputTerminal:
         SetOutputs(function, {{RightEdge, Middle}});
         break;
-    case 1: case 41: case 44:
+    case Constant: case Prbs: case Delta:
         SetOutputs(function, {{LeftEdge, Middle}, {RightEdge, Middle}});
         break;
-    case 2: case 36:
+    case Sum: case Controller:
         SetInputs(function, {{LeftEdge, 60}, {LeftEdge, Middle}, {LeftEdge, 560}});
         SetOutputs(function, {{RightEdge, Middle}});
         break;
-    case 3: case 37:
+    case SumTurned: case ControllerTurned:
         SetInputs(function, {{RightEdge, 60}, {RightEdge, Middle}, {RightEdge, 560}});
         SetOutputs(function, {{LeftEdge, Middle}});
         break;
-    case 4: case 16: case 18: case 34:
+    case Invert: case Multiply: case Divide: case Switch:
         SetInputs(function, {{LeftEdge, 180}, {LeftEdge, 420}});
         SetOutputs(function, {{RightEdge, Middle}});
         break;
-    case 5: case 17: case 19: case 35:
+    case InvertTurned: case MultiplyTurned: case DivideTurned: case SwitchTurned:
         SetInputs(function, {{RightEdge, 180}, {RightEdge, 420}});
         SetOutputs(function, {{LeftEdge, Middle}});
         break;
-    case 6: case 8: case 10: case 12: case 14: case 20: case 22: case 24: case 26:
-    case 28: case 30: case 32: case 38: case 52: case 54: case 56: case 58:
+    case Gain: case Integrate: case Lag: case Lead: case Differentiate: case Saturate:
+    case SecondOrderLag: case SecondOrderLead: case SineWave:
+    case SquareRoot: case Ln: case Exponential: case Delay: case Dac: case Adc: case Hysteresis:
+    case StickSlip:
         SetInputs(function, {{LeftEdge, Middle}});
         SetOutputs(function, {{RightEdge, Middle}});
         break;
-    case 7: case 9: case 11: case 13: case 15: case 21: case 23: case 25: case 27:
-    case 29: case 31: case 33: case 39: case 53: case 55: case 57: case 59:
+    case GainTurned: case IntegrateTurned: case LagTurned: case LeadTurned:
+    case DifferentiateTurned: case SaturateTurned: case SecondOrderLagTurned:
+    case SecondOrderLeadTurned: case SineWaveTurned:
+    case SquareRootTurned: case LnTurned: case ExponentialTurned: case DelayTurned: case DacTurned:
+    case AdcTurned: case HysteresisTurned: case StickSlipTurned:
         SetInputs(function, {{RightEdge, Middle}});
         SetOutputs(function, {{LeftEdge, Middle}});
         break;
-    case 40:
+    case UnitRamp:
         SetOutputs(function, {{RightEdge, Middle}, {LeftEdge, Middle}});
         break;
-    case 42: case 46: case 50:
+    case Display: case CorrelatePrbs: case OutputTerminal:
         SetInputs(function, {{LeftEdge, Middle}});
         break;
-    case 43: case 45: case 47: case 51:
+    case DisplayTurned: case Unused: case CorrelatePrbsTurned: case OutputTerminalTurned:
         SetInputs(function, {{RightEdge, Middle}});
         break;
-    case 49:
+    case InputTerminalTurned:
         SetOutputs(function, {{LeftEdge, Middle}});
         break;
-    case 60:
+    case Chirp:
         SetOutputs(function, {{RightEdge, 180}, {LeftEdge, 180}, {LeftEdge, 0}, {LeftEdge, 0}});
         break;
-    case 61:
+    case EffectiveFrequency:
         SetInputs(function, {{LeftEdge, 180}});
         SetOutputs(function, {{RightEdge, 420}});
         break;
-    case 62:
+    case EffectiveFrequencyTurned:
         SetInputs(function, {{RightEdge, 180}});
         SetOutputs(function, {{LeftEdge, 420}});
         break;

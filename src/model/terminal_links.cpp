@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "model/simulation.h"
+#include "platform/host.h"
 
 namespace quorvane {
 
@@ -116,13 +116,13 @@ void UnlinkInputTerminals(Model& model, int form, int entry) {
     }
 }
 
-int ShuffleTerminalEntry(Simulation& sim, int form, int oldBlock, int newBlock, ShufflePass& pass) {
+int ShuffleTerminalEntry(Model& model, Host& ui, int form, int oldBlock, int newBlock, ShufflePass& pass) {
     if (pass.FirstCall) {
         pass.Moved.fill(false);
         pass.FirstCall = false;
     }
-    if (newBlock == 0) sim.Ui.Message("attempt to shuffle to zero");
-    SimulationForm& sheet = sim.Forms[form];
+    if (newBlock == 0) ui.Message("attempt to shuffle to zero");
+    SimulationForm& sheet = model.Forms[form];
     if (sheet.TermCount < 1) return 0;
     int last = 0;
     // Old block 0 would match every free entry.
@@ -135,7 +135,7 @@ int ShuffleTerminalEntry(Simulation& sim, int form, int oldBlock, int newBlock, 
         pass.Moved[static_cast<std::size_t>(i)] = true;
         last = i;
     }
-    if (last == 0) sim.Ui.Message("failed to shufffle terminal entry");
+    if (last == 0) ui.Message("failed to shufffle terminal entry");
     return last;
 }
 
@@ -151,18 +151,18 @@ void ClearTerminalTables(Model& model) {
     }
 }
 
-void ResolveTerminalLinks(Simulation& sim) {
+void ResolveTerminalLinks(Model& model, Host& ui) {
     for (int f = 1; f <= FormSlots; ++f) {
-        SimulationForm& sheet = sim.Forms[f];
+        SimulationForm& sheet = model.Forms[f];
         if (sheet.InUse <= 0) continue;
         for (int b = 1; b <= sheet.BlockCount; ++b) {
             Block& block = sheet.Blocks[b];
             if (!IsTerminalLink(block.FunctionCode)) continue;
             if (sheet.TermCount <= 0) {
-                sim.Ui.Message("Terminal mismatch error");
+                ui.Message("Terminal mismatch error");
                 continue;
             }
-            ResolveBlock(sim, block);
+            ResolveBlock(model, block);
         }
     }
 }

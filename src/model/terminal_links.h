@@ -6,7 +6,7 @@
 
 namespace quorvane {
 
-struct Simulation;
+class Host;
 
 /// The moved-marks of one renumbering pass: an entry moved once in a pass is not moved again,
 /// so renumbering 5->4 then 6->5 moves each entry once. Start each pass with a fresh value.
@@ -44,7 +44,7 @@ void UnlinkInputTerminals(Model& model, int form, int entry);
 /// this pass) to `newBlock` and returns the last moved entry. Reports "attempt to shuffle to
 /// zero" for a new block 0 and "failed to shufffle terminal entry" when nothing matched
 /// (then 0); 0 without a message when the table is empty.
-int ShuffleTerminalEntry(Simulation& sim, int form, int oldBlock, int newBlock, ShufflePass& pass);
+int ShuffleTerminalEntry(Model& model, Host& ui, int form, int oldBlock, int newBlock, ShufflePass& pass);
 
 /// Empties one form's terminal-link table: TermCount 0, entries 1..30 free.
 void ClearTerminalTable(Model& model, int form);
@@ -59,6 +59,6 @@ void ClearTerminalTables(Model& model);
 /// OpBlk of the named entry; naming none (its constants are normally 0) it records constant
 /// 3 = 0 and writes nothing. A form whose TermCount is not above 0 reports
 /// "Terminal mismatch error" once for each of its terminal-link blocks, which are left alone.
-void ResolveTerminalLinks(Simulation& sim);
+void ResolveTerminalLinks(Model& model, Host& ui);
 
 }  // namespace quorvane

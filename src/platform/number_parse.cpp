@@ -130,6 +130,13 @@ double Val(std::string_view text) {
     return value;
 }
 
+float SingleFromText(std::string_view text) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    const double value = Val(text);
+    if (std::isnan(value)) return 0.0f;
+    return static_cast<float>(std::clamp(value, -largest, largest));
+}
+
 bool ParseNumber(std::string_view text, double& value) {
     const NumberScan scan = ScanWholeNumber(text);
     double parsed = 0;

@@ -20,6 +20,10 @@ std::string NumberText(double value, int significantDigits = 7);
 /// ("12abc" gives 12, "1e3" gives 1000, ".5" gives 0.5); 0 when the text does not start with one.
 double Val(std::string_view text);
 
+/// A text box read as a single-precision value: the lenient parse, held within the float range
+/// so that an over-large entry cannot become an infinity.
+float SingleFromText(std::string_view text);
+
 /// A strict parse for data files: the whole text must be one number. False when it is not.
 bool ParseNumber(std::string_view text, double& value);
 

@@ -4,8 +4,11 @@
 #include <optional>
 #include <stdexcept>
 
-#include "model/simulation.h"
+#include "model/model.h"
+#include "platform/host.h"
 #include "platform/text_file.h"
+#include "results/display_buffer.h"
+#include "results/print_dump_state.h"
 #include "results/tabulation.h"
 
 namespace quorvane {
@@ -23,6 +26,23 @@ void WriteQuotedLines(const std::string& path, const std::vector<std::string>& l
     if (!error.empty()) throw std::runtime_error("Cannot write the print dump file " + path + ": " + error);
 }
 
+// The dump of the last run, unquoted: header, blanks, the three heading lines, blanks, then
+// one line per tabulated row.
+std::vector<std::string> PrintDumpLines(const DisplayBuffer& display, const TableLayout& layout,
+                                        const std::string& header, const std::vector<int>& rows) {
+    const std::array<std::vector<std::string>, 3> headings = HeadingCells(display, layout);
+    std::vector<std::string> lines{header,
+                                   " ",
+                                   " ",
+                                   JoinCells(headings[0]),
+                                   JoinCells(headings[1]),
+                                   JoinCells(headings[2]),
+                                   " ",
+                                   " "};
+    for (int row : rows) lines.push_back(JoinCells(RowCells(display, layout, row)));
+    return lines;
+}
+
 }  // namespace
 
 std::string StartupPrintDumpPath() {
@@ -35,44 +55,32 @@ std::string PrintDumpHeader(const std::string& formTitle, const std::string& dat
     return "Quorvane Simulation Run          " + formTitle + std::string(26, ' ') + date;
 }
 
-void WriteInitialPrintDump(Simulation& sim) {
-    std::vector<std::string> lines{PrintDumpHeader("Unnamed", TabulationDate(sim))};
+void WriteInitialPrintDump(const PrintDumpState& dump, Host& ui) {
+    std::vector<std::string> lines{PrintDumpHeader("Unnamed", TabulationDate(ui))};
     lines.insert(lines.end(), BlankLinesOfInitialDump, " ");
-    WriteQuotedLines(sim.Dump.PrintDumpPath, lines);
+    WriteQuotedLines(dump.PrintDumpPath, lines);
 }
 
-std::vector<std::string> PrintDumpLines(Simulation& sim, const TableLayout& layout) {
-    const std::array<std::vector<std::string>, 3> headings = HeadingCells(sim.Display, layout);
-    std::vector<std::string> lines{PrintDumpHeader(TabulatedFormTitle(sim), TabulationDate(sim)),
-                                   " ",
-                                   " ",
-                                   JoinCells(headings[0]),
-                                   JoinCells(headings[1]),
-                                   JoinCells(headings[2]),
-                                   " ",
-                                   " "};
-    for (int row : PrintedRows(sim)) lines.push_back(JoinCells(RowCells(sim.Display, layout, row)));
-    return lines;
-}
-
-bool WritePrintDump(Simulation& sim) {
-    if (sim.Display.ColumnCount == 0) {
-        sim.Ui.Message("No data to display");
+bool WritePrintDump(const Model& model, const DisplayBuffer& display, const PrintDumpState& dump,
+                    double recordInterval, Host& ui) {
+    if (display.ColumnCount == 0) {
+        ui.Message("No data to display");
         return false;
     }
-    const std::optional<TableLayout> layout = TabulationLayout(sim.Run);
+    const std::optional<TableLayout> layout = TabulationLayout(model.Run);
     if (!layout) return false;
-    WriteQuotedLines(sim.Dump.PrintDumpPath, PrintDumpLines(sim, *layout));
+    const std::string header = PrintDumpHeader(TabulatedFormTitle(model), TabulationDate(ui));
+    WriteQuotedLines(dump.PrintDumpPath,
+                     PrintDumpLines(display, *layout, header, PrintedRows(display, model.Run, recordInterval)));
     return true;
 }
 
-void PrepareTabulation(Simulation& sim) {
-    PrintDumpState& dump = sim.Dump;
+void PrepareTabulation(PrintDumpState& dump, const Settings& run) {
     if (dump.Reader.is_open()) dump.Reader.close();
     dump.ReadLine = 1;
     dump.CurrentPage = 1;
     dump.EndOfPrintoutLine = -1;
-    dump.ScrollMaximum = TabulationScrollMaximum(sim.Run);
+    dump.ScrollMaximum = TabulationScrollMaximum(run);
 }
 
 }  // namespace quorvane

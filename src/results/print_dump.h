@@ -5,8 +5,12 @@
 
 namespace quorvane {
 
-struct Simulation;
+struct DisplayBuffer;
+struct Model;
+struct Settings;
+struct PrintDumpState;
 struct TableLayout;
+class Host;
 
 /// "Print Dump.txt" in the current directory, where the dump goes from start-up on.
 std::string StartupPrintDumpPath();
@@ -16,19 +20,17 @@ std::string PrintDumpHeader(const std::string& formTitle, const std::string& dat
 
 /// The dump the tabulation window shows before any tabulated run, written afresh.
 /// Throws std::runtime_error when the file cannot be written.
-void WriteInitialPrintDump(Simulation& sim);
+void WriteInitialPrintDump(const PrintDumpState& dump, Host& ui);
 
-/// The lines of the dump of the last run, unquoted: header, blanks, the three heading lines,
-/// blanks, then one line per tabulated row.
-std::vector<std::string> PrintDumpLines(Simulation& sim, const TableLayout& layout);
-
-/// Writes the dump of the last run afresh. Without display series shows "No data to display";
+/// Writes the dump of the last run afresh, tabulating the rows that the record interval (the
+/// run's smallest display interval) and the print interval select. Without display series shows "No data to display";
 /// with a format that has no digits writes nothing. True when written.
 /// Throws std::runtime_error when the file cannot be written.
-bool WritePrintDump(Simulation& sim);
+bool WritePrintDump(const Model& model, const DisplayBuffer& display, const PrintDumpState& dump,
+                    double recordInterval, Host& ui);
 
 /// Before a tabulation: the reader is closed, the viewer goes back to page 1 with the end of
 /// the printout not yet met, and the scroll bar maximum is set from the run's times.
-void PrepareTabulation(Simulation& sim);
+void PrepareTabulation(PrintDumpState& dump, const Settings& run);
 
 }  // namespace quorvane

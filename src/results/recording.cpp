@@ -1,11 +1,9 @@
 #include "results/recording.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
-#include "model/simulation.h"
+#include "model/model.h"
+#include "platform/host.h"
 #include "platform/text.h"
+#include "results/display_buffer.h"
 
 namespace quorvane {
 
@@ -15,15 +13,14 @@ bool IsDisplay(int functionCode) { return functionCode == 42 || functionCode == 
 
 }  // namespace
 
-void BuildDisplayList(Simulation& sim, int form) {
-    DisplayBuffer& display = sim.Display;
-    const SimulationForm& simForm = sim.Forms[form];
+void BuildDisplayList(const Model& model, DisplayBuffer& display, Host& ui, int form) {
+    const SimulationForm& simForm = model.Forms[form];
     display.ColumnCount = 0;
     for (int b = 1; b <= simForm.BlockCount; ++b) {
         const Block& block = simForm.Blocks[b];
         if (!IsDisplay(block.FunctionCode)) continue;
         if (display.ColumnCount >= MaxDisplaySeries) {
-            sim.Ui.Message("Too many Display blocks - the first ten will be displayed ");
+            ui.Message("Too many Display blocks - the first ten will be displayed ");
             continue;
         }
         const int column = ++display.ColumnCount;
@@ -35,31 +32,21 @@ void BuildDisplayList(Simulation& sim, int form) {
     }
     display.ColumnSource[0] = 0;
     display.ColumnTitle[0] = "Time";
-    display.ColumnUnits[0] = sim.Run.TimeUnits;
+    display.ColumnUnits[0] = model.Run.TimeUnits;
 }
 
-void RecordSample(Simulation& sim, int form) {
-    DisplayBuffer& display = sim.Display;
+void RecordSample(DisplayBuffer& display, const SimulationForm& simForm, float time) {
     if (display.RecordedCount >= DisplayRowLast || display.ColumnCount == 0) return;
-    const SimulationForm& simForm = sim.Forms[form];
     const int row = ++display.RecordedCount;
     for (int c = 1; c <= display.ColumnCount; ++c) {
         const int source = display.ColumnSource[c];
         display.At(c, row) = source > 0 ? simForm.Blocks[source].Output : 0.0f;
     }
-    display.At(0, row) = sim.Status.CurrentTime;
+    display.At(0, row) = time;
 }
 
-DisplayTimingEntry LoadDisplayTiming(const Simulation& sim) {
-    return {NumberText(sim.Run.PrintInterval), NumberText(sim.Run.GraphInterval), sim.Run.TimeUnits,
-            sim.Run.TimeUnits};
-}
-
-float SingleFromText(std::string_view text) {
-    constexpr double largest = std::numeric_limits<float>::max();
-    const double value = Val(text);
-    if (std::isnan(value)) return 0.0f;
-    return static_cast<float>(std::clamp(value, -largest, largest));
+DisplayTimingEntry LoadDisplayTiming(const Settings& run) {
+    return {NumberText(run.PrintInterval), NumberText(run.GraphInterval), run.TimeUnits, run.TimeUnits};
 }
 
 bool DisplayIntervalsValid(Host& ui, double printInterval, double graphInterval) {
@@ -74,12 +61,12 @@ bool DisplayIntervalsValid(Host& ui, double printInterval, double graphInterval)
     return true;
 }
 
-bool ApplyDisplayTiming(Simulation& sim, const DisplayTimingEntry& entry) {
+bool ApplyDisplayTiming(Settings& run, Host& ui, const DisplayTimingEntry& entry) {
     const float print = SingleFromText(entry.Text1);
     const float graph = SingleFromText(entry.Text5);
-    if (!DisplayIntervalsValid(sim.Ui, print, graph)) return false;
-    sim.Run.PrintInterval = print;
-    sim.Run.GraphInterval = graph;
+    if (!DisplayIntervalsValid(ui, print, graph)) return false;
+    run.PrintInterval = print;
+    run.GraphInterval = graph;
     return true;
 }
 

@@ -5,21 +5,20 @@
 
 namespace quorvane {
 
-struct Simulation;
+struct DisplayBuffer;
+struct Model;
+struct Settings;
+struct SimulationForm;
 class Host;
 
 /// Chooses the recorded columns from the Display blocks of `form` in block order: at most ten,
 /// each recording the output of the block feeding the display, titled after that block.
 /// Column 0 is the time. Further displays are refused with a message each.
-void BuildDisplayList(Simulation& sim, int form);
+void BuildDisplayList(const Model& model, DisplayBuffer& display, Host& ui, int form);
 
-/// Writes one row (time and every display series) from the outputs of `form`. Does nothing
+/// Writes one row (the time and every display series) from the outputs of `form`. Does nothing
 /// without display series or once the buffer's 32768 rows are full.
-void RecordSample(Simulation& sim, int form);
-
-/// A text box read as a single-precision value: the lenient parse, held within the float range
-/// so that an over-large entry cannot become an infinity.
-float SingleFromText(std::string_view text);
+void RecordSample(DisplayBuffer& display, const SimulationForm& form, float time);
 
 /// The rule both the run window and the "Data Display" dialog apply to the two intervals:
 /// each must be above zero. Reports the first that is not; true when both are.
@@ -34,10 +33,10 @@ struct DisplayTimingEntry {
 };
 
 /// The dialog as it opens: both intervals and the time units.
-DisplayTimingEntry LoadDisplayTiming(const Simulation& sim);
+DisplayTimingEntry LoadDisplayTiming(const Settings& run);
 
 /// "Done": stores both intervals when both are above zero; otherwise reports the first bad one
 /// and stores nothing. True when stored (the dialog then closes).
-bool ApplyDisplayTiming(Simulation& sim, const DisplayTimingEntry& entry);
+bool ApplyDisplayTiming(Settings& run, Host& ui, const DisplayTimingEntry& entry);
 
 }  // namespace quorvane

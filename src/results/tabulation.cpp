@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/simulation.h"
+#include "model/model.h"
+#include "platform/host.h"
 #include "platform/text.h"
+#include "results/display_buffer.h"
 
 namespace quorvane {
 
@@ -119,26 +121,26 @@ std::string JoinCells(const std::vector<std::string>& cells) {
     return line;
 }
 
-std::vector<int> PrintedRows(const Simulation& sim) {
+std::vector<int> PrintedRows(const DisplayBuffer& display, const Settings& run, double recordInterval) {
     int stride = 1;
-    if (sim.Status.MinDisplayInterval > 0) {
-        const double ratio = static_cast<double>(sim.Run.PrintInterval) / sim.Status.MinDisplayInterval;
+    if (recordInterval > 0) {
+        const double ratio = static_cast<double>(run.PrintInterval) / recordInterval;
         // A print interval finer than the record interval would round to a stride of 0.
         stride = std::max(1, static_cast<int>(std::nearbyint(std::min(ratio, double(DisplayRowLast)))));
     }
     std::vector<int> rows;
-    for (int r = 1; r <= sim.Display.RecordedCount; r += stride) rows.push_back(r);
+    for (int r = 1; r <= display.RecordedCount; r += stride) rows.push_back(r);
     return rows;
 }
 
-std::string TabulatedFormTitle(const Simulation& sim) {
-    for (int form : {sim.RunForm, sim.CurrentForm}) {
-        if (form >= 1 && form <= FormSlots) return sim.Forms[form].Title;
+std::string TabulatedFormTitle(const Model& model) {
+    for (int form : {model.RunForm, model.CurrentForm}) {
+        if (form >= 1 && form <= FormSlots) return model.Forms[form].Title;
     }
     return {};
 }
 
-std::string TabulationDate(Simulation& sim) { return FormatDate(sim.Ui.Today(), "dd mmmm yyyy"); }
+std::string TabulationDate(Host& ui) { return FormatDate(ui.Today(), "dd mmmm yyyy"); }
 
 int TabulationScrollMaximum(const Settings& settings) {
     if (settings.PrintInterval > 0 && settings.StopTime > settings.StartTime) {

@@ -10,7 +10,8 @@ namespace quorvane {
 
 struct Settings;
 struct DisplayBuffer;
-struct Simulation;
+struct Model;
+class Host;
 
 /// How one kind of column (time or data) is printed.
 struct ColumnLayout {
@@ -59,14 +60,15 @@ std::vector<std::string> RowCells(const DisplayBuffer& display, const TableLayou
 std::string JoinCells(const std::vector<std::string>& cells);
 
 /// The recorded rows that are tabulated: 1, 1 + k, 1 + 2k, ... up to RecordedCount, with k
-/// the print interval over the record interval, rounded (halves to even), at least 1.
-std::vector<int> PrintedRows(const Simulation& sim);
+/// the print interval over the record interval (the smallest display interval of the run),
+/// rounded (halves to even), at least 1.
+std::vector<int> PrintedRows(const DisplayBuffer& display, const Settings& run, double recordInterval);
 
 /// The title of the form whose results are tabulated: the form last run, else the current one.
-std::string TabulatedFormTitle(const Simulation& sim);
+std::string TabulatedFormTitle(const Model& model);
 
 /// Today's date as tabulation headers show it.
-std::string TabulationDate(Simulation& sim);
+std::string TabulationDate(Host& ui);
 
 /// The page viewer's scroll bar maximum before a tabulation: pages of 20 rows plus 2.
 int TabulationScrollMaximum(const Settings& settings);

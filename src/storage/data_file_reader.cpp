@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "storage/data_file_sections.h"
 #include "storage/line_reader.h"
 #include "storage/load_rebuild.h"

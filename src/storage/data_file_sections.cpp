@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "storage/line_reader.h"
 
 namespace quorvane {

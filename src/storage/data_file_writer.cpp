@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "model/form_slots.h"
-#include "model/simulation.h"
+#include "editing/form_slots.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
 #include "storage/file_title.h"

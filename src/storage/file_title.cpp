@@ -1,6 +1,6 @@
 #include "storage/file_title.h"
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 #include "storage/paths.h"
 

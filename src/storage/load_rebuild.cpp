@@ -1,7 +1,7 @@
 #include "storage/load_rebuild.h"
 
-#include "model/form_slots.h"
-#include "model/simulation.h"
+#include "editing/form_slots.h"
+#include "engine/simulation.h"
 #include "platform/text_file.h"
 #include "storage/file_title.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/analysis_support.h"
-#include "engine/run_window.h"
 #include "results/recording.h"
+#include "run/run_window.h"
+#include "support/analysis_support.h"
 
 namespace quorvane {
 namespace {
@@ -17,14 +17,12 @@ namespace {
 constexpr double Tolerance = 1e-6;
 
 struct Sizing : TestSimulation {
-    RunWindow Window;
-
     // A run from 0 as the driver has read it: intervals set and the time step preset to span / 10.
     Sizing(float stop, bool fft, float print = 1.0f, float graph = 0.1f) {
         SetRun(0, stop);
         Sim.Run.PrintInterval = print;
         Sim.Run.GraphInterval = graph;
-        Sim.Run.FftEnabled = Window.Check4 = fft;
+        Sim.Run.FftEnabled = fft;
         Sim.Run.TimeStep = stop / 10;
     }
     void ExpectNear(double value, double expected) { EXPECT_NEAR(value, expected, expected * Tolerance); }
@@ -44,14 +42,13 @@ TEST(AutomaticTimeStep, SizesTheFftFromTheRunSpan) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Stop);
         Sizing s(c.Stop, true, c.Print, c.Graph);
-        ASSERT_TRUE(AutomaticTimeStep(s.Sim, 1, s.Window));
+        ASSERT_TRUE(AutomaticTimeStep(s.Sim, 1));
         s.ExpectNear(s.Sim.Run.TimeStep, c.Step);
         s.ExpectNear(s.Sim.Fft.SampleInterval, c.Sample);
         s.ExpectNear(s.Sim.Status.MinDisplayInterval, c.Sample);
         s.ExpectNear(s.Sim.Run.GraphInterval, std::max(c.Graph, static_cast<float>(c.Sample)));
         EXPECT_EQ(s.Sim.Fft.HalfSize, c.HalfSize);
-        EXPECT_EQ(s.Window.Text7, c.Messages.empty() ? "" : "1");
-        EXPECT_EQ(s.Window.Text8, "");
+        EXPECT_EQ(s.Sim.Run.PrintInterval, c.Print);
         EXPECT_EQ(s.Host.Messages(), c.Messages);
     }
 }
@@ -78,7 +75,7 @@ TEST(AutomaticTimeStep, FastestBlockAndDerivativeClassSetTheStep) {
         SCOPED_TRACE(c.Name);
         Sizing s(10, false);
         for (const auto& b : c.Blocks) s.AddBlock(static_cast<int>(b[0]), b[1], b[2]);
-        EXPECT_EQ(AutomaticTimeStep(s.Sim, 1, s.Window), c.Messages.empty());
+        EXPECT_EQ(AutomaticTimeStep(s.Sim, 1), c.Messages.empty());
         s.ExpectNear(s.Sim.Run.TimeStep, c.Step);
         EXPECT_EQ(s.Sim.Fft.DerivativeClass, c.DerivativeClass);
         s.ExpectNear(s.Sim.Fft.SampleInterval, 0.1);   // without the FFT: the display interval
@@ -88,30 +85,29 @@ TEST(AutomaticTimeStep, FastestBlockAndDerivativeClassSetTheStep) {
 
 TEST(AlignFftToManualStep, LengthCheckAndRaisedIntervals) {
     const Texts raised{"Display times have bee automatically amended to align with FFT"};
-    struct Case { float Stop; float Step; double Sample; int HalfSize; Texts Messages; std::string Graph = ""; std::string Print = ""; };
+    struct Case { float Stop; float Step; double Sample; int HalfSize; Texts Messages; float Graph = 0.1f; float Print = 1.0f; };
     const Case cases[] = {
         {10, 0.001f, 0.009, 512, {}},   // 9 steps of 1 ms per sample
         {10, 0.004f, 0.008, 512, {}},   // 0.009 / 0.004 rounds to 2 steps
         {25.5f, 0.1f, 0.1, 0, {"FFT resolution too low with these time settings - FFT cancelled"}},   // 255 samples
         {25.6f, 0.1f, 0.1, 128, {}},    // 256 samples: a 256-point FFT
         // 1000 s: RoundToNiceInterval(1000 / 1024) = 0.9, 7.2 steps of 0.125 round to 7: 0.875.
-        {1000, 0.125f, 0.875, 512, raised, "0.875"},
-        {1000, 2, 2, 128, raised, "2", "2"},   // the step itself, above both intervals
+        {1000, 0.125f, 0.875, 512, raised, 0.875f},
+        {1000, 2, 2, 128, raised, 2, 2},   // the step itself, above both intervals
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.Stop << " " << c.Step);
         Sizing s(c.Stop, true);
         s.Sim.Run.TimeStep = c.Step;
         s.Sim.Run.ManualTimeStep = true;
-        AlignFftToManualStep(s.Sim, s.Window);
+        AlignFftToManualStep(s.Sim);
         s.ExpectNear(s.Sim.Fft.SampleInterval, c.Sample);
         s.ExpectNear(s.Sim.Status.MinDisplayInterval, c.Sample);
         EXPECT_EQ(s.Sim.Run.FftEnabled, c.HalfSize > 0);
-        EXPECT_EQ(s.Window.Check4, c.HalfSize > 0);
         if (c.HalfSize > 0) { EXPECT_EQ(s.Sim.Fft.HalfSize, c.HalfSize); }
         EXPECT_EQ(s.Host.Messages(), c.Messages);
-        EXPECT_EQ(s.Window.Text7, c.Graph);
-        EXPECT_EQ(s.Window.Text8, c.Print);
+        EXPECT_EQ(s.Sim.Run.GraphInterval, c.Graph);
+        EXPECT_EQ(s.Sim.Run.PrintInterval, c.Print);
     }
 }
 

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "analysis/fft_state.h"
+#include "results/fft_state.h"
 
 namespace quorvane {
 namespace {

@@ -6,9 +6,9 @@
 #include <complex>
 #include <numbers>
 
-#include "analysis/analysis_support.h"
 #include "analysis/fft.h"
 #include "analysis/prbs.h"
+#include "support/analysis_support.h"
 
 namespace quorvane {
 namespace {

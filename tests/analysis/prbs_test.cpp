@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/analysis_support.h"
+#include "support/analysis_support.h"
 
 namespace quorvane {
 namespace {

@@ -4,9 +4,8 @@
 
 #include <string>
 
-#include "analysis/analysis_support.h"
 #include "analysis/prbs.h"
-#include "engine/run_window.h"
+#include "support/analysis_support.h"
 
 namespace quorvane {
 namespace {
@@ -28,7 +27,6 @@ struct Case {
 void CheckTiming(const Case& c, float entered, int n, bool manualStep) {
     SCOPED_TRACE(c.Name);
     TestSimulation t;
-    RunWindow window;
     t.SetRun(0, entered);
     t.Sim.Run.ManualTimeStep = manualStep;
     t.Sim.Run.PrintInterval = t.Sim.Run.GraphInterval = t.Sim.Status.MinDisplayInterval = 1;
@@ -38,7 +36,7 @@ void CheckTiming(const Case& c, float entered, int n, bool manualStep) {
     ASSERT_TRUE(DetectPrbs(t.Sim, 1));
     t.Sim.Run.StopTime = entered * 1.05f;
     t.Sim.Run.TimeStep = c.Step;
-    EXPECT_EQ(PrbsTimingSetUp(t.Sim, window), !c.Refused);
+    EXPECT_EQ(PrbsTimingSetUp(t.Sim), !c.Refused);
     EXPECT_NEAR(t.Sim.Prbs.BitInterval, c.BitInterval, c.BitInterval * Tolerance);
     EXPECT_NEAR(t.Sim.Run.TimeStep, c.NewStep, c.NewStep * Tolerance);
     EXPECT_NEAR(t.Sim.Run.StopTime, c.Stop, c.Stop * Tolerance);
@@ -98,9 +96,8 @@ TEST(PrbsTimingSetUp, AutomaticTimeStep) {
 
 TEST(PrbsTimingSetUp, RefusedWhenStopTimeFallsBeforeStart) {
     TestSimulation t;   // a negative stop time stretched by 1.05
-    RunWindow window;
     t.SetRun(-100, -99 * 1.05f);
-    EXPECT_FALSE(PrbsTimingSetUp(t.Sim, window));
+    EXPECT_FALSE(PrbsTimingSetUp(t.Sim));
     EXPECT_EQ(t.Host.Messages(), Texts{"Stop Time must be greater than Start Time"});
 }
 

@@ -7,7 +7,7 @@
 #include <numbers>
 #include <string>
 
-#include "analysis/analysis_support.h"
+#include "support/analysis_support.h"
 
 namespace quorvane {
 namespace {

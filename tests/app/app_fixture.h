@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/mdigen.h"
-#include "platform/recording_host.h"
+#include "support/recording_host.h"
 
 namespace quorvane::testing {
 

@@ -2,7 +2,7 @@
 #include <QLabel>
 
 #include "app/fmanage.h"
-#include "model/form_slots.h"
+#include "editing/form_slots.h"
 #include "window_rig.h"
 
 namespace quorvane {

@@ -11,12 +11,12 @@
 #include "app/form3.h"
 #include "app/form4.h"
 #include "app/fsim.h"
+#include "editing/start_up.h"
 #include "engine/audit_report.h"
-#include "engine/result_handoff.h"
-#include "engine/run_driver.h"
-#include "engine/run_window.h"
-#include "model/simulation.h"
-#include "model/start_up.h"
+#include "engine/simulation.h"
+#include "run/result_handoff.h"
+#include "run/run_driver.h"
+#include "run/run_window.h"
 #include "storage/data_file_reader.h"
 
 namespace quorvane {

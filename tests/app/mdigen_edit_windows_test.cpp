@@ -7,7 +7,7 @@
 #include "app/fmanage.h"
 #include "app/form8.h"
 #include "app/formprop.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "window_rig.h"
 
 namespace quorvane {

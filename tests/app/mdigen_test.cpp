@@ -10,9 +10,9 @@
 #include "app/form1.h"
 #include "app/form3.h"
 #include "app/fsim.h"
+#include "engine/simulation.h"
 #include "forms/toolbox.h"
 #include "platform/canvas.h"
-#include "model/simulation.h"
 #include "storage/recent_files.h"
 
 namespace quorvane {

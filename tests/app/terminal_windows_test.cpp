@@ -3,7 +3,7 @@
 
 #include "app/form7.h"
 #include "app/form9.h"
-#include "model/form_slots.h"
+#include "editing/form_slots.h"
 #include "window_rig.h"
 
 namespace quorvane {

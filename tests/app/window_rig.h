@@ -5,12 +5,12 @@
 #include <QTest>
 #include <QWidget>
 
-#include "model/block_edit.h"
+#include "editing/block_edit.h"
+#include "editing/start_up.h"
+#include "engine/simulation.h"
 #include "model/desktop.h"
 #include "model/editing_state.h"
-#include "model/simulation.h"
-#include "model/start_up.h"
-#include "platform/recording_host.h"
+#include "support/recording_host.h"
 
 namespace quorvane {
 

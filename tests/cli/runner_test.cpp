@@ -5,11 +5,11 @@
 #include <fstream>
 
 #include "cli/runner_support.h"
+#include "editing/start_up.h"
+#include "engine/simulation.h"
 #include "model/catalogue.h"
-#include "model/simulation.h"
-#include "model/start_up.h"
-#include "platform/recording_host.h"
 #include "storage/data_file_writer.h"
+#include "support/recording_host.h"
 
 namespace quorvane {
 

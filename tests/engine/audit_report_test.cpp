@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/engine_support.h"
 #include "engine/ordering.h"
+#include "support/engine_support.h"
 
 namespace quorvane {
 namespace {

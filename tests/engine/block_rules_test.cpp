@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_support.h"
 #include "engine/stepping.h"
+#include "support/engine_support.h"
 
 namespace quorvane {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_support.h"
 #include "engine/ordering.h"
 #include "model/terminal_links.h"
+#include "support/engine_support.h"
 
 namespace quorvane {
 namespace {

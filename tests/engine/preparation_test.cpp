@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_support.h"
 #include "engine/preparation.h"
+#include "support/engine_support.h"
 
 namespace quorvane {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_support.h"
 #include "engine/run_error.h"
 #include "engine/stepping.h"
+#include "support/engine_support.h"
 
 namespace quorvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/form_slots.h"
+#include "editing/form_slots.h"
 #include "model/model_fixture.h"
 
 namespace quorvane {

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/simulation.h"
 #include "model/desktop.h"
-#include "model/simulation.h"
-#include "platform/recording_host.h"
+#include "support/recording_host.h"
 
 namespace quorvane::testing {
 

@@ -6,8 +6,8 @@
 #include <limits>
 #include <vector>
 
-#include "model/form_slots.h"
-#include "model_fixture.h"
+#include "editing/form_slots.h"
+#include "support/model_fixture.h"
 
 namespace quorvane {
 namespace {
@@ -92,27 +92,27 @@ TEST_F(TerminalLinks, RenumberingMovesEachEntryOnce) {
     Place(1, 50);   // block 5, entry 1
     Place(1, 48);   // block 6, entry 2
     ShufflePass pass;
-    EXPECT_EQ(ShuffleTerminalEntry(Sim, 1, 5, 4, pass), 1);
-    EXPECT_EQ(ShuffleTerminalEntry(Sim, 1, 6, 5, pass), 2);
+    EXPECT_EQ(ShuffleTerminalEntry(Sim, Sim.Ui, 1, 5, 4, pass), 1);
+    EXPECT_EQ(ShuffleTerminalEntry(Sim, Sim.Ui, 1, 6, 5, pass), 2);
     EXPECT_EQ(Sim.Forms[1].Terminals[1], (TerminalEntry{4, 4}));
     EXPECT_EQ(Sim.Forms[1].Terminals[2], (TerminalEntry{5, 0}));
     // Within the same pass an entry already moved is not found again.
-    EXPECT_EQ(ShuffleTerminalEntry(Sim, 1, 4, 3, pass), 0);
+    EXPECT_EQ(ShuffleTerminalEntry(Sim, Sim.Ui, 1, 4, 3, pass), 0);
     EXPECT_EQ(Host.Messages(), (Strings{"failed to shufffle terminal entry"}));
 
     // A new pass starts with clean marks; old block 0 never matches the free entries.
     Host.Clear();
     ShufflePass next;
-    EXPECT_EQ(ShuffleTerminalEntry(Sim, 1, 4, 3, next), 1);
-    EXPECT_EQ(ShuffleTerminalEntry(Sim, 1, 5, 0, next), 2);
-    EXPECT_EQ(ShuffleTerminalEntry(Sim, 1, 0, 9, next), 0);
+    EXPECT_EQ(ShuffleTerminalEntry(Sim, Sim.Ui, 1, 4, 3, next), 1);
+    EXPECT_EQ(ShuffleTerminalEntry(Sim, Sim.Ui, 1, 5, 0, next), 2);
+    EXPECT_EQ(ShuffleTerminalEntry(Sim, Sim.Ui, 1, 0, 9, next), 0);
     EXPECT_EQ(Sim.Forms[1].Terminals[3].TermBlk, 0);
     EXPECT_EQ(Host.Messages(), (Strings{"attempt to shuffle to zero", "failed to shufffle terminal entry"}));
 
     // An empty table: nothing to move or find, and nothing to say.
     Host.Clear();
     Sim.Forms[1].TermCount = 0;
-    EXPECT_EQ(ShuffleTerminalEntry(Sim, 1, 3, 2, next), 0);
+    EXPECT_EQ(ShuffleTerminalEntry(Sim, Sim.Ui, 1, 3, 2, next), 0);
     EXPECT_EQ(FindTerminalEntry(Sim, 1, 3), 0);
     EXPECT_TRUE(Host.Log.empty());
 }
@@ -160,7 +160,7 @@ TEST_F(TerminalLinks, ResolvingLinksBeforeARun) {
     Sim.Forms[1].Terminals[4].OpBlk = 0;
     const TerminalEntry scratch = Sim.Forms[0].Terminals[0];
 
-    ResolveTerminalLinks(Sim);
+    ResolveTerminalLinks(Sim, Sim.Ui);
 
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
@@ -185,7 +185,7 @@ TEST_F(TerminalLinks, EmptyTableIsAMismatchForEachTerminalBlock) {
     Place(1, 50);
     Link(1, first, 1, 2);
     Sim.Forms[1].TermCount = 0;
-    ResolveTerminalLinks(Sim);
+    ResolveTerminalLinks(Sim, Sim.Ui);
     EXPECT_EQ(Host.Messages(), (Strings{"Terminal mismatch error", "Terminal mismatch error"}));
     EXPECT_EQ(Sim.Forms[1].Blocks[first].Constant[2], 2.0f);
 }

@@ -6,14 +6,14 @@
 #include <string>
 
 #include "analysis/spectrum.h"
-#include "model/block_pictures.h"
+#include "drawing/block_pictures.h"
+#include "drawing/frequency_graph.h"
+#include "drawing/printed_pages.h"
+#include "drawing/sheet_redraw.h"
+#include "drawing/time_graph.h"
 #include "model/model_fixture.h"
-#include "model/sheet_redraw.h"
 #include "render/qt_canvas.h"
 #include "render_fixture.h"
-#include "results/frequency_graph.h"
-#include "results/printed_pages.h"
-#include "results/time_graph.h"
 
 namespace quorvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "results/print_dump_state.h"
-#include "results/results_fixture.h"
+#include "support/results_fixture.h"
 
 namespace quorvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "results/results_fixture.h"
+#include "support/results_fixture.h"
 
 namespace quorvane {
 namespace {
@@ -44,29 +44,29 @@ struct PrintDump : ResultsFixture {
 
 TEST_F(PrintDump, WholeDumpMatchesTheHandWrittenFile) {
     TwoSeries();
-    ASSERT_TRUE(WritePrintDump(Sim));
+    ASSERT_TRUE(WritePrintDump(Sim, Sim.Display, Sim.Dump, Sim.Status.MinDisplayInterval, Sim.Ui));
     EXPECT_EQ(FileText(Sim.Dump.PrintDumpPath), FileText(QUORVANE_TEST_DATA "/print_dump_two_series.txt"));
     EXPECT_TRUE(Host.Messages().empty());
 }
 
 TEST_F(PrintDump, InitialDumpStaysWhenThereIsNothingToWrite) {
-    WriteInitialPrintDump(Sim);
+    WriteInitialPrintDump(Sim.Dump, Sim.Ui);
     std::string initial = "\"Quorvane Simulation Run          Unnamed                          06 December 2026\"\n";
     for (int i = 0; i < 7; ++i) initial += "\" \"\n";
     EXPECT_EQ(FileText(Sim.Dump.PrintDumpPath), initial);
 
-    EXPECT_FALSE(WritePrintDump(Sim));
+    EXPECT_FALSE(WritePrintDump(Sim, Sim.Display, Sim.Dump, Sim.Status.MinDisplayInterval, Sim.Ui));
     EXPECT_EQ(Host.Messages(), std::vector<std::string>{"No data to display"});
     TwoSeries();
     Sim.Run.DataDigitsBefore = 0;
     Sim.Run.DataDigitsAfter = 0;
-    EXPECT_FALSE(WritePrintDump(Sim));
+    EXPECT_FALSE(WritePrintDump(Sim, Sim.Display, Sim.Dump, Sim.Status.MinDisplayInterval, Sim.Ui));
     EXPECT_EQ(Host.Messages().size(), 1u);
     EXPECT_EQ(FileText(Sim.Dump.PrintDumpPath), initial);
 
     Sim.Dump.PrintDumpPath = (Folder / "missing" / "Print Dump.txt").string();
     Sim.Run.DataDigitsBefore = 4;
-    EXPECT_THROW(WritePrintDump(Sim), std::runtime_error);
+    EXPECT_THROW(WritePrintDump(Sim, Sim.Display, Sim.Dump, Sim.Status.MinDisplayInterval, Sim.Ui), std::runtime_error);
 }
 
 TEST_F(PrintDump, PreparingATabulationRewindsTheViewerAndSizesItsScrollBar) {
@@ -77,7 +77,7 @@ TEST_F(PrintDump, PreparingATabulationRewindsTheViewerAndSizesItsScrollBar) {
         Sim.Dump.EndOfPrintoutLine = 30;
         Sim.Run.StopTime = stop;
         Sim.Run.PrintInterval = interval;
-        PrepareTabulation(Sim);
+        PrepareTabulation(Sim.Dump, Sim.Run);
         EXPECT_EQ(Sim.Dump.CurrentPage, 1);
         EXPECT_EQ(Sim.Dump.EndOfPrintoutLine, -1);
         EXPECT_EQ(Sim.Dump.ScrollMaximum, maximum);

@@ -4,7 +4,8 @@
 
 #include <limits>
 
-#include "results/results_fixture.h"
+#include "platform/text.h"
+#include "support/results_fixture.h"
 
 namespace quorvane {
 namespace {
@@ -25,7 +26,7 @@ TEST_F(Recording, FirstTenDisplaysRecordTheirSourcesAndUnconnectedOnesZero) {
     AddTitled(43, "Display", source);   // the turned display counts too
     AddTitled(42, "Display");           // not connected
     for (int i = 0; i < 9; ++i) AddTitled(42, "Display", source);
-    BuildDisplayList(Sim, 1);
+    BuildDisplayList(Sim, Sim.Display, Sim.Ui, 1);
 
     EXPECT_EQ(Host.Messages(), std::vector<std::string>{"Too many Display blocks - the first ten will be displayed "});
     DisplayBuffer& d = Sim.Display;
@@ -41,10 +42,10 @@ TEST_F(Recording, FirstTenDisplaysRecordTheirSourcesAndUnconnectedOnesZero) {
     Sim.Forms[1].Blocks[source].Output = 2.5f;
     d.At(2, 1) = 99.0f;   // left over from an earlier run
     Sim.Status.CurrentTime = 0.0f;
-    RecordSample(Sim, 1);
+    RecordSample(Sim.Display, Sim.Forms[1], Sim.Status.CurrentTime);
     Sim.Forms[1].Blocks[source].Output = -1.0f;
     Sim.Status.CurrentTime = 0.5f;
-    RecordSample(Sim, 1);
+    RecordSample(Sim.Display, Sim.Forms[1], Sim.Status.CurrentTime);
     ASSERT_EQ(d.RecordedCount, 2);
     EXPECT_EQ(d.At(0, 1), 0.0f);
     EXPECT_EQ(d.At(1, 1), 2.5f);
@@ -66,7 +67,7 @@ TEST_F(Recording, DisplayTimingDialogStoresOnlyTwoPositiveIntervals) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.Print) + " / " + c.Plot);
         Host.Clear();
-        EXPECT_EQ(ApplyDisplayTiming(Sim, {c.Print, c.Plot, "", ""}), c.Message == nullptr);
+        EXPECT_EQ(ApplyDisplayTiming(Sim.Run, Sim.Ui, {c.Print, c.Plot, "", ""}), c.Message == nullptr);
         EXPECT_EQ(Host.Messages(), c.Message ? std::vector<std::string>{c.Message} : std::vector<std::string>{});
         EXPECT_EQ(Sim.Run.PrintInterval, c.Message ? 1.0f : 2.5f);
         EXPECT_EQ(Sim.Run.GraphInterval, c.Message ? 0.1f : 0.25f);

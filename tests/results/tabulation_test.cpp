@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "results/results_fixture.h"
+#include "support/results_fixture.h"
 
 namespace quorvane {
 namespace {
@@ -80,7 +80,7 @@ TEST_F(TabulatedRows, ArePickedByThePrintIntervalOverTheRecordInterval) {
         SCOPED_TRACE(std::to_string(c.Print) + " over " + std::to_string(c.Record));
         Sim.Run.PrintInterval = c.Print;
         Sim.Status.MinDisplayInterval = c.Record;
-        EXPECT_EQ(PrintedRows(Sim), c.Rows);
+        EXPECT_EQ(PrintedRows(Sim.Display, Sim.Run, Sim.Status.MinDisplayInterval), c.Rows);
     }
 }
 

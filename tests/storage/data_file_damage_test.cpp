@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/data_file_reader.h"
-#include "storage_fixture.h"
+#include "support/storage_fixture.h"
 
 namespace quorvane::testing {
 namespace {

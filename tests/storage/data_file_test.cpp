@@ -4,12 +4,12 @@
 #include <cfloat>
 #include <cstdint>
 
-#include "model/form_slots.h"
+#include "editing/form_slots.h"
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
 #include "storage/legacy_reader.h"
 #include "storage/line_reader.h"
-#include "storage_fixture.h"
+#include "support/storage_fixture.h"
 
 namespace quorvane::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/recent_files.h"
-#include "storage_fixture.h"
+#include "support/storage_fixture.h"
 
 namespace quorvane::testing {
 namespace {

@@ -1,0 +1,37 @@
+#include "drawing/terminal_markers.h"
+
+#include "engine/simulation.h"
+#include "model/terminal_links.h"
+#include "platform/canvas.h"
+#include "platform/text.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr double MarkerRadius = 100;
+constexpr int MarkerColour = 6;    // brown
+constexpr int NumberColour = 12;   // light red
+constexpr int TextColour = 1;      // the sheet's normal text colour, blue
+
+}  // namespace
+
+void DrawTerminalMarkers(const Simulation& sim, int form, Canvas& canvas) {
+    const SimulationForm& sheet = sim.Forms[form];
+    for (int b = 1; b <= sheet.BlockCount; ++b) {
+        const Block& block = sheet.Blocks[b];
+        if (!IsTerminalLink(block.FunctionCode)) continue;
+        // The marker sits on the side opposite the block's own terminal.
+        const bool markerOnLeft = block.FunctionCode == 48 || block.FunctionCode == 51;
+        const double x = block.Left + (markerOnLeft ? 0 : 675);
+        const double y = block.Top - 200;
+        const int entry = FindTerminalEntry(sim, form, b);
+        canvas.SetForeColour(PaletteColour(MarkerColour));
+        canvas.Circle(x, y + 535, MarkerRadius);
+        canvas.SetForeColour(PaletteColour(NumberColour));
+        canvas.Text(x - 75, y + 445, Str(entry));
+        canvas.SetForeColour(PaletteColour(TextColour));
+    }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,155 @@
+#include "drawing/time_graph.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drawing/plot_axes.h"
+#include "drawing/plot_core.h"
+#include "engine/simulation.h"
+#include "platform/canvas.h"
+#include "results/tabulation.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr double ScreenLeftMargin = 0.11;
+constexpr double ScreenRightMargin = 0.08;
+constexpr double PrinterLeftMargin = 0.2;
+constexpr double YLabelOffset = 0.11;
+
+/// Tick label pattern of one axis: the user's digits, or chosen from the axis span.
+std::optional<std::string> AxisPattern(Simulation& sim, const AxisScaling& axis, int mode, int before, int after) {
+    if (mode == 1) return UserNumberPattern(before, after);
+    return LabelFormat(axis.Start, axis.End(), sim.Ui);
+}
+
+double RowX(const Simulation& sim, int xColumn, int row) {
+    if (xColumn != 0) return sim.Display.At(xColumn, row);
+    // Rows are recorded every StepsPerSample steps from the start time.
+    return static_cast<double>(sim.Run.StartTime) +
+           (row - 1) * static_cast<double>(sim.Run.TimeStep) * sim.Status.StepsPerSample;
+}
+
+void DrawCurves(Simulation& sim, Canvas& canvas, const PlotFrame& frame, int xColumn) {
+    const DisplayBuffer& display = sim.Display;
+    const int rows = display.RecordedCount;
+    const int stride = SymbolStride(rows);
+    canvas.SetPen(PenStyle::Solid, 1);
+    for (int column = 1; column <= display.ColumnCount; ++column) {
+        if (column == xColumn) continue;
+        canvas.SetForeColour(SeriesColour(column));
+        double lastX = RowX(sim, xColumn, 1);
+        double lastY = display.At(column, 1);
+        if (rows == 1) canvas.Point(lastX, lastY);
+        for (int row = 2; row <= rows; ++row) {
+            const double x = RowX(sim, xColumn, row);
+            const double y = display.At(column, row);
+            canvas.Line(lastX, lastY, x, y);
+            if (sim.Graph.ShowSymbols == 1 && CarriesSymbol(row, stride)) {
+                DrawSymbol(canvas, x, y, column, frame.XRange, frame.YRange);
+            }
+            lastX = x;
+            lastY = y;
+        }
+    }
+}
+
+std::vector<KeyEntry> KeyEntries(const DisplayBuffer& display) {
+    std::vector<KeyEntry> entries;
+    for (int column = 1; column <= display.ColumnCount; ++column) {
+        entries.push_back({display.ColumnTitle[column], display.ColumnUnits[column], SeriesColour(column), column});
+    }
+    return entries;
+}
+
+}  // namespace
+
+void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xColumn) {
+    const DisplayBuffer& display = sim.Display;
+    GraphSettings& graph = sim.Graph;
+    const int rows = display.RecordedCount;
+    if (xColumn < 0 || xColumn > display.ColumnCount) xColumn = 0;
+
+    if (target == GraphTarget::Screen) canvas.Clear();
+
+    double yMin = NoDataHigh;
+    double yMax = -NoDataHigh;
+    for (int column = 1; column <= display.ColumnCount; ++column) {
+        ScanRange(&display.At(column, 1), rows, yMin, yMax);
+    }
+    RangeAdjust(yMin, yMax);
+
+    double xMin = sim.Run.StartTime;
+    double xMax = sim.Run.StopTime;
+    if (xColumn != 0) {
+        xMin = NoDataHigh;
+        xMax = -NoDataHigh;
+        ScanRange(&display.At(xColumn, 1), rows, xMin, xMax);
+        SettleXRange(sim.Ui, xMin, xMax);
+    }
+    if (graph.YManual == 1) {
+        yMin = graph.YMinimum;
+        yMax = graph.YMaximum;
+    }
+    if (graph.XManual == 1) {
+        xMin = graph.XMinimum;
+        xMax = graph.XMaximum;
+    }
+    // Limits that leave nothing between them (a stored file, equal start and stop times) are
+    // opened up rather than scaled into a zero-sized picture.
+    if (!(yMax > yMin)) RangeAdjust(yMin, yMax);
+    if (!(xMax > xMin)) RangeAdjust(xMin, xMax);
+
+    PlotFrame frame;
+    frame.X = AxisScale(xMin, xMax);
+    frame.Y = AxisScale(yMin, yMax);
+    frame.XDataMax = xMax;
+    frame.XRange = xMax - xMin;
+    frame.YRange = yMax - yMin;
+
+    if (target == GraphTarget::Screen) {
+        canvas.SetFontSize(GraphFontSize);
+        SetScreenScale(canvas, frame, ScreenLeftMargin, ScreenRightMargin);
+    } else {
+        const double titleY =
+            StartPrinterPage(canvas, frame, PrinterLeftMargin, "Quorvane Simulation Run " + TabulatedFormTitle(sim));
+        DrawPrinterKey(canvas, frame, KeyEntries(display));
+        // A printed graph carries its date, as the printed tables do, at the right of the title line.
+        const std::string date = TabulationDate(sim);
+        canvas.Text(frame.X.End() - canvas.TextWidth(date), titleY, date);
+    }
+
+    const Settings& run = sim.Run;
+    const std::optional<std::string> yPattern =
+        AxisPattern(sim, frame.Y, run.DataColumnFormatMode, run.DataDigitsBefore, run.DataDigitsAfter);
+    const std::optional<std::string> xPattern =
+        AxisPattern(sim, frame.X, run.TimeColumnFormatMode, run.TimeDigitsBefore, run.TimeDigitsAfter);
+    if (yPattern && xPattern) {
+        DrawGrid(canvas, frame, *xPattern, *yPattern, YLabelOffset);
+        if (xColumn == 0) {
+            DrawXAxisTitle(canvas, frame, frame.X.Start + 0.1 * frame.XRange,
+                           "Time  ( " + run.TimeUnits + " )   ------->");
+        } else {
+            DrawXAxisTitle(canvas, frame, frame.X.Start,
+                           display.ColumnTitle[xColumn] + " ( " + display.ColumnUnits[xColumn] + " ) ------>");
+        }
+        DrawCurves(sim, canvas, frame, xColumn);
+    }
+
+    // The limits used become the manual ones, so the scales dialog shows them.
+    if (graph.YManual != 1) {
+        graph.YMaximum = SettingValue(frame.Y.End());
+        graph.YMinimum = SettingValue(frame.Y.Start);
+    }
+    if (graph.XManual != 1) {
+        graph.XMaximum = SettingValue(xMax);
+        graph.XMinimum = SettingValue(frame.X.Start);
+    }
+    graph.YRange = SettingValue(frame.YRange);
+    graph.XRange = SettingValue(frame.XRange);
+    if (target == GraphTarget::Printer) canvas.EndDocument();
+}
+
+}  // namespace quorvane
