@@ -5,13 +5,13 @@
 
 #include <array>
 
-#include "model/connection_edit.h"
-#include "model/connection_route.h"
+#include "drawing/sheet_redraw.h"
+#include "editing/connection_edit.h"
+#include "editing/connection_route.h"
+#include "engine/simulation.h"
 #include "model/editing_state.h"
-#include "model/sheet_redraw.h"
-#include "model/simulation.h"
-#include "platform/recording_host.h"
 #include "render/qt_canvas.h"
+#include "support/recording_host.h"
 
 namespace quorvane {
 namespace {

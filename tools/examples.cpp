@@ -34,6 +34,7 @@ public:
     void PlaySound(int) override {}
     CalendarDate Today() override { return {2026, 12, 6}; }
     double SecondsSinceMidnight() override { return 0; }
+    double ElapsedSeconds() override { return 0; }
 };
 
 struct Run {

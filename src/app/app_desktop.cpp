@@ -5,10 +5,10 @@
 #include "app/fplot.h"
 #include "app/form3.h"
 #include "app/gplot.h"
+#include "app/mdigen.h"
 #include "app/pformat.h"
 #include "app/tabview.h"
-#include "model/simulation.h"
-#include "app/mdigen.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include <QPixmap>
 
 #include "app/twips.h"
-#include "model/block_pictures.h"
+#include "drawing/block_pictures.h"
 #include "model/editing_state.h"
 #include "platform/canvas.h"
 #include "render/qt_canvas.h"

@@ -15,8 +15,8 @@
 
 #include "app/block_drag.h"
 #include "app/twips.h"
-#include "model/block_edit.h"
-#include "model/simulation.h"
+#include "editing/block_edit.h"
+#include "engine/simulation.h"
 #include "forms/diagram_sheet.h"
 
 namespace quorvane {

@@ -21,12 +21,12 @@
 
 #include "app/block_drag.h"
 #include "app/twips.h"
-#include "model/block_edit.h"
-#include "model/block_pictures.h"
-#include "model/connection_edit.h"
-#include "model/form_slots.h"
-#include "model/sheet_redraw.h"
-#include "model/simulation.h"
+#include "drawing/block_pictures.h"
+#include "drawing/sheet_redraw.h"
+#include "editing/block_edit.h"
+#include "editing/connection_edit.h"
+#include "editing/form_slots.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

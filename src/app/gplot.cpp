@@ -14,9 +14,9 @@
 #include "app/keyform.h"
 #include "app/picture_box.h"
 #include "app/twips.h"
+#include "drawing/time_graph.h"
+#include "engine/simulation.h"
 #include "forms/graph_window.h"
-#include "model/simulation.h"
-#include "results/time_graph.h"
 
 namespace quorvane {
 

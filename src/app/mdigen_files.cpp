@@ -8,8 +8,8 @@
 #include "app/gmaint.h"
 #include "app/gsave.h"
 #include "app/mdigen.h"
+#include "engine/simulation.h"
 #include "forms/load_save_dialogs.h"
-#include "model/simulation.h"
 
 namespace quorvane {
 

@@ -9,11 +9,11 @@
 #include "app/pformat.h"
 #include "app/tabview.h"
 #include "app/twips.h"
-#include "engine/run_driver.h"
+#include "engine/simulation.h"
 #include "forms/data_display.h"
 #include "forms/scales_dialog.h"
 #include "forms/tabulation_window.h"
-#include "model/simulation.h"
+#include "run/run_driver.h"
 
 namespace quorvane {
 

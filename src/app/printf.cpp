@@ -2,8 +2,8 @@
 
 #include <QPrinter>
 
-#include "model/simulation.h"
-#include "results/printed_pages.h"
+#include "drawing/printed_pages.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

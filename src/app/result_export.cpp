@@ -4,11 +4,11 @@
 
 #include <sstream>
 
-#include "model/simulation.h"
+#include "drawing/time_graph.h"
+#include "engine/simulation.h"
 #include "platform/text_file.h"
 #include "render/qt_canvas.h"
 #include "results/recorded_csv.h"
-#include "results/time_graph.h"
 
 namespace quorvane {
 
@@ -50,7 +50,7 @@ bool ExportTable(Simulation& sim, const std::string& path, const std::string& te
 
 bool ExportRecordedCsv(Simulation& sim, const std::string& path) {
     std::ostringstream text;
-    WriteRecordedCsv(sim, text);
+    WriteRecordedCsv(sim.Display, text);
     return ExportTable(sim, path, text.str());
 }
 

@@ -10,11 +10,11 @@
 
 #include "app/child_window.h"
 #include "app/dialog_parts.h"
-#include "app/picture_box.h"
 #include "app/pformat.h"
+#include "app/picture_box.h"
 #include "app/twips.h"
+#include "engine/simulation.h"
 #include "forms/tabulation_window.h"
-#include "model/simulation.h"
 #include "results/page_view.h"
 
 namespace quorvane {

@@ -117,11 +117,11 @@ bool WriteSpectrum(Simulation& sim, int series, std::ostream& out, std::ostream&
 
 bool WriteCsv(const Simulation& sim, const std::string& path, std::ostream& out, std::ostream& err) {
     if (path == "-") {
-        WriteRecordedCsv(sim, out);
+        WriteRecordedCsv(sim.Display, out);
         return true;
     }
     std::ostringstream text;
-    WriteRecordedCsv(sim, text);
+    WriteRecordedCsv(sim.Display, text);
     const std::string error = ReplaceFile(path, text.str());
     if (error.empty()) return true;
     return Fail(err, "cannot write " + path + ": " + error) == 0;

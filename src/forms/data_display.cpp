@@ -1,8 +1,8 @@
 #include "forms/data_display.h"
 
-#include "model/simulation.h"
+#include "drawing/plot_axes.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
-#include "results/plot_axes.h"
 
 namespace quorvane {
 

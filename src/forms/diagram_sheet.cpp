@@ -5,12 +5,12 @@
 #include <cassert>
 #include <cstdlib>
 
-#include "model/block_edit.h"
-#include "model/block_pictures.h"
-#include "model/connection_edit.h"
-#include "model/connection_route.h"
-#include "model/form_slots.h"
-#include "model/simulation.h"
+#include "drawing/block_pictures.h"
+#include "editing/block_edit.h"
+#include "editing/connection_edit.h"
+#include "editing/connection_route.h"
+#include "editing/form_slots.h"
+#include "engine/simulation.h"
 #include "model/terminal_links.h"
 #include "platform/canvas.h"
 

@@ -1,6 +1,6 @@
 #include "forms/file_maintenance.h"
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/text_file.h"
 #include "storage/recent_files.h"
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/simulation.h"
+#include "drawing/plot_core.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
-#include "results/plot_core.h"
 
 namespace quorvane {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
 #include "storage/legacy_reader.h"

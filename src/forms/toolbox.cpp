@@ -1,6 +1,6 @@
 #include "forms/toolbox.h"
 
-#include "model/block_pictures.h"
+#include "drawing/block_pictures.h"
 
 namespace quorvane {
 

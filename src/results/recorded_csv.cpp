@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "model/simulation.h"
+#include "results/display_buffer.h"
 
 namespace quorvane {
 
@@ -23,8 +23,7 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-void WriteRecordedCsv(const Simulation& sim, std::ostream& out) {
-    const DisplayBuffer& display = sim.Display;
+void WriteRecordedCsv(const DisplayBuffer& display, std::ostream& out) {
     for (int c = 0; c <= display.ColumnCount; ++c) out << (c ? "," : "") << CsvField(display.ColumnTitle[c]);
     out << "\n";
     for (int row = 1; row <= display.RecordedCount; ++row) {

@@ -5,7 +5,7 @@
 
 namespace quorvane {
 
-struct Simulation;
+struct DisplayBuffer;
 
 /// A value as a CSV field: 9 significant digits, enough to read back the same float.
 std::string CsvNumber(float value);
@@ -15,6 +15,6 @@ std::string CsvField(const std::string& text);
 
 /// Every recorded row as CSV: a header of column titles (time first), then time and the display
 /// series.
-void WriteRecordedCsv(const Simulation& sim, std::ostream& out);
+void WriteRecordedCsv(const DisplayBuffer& display, std::ostream& out);
 
 }  // namespace quorvane

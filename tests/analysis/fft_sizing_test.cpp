@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "results/recording.h"
+#include "platform/text.h"
 #include "run/run_window.h"
 #include "support/analysis_support.h"
 

@@ -12,7 +12,7 @@
 #include "app/gmaint.h"
 #include "app/gsave.h"
 #include "app/window_rig.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/canvas.h"
 
 namespace quorvane {

@@ -7,10 +7,10 @@
 
 #include "app/form1.h"
 #include "app/sheet_desktop.h"
+#include "editing/start_up.h"
+#include "engine/simulation.h"
 #include "model/editing_state.h"
-#include "model/simulation.h"
-#include "model/start_up.h"
-#include "platform/recording_host.h"
+#include "support/recording_host.h"
 
 namespace quorvane {
 

@@ -20,7 +20,7 @@
 #include "app/pformat.h"
 #include "app/picture_box.h"
 #include "app/tabview.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

@@ -9,14 +9,14 @@
 
 #include "app/gplot.h"
 #include "app/tabview.h"
-#include "engine/result_handoff.h"
-#include "engine/run_driver.h"
-#include "engine/run_window.h"
-#include "model/form_slots.h"
-#include "model/simulation.h"
-#include "model/start_up.h"
-#include "platform/recording_host.h"
+#include "editing/form_slots.h"
+#include "editing/start_up.h"
+#include "engine/simulation.h"
+#include "run/result_handoff.h"
+#include "run/run_driver.h"
+#include "run/run_window.h"
 #include "storage/data_file_reader.h"
+#include "support/recording_host.h"
 
 namespace quorvane {
 

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "forms/block_properties.h"
-#include "model/model_fixture.h"
+#include "support/model_fixture.h"
 
 namespace quorvane {
 namespace {

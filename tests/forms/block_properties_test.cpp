@@ -5,7 +5,7 @@
 #include <cfloat>
 #include <functional>
 
-#include "model/model_fixture.h"
+#include "support/model_fixture.h"
 
 namespace quorvane {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/run_window.h"
 #include "forms_fixture.h"
+#include "run/run_window.h"
 
 namespace quorvane {
 

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "model/block_edit.h"
-#include "model/connection_edit.h"
-#include "model/simulation.h"
-#include "model/start_up.h"
-#include "platform/recording_canvas.h"
-#include "platform/recording_host.h"
+#include "editing/block_edit.h"
+#include "editing/connection_edit.h"
+#include "editing/start_up.h"
+#include "engine/simulation.h"
+#include "support/recording_canvas.h"
+#include "support/recording_host.h"
 
 namespace quorvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/form_slots.h"
-#include "model/model_fixture.h"
+#include "support/model_fixture.h"
 
 namespace quorvane {
 namespace {

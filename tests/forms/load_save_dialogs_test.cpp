@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "editing/start_up.h"
 #include "forms/forms_fixture.h"
 #include "forms/load_save_dialogs.h"
-#include "model/start_up.h"
 #include "storage/data_file_writer.h"
 
 namespace quorvane {

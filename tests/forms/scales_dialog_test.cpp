@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "drawing/time_graph.h"
 #include "forms_fixture.h"
-#include "platform/recording_canvas.h"
-#include "results/time_graph.h"
+#include "support/recording_canvas.h"
 
 namespace quorvane {
 

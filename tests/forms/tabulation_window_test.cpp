@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_canvas.h"
 #include "results/page_view.h"
+#include "support/recording_canvas.h"
 
 namespace quorvane {
 

@@ -11,9 +11,9 @@
 #include "drawing/printed_pages.h"
 #include "drawing/sheet_redraw.h"
 #include "drawing/time_graph.h"
-#include "model/model_fixture.h"
 #include "render/qt_canvas.h"
 #include "render_fixture.h"
+#include "support/model_fixture.h"
 
 namespace quorvane {
 namespace {
