@@ -14,11 +14,11 @@
 #include "app/dialog_parts.h"
 #include "app/picture_box.h"
 #include "app/twips.h"
+#include "drawing/frequency_graph.h"
+#include "engine/simulation.h"
 #include "forms/frequency_window.h"
 #include "forms/prbs_window.h"
-#include "model/simulation.h"
 #include "results/analysis_csv.h"
-#include "results/frequency_graph.h"
 
 namespace quorvane {
 
@@ -203,7 +203,7 @@ void Cplot::Command5_Click() {
     const QString path = ChooseSaveFile(this, "Export PRBS Analysis", "CSV files (*.csv)");
     if (path.isEmpty()) return;
     std::ostringstream text;
-    WriteAnalysisCsv(Sim, CorrelationRows(Sim, CorrelationCurves(Sim)), text);
+    WriteAnalysisCsv(Sim.Display, CorrelationRows(Sim.Prbs, CorrelationCurves(Sim)), text);
     ExportTable(Sim, path.toStdString(), text.str());
 }
 

@@ -12,7 +12,7 @@
 
 #include "app/child_window.h"
 #include "app/dialog_parts.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 

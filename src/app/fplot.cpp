@@ -15,9 +15,9 @@
 #include "app/dialog_parts.h"
 #include "app/picture_box.h"
 #include "app/twips.h"
-#include "model/simulation.h"
+#include "drawing/frequency_graph.h"
+#include "engine/simulation.h"
 #include "results/analysis_csv.h"
-#include "results/frequency_graph.h"
 
 namespace quorvane {
 
@@ -276,7 +276,7 @@ void Fplot::Command6_Click() {
     const QString path = ChooseSaveFile(this, "Export Frequency Analysis", "CSV files (*.csv)");
     if (path.isEmpty()) return;
     std::ostringstream text;
-    WriteAnalysisCsv(Sim, SpectrumRows(Sim, State.Curves), text);
+    WriteAnalysisCsv(Sim.Display, SpectrumRows(Sim.Fft, State.Curves), text);
     ExportTable(Sim, path.toStdString(), text.str());
 }
 

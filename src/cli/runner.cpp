@@ -111,7 +111,7 @@ bool WriteSpectrum(Simulation& sim, int series, std::ostream& out, std::ostream&
     sim.Fft.ShowPhase = true;
     if (SpectrumOfColumn(sim, series) == FrequencyWindowAction::Hide)
         return Fail(err, "the run recorded too few samples for a spectrum") == 0;
-    WriteAnalysisCsv(sim, SpectrumRows(sim, 2), out);   // magnitude and phase
+    WriteAnalysisCsv(sim.Display, SpectrumRows(sim.Fft, 2), out);   // magnitude and phase
     return true;
 }
 
@@ -181,7 +181,7 @@ int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
         if (!options.CsvPath.empty() && !WriteCsv(sim, options.CsvPath, out, err)) status = ExitUsage;
         if (options.SpectrumSeries && !WriteSpectrum(sim, options.SpectrumSeries, out, err)) status = ExitUsage;
         if (options.Correlate != CorrelationOutput::None) {
-            if (sim.Prbs.CorrelatorPresent) WriteAnalysisCsv(sim, CorrelationRows(sim, 2), out);
+            if (sim.Prbs.CorrelatorPresent) WriteAnalysisCsv(sim.Display, CorrelationRows(sim.Prbs, 2), out);
             else status = Fail(err, "the model has no PRBS correlator on the form run");
         }
     }

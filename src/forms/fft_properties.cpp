@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "model/simulation.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
 
 namespace quorvane {

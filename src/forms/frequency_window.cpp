@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "analysis/spectrum.h"
-#include "model/simulation.h"
+#include "drawing/frequency_graph.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
-#include "results/frequency_graph.h"
 
 namespace quorvane {
 

@@ -1,9 +1,9 @@
 #include "forms/prbs_window.h"
 
 #include "analysis/prbs_correlation.h"
-#include "model/simulation.h"
+#include "drawing/frequency_graph.h"
+#include "engine/simulation.h"
 #include "platform/text.h"
-#include "results/frequency_graph.h"
 
 namespace quorvane {
 

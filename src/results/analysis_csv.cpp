@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <ostream>
 
-#include "model/simulation.h"
+#include "results/display_buffer.h"
+#include "results/fft_state.h"
+#include "results/prbs_state.h"
 #include "results/recorded_csv.h"
 
 namespace quorvane {
@@ -17,20 +19,19 @@ constexpr int CorrelationLastColumn = 18;
 
 }  // namespace
 
-AnalysisRows SpectrumRows(const Simulation& sim, int curves) {
-    return {SpectrumXColumn, std::clamp(curves, 0, SpectrumLastColumn - SpectrumXColumn), 0, sim.Fft.HalfSize - 1};
+AnalysisRows SpectrumRows(const FftState& fft, int curves) {
+    return {SpectrumXColumn, std::clamp(curves, 0, SpectrumLastColumn - SpectrumXColumn), 0, fft.HalfSize - 1};
 }
 
-AnalysisRows CorrelationRows(const Simulation& sim, int curves) {
-    const int length = sim.Prbs.Length;
-    if (sim.Prbs.ImpulseResponseMode) return {CorrelationXColumn, 1, 1, length + 1};
+AnalysisRows CorrelationRows(const PrbsData& prbs, int curves) {
+    const int length = prbs.Length;
+    if (prbs.ImpulseResponseMode) return {CorrelationXColumn, 1, 1, length + 1};
     // Bins 1 .. (L + 1) / 2 - 1 lie below the Nyquist frequency of the bit interval.
     return {CorrelationXColumn, std::clamp(curves, 1, CorrelationLastColumn - CorrelationXColumn), 1,
             (length + 1) / 2 - 1};
 }
 
-void WriteAnalysisCsv(const Simulation& sim, const AnalysisRows& rows, std::ostream& out) {
-    const DisplayBuffer& display = sim.Display;
+void WriteAnalysisCsv(const DisplayBuffer& display, const AnalysisRows& rows, std::ostream& out) {
     const int last = rows.XColumn + rows.Curves;
     for (int column = rows.XColumn; column <= last; ++column)
         out << (column > rows.XColumn ? "," : "") << CsvField(display.ColumnTitle[column]);

@@ -10,7 +10,7 @@
 #include "app/form8.h"
 #include "app/form9.h"
 #include "app/formprop.h"
-#include "model/form_slots.h"
+#include "editing/form_slots.h"
 #include "window_rig.h"
 
 namespace quorvane {

@@ -9,7 +9,7 @@
 #include "app/fftprop.h"
 #include "app/form3.h"
 #include "app/fplot.h"
-#include "model/simulation.h"
+#include "engine/simulation.h"
 
 namespace quorvane {
 
