@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "editing/form_slots.h"
+#include "editing/start_up.h"
+#include "engine/simulation.h"
 #include "model/edit_history.h"
-#include "model/form_slots.h"
-#include "model/simulation.h"
-#include "model/start_up.h"
-#include "platform/recording_host.h"
+#include "support/recording_host.h"
 
 namespace quorvane {
 namespace {

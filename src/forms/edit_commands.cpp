@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "editing/block_copy.h"
+#include "editing/block_selection.h"
+#include "editing/connection_edit.h"
+#include "editing/form_slots.h"
+#include "engine/simulation.h"
 #include "forms/diagram_sheet.h"
-#include "model/block_copy.h"
-#include "model/block_selection.h"
-#include "model/connection_edit.h"
-#include "model/form_slots.h"
-#include "model/simulation.h"
 #include "storage/clipboard_text.h"
 
 namespace quorvane {

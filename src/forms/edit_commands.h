@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/block_edit.h"
+#include "editing/block_edit.h"
 #include "model/editing_state.h"
 
 namespace quorvane {

@@ -2,14 +2,14 @@
 
 #include <random>
 
+#include "editing/block_selection.h"
 #include "forms/block_properties.h"
 #include "forms/edit_commands.h"
 #include "forms/form_manager.h"
 #include "forms/form_properties.h"
 #include "forms/terminal_dialogs.h"
-#include "model/block_selection.h"
-#include "model/model_fixture.h"
 #include "model/terminal_links.h"
+#include "support/model_fixture.h"
 
 namespace quorvane {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "editing/form_slots.h"
 #include "model/edit_history.h"
-#include "model/form_slots.h"
-#include "model_fixture.h"
+#include "support/model_fixture.h"
 
 namespace quorvane {
 namespace {

@@ -1,11 +1,11 @@
-#include "model/block_copy.h"
+#include "editing/block_copy.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "model/block_edit.h"
-#include "model/block_selection.h"
-#include "model/simulation.h"
+#include "editing/block_edit.h"
+#include "editing/block_selection.h"
+#include "engine/simulation.h"
 #include "model/terminal_links.h"
 
 namespace quorvane {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/block_copy.h"
-#include "model/block_selection.h"
-#include "model_fixture.h"
+#include "editing/block_copy.h"
+#include "editing/block_selection.h"
+#include "support/model_fixture.h"
 
 namespace quorvane {
 namespace {

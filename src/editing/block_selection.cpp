@@ -1,12 +1,12 @@
-#include "model/block_selection.h"
+#include "editing/block_selection.h"
 
 #include <algorithm>
 
-#include "model/block_edit.h"
-#include "model/block_pictures.h"
-#include "model/connection_edit.h"
-#include "model/connection_route.h"
-#include "model/simulation.h"
+#include "drawing/block_pictures.h"
+#include "editing/block_edit.h"
+#include "editing/connection_edit.h"
+#include "editing/connection_route.h"
+#include "engine/simulation.h"
 #include "platform/canvas.h"
 
 namespace quorvane {
