@@ -117,7 +117,7 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
             StartPrinterPage(canvas, frame, PrinterLeftMargin, "Quorvane Simulation Run " + TabulatedFormTitle(sim));
         DrawPrinterKey(canvas, frame, KeyEntries(display));
         // A printed graph carries its date, as the printed tables do, at the right of the title line.
-        const std::string date = TabulationDate(sim);
+        const std::string date = TabulationDate(sim.Ui);
         canvas.Text(frame.X.End() - canvas.TextWidth(date), titleY, date);
     }
 
