@@ -84,7 +84,7 @@ Form1::Form1(Simulation& sim, EditingState& editing, QWidget* parent)
         const ToolboxRect& place = design.Images[static_cast<std::size_t>(code)];
         image->setGeometry(TwipsRect(place.Left, place.Top, place.Width, place.Height));
         image->installEventFilter(this);
-        image->setFocusPolicy(Qt::StrongFocus);
+        image->setFocusPolicy(Qt::TabFocus);
         image->setAccessibleDescription("Enter places the block on the current sheet");
         image->hide();
         image->setEnabled(false);

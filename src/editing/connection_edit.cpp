@@ -166,9 +166,11 @@ bool StoreConnection(Simulation& sim, EditingState& state, int form, int toBlock
 
 void CancelConnection(Simulation& sim, EditingState& state, int form, Canvas& canvas) {
     RubberBandCancel(state, canvas);
+    // Nothing pending before the selection is cleared: that redraws the sheet, which would
+    // otherwise draw the abandoned connection's start marker and lines again.
+    sim.PendingLineCount = 0;
     SelectBlock(state, form, 0);
     ClearConnectionSelection(sim, state, form);
-    sim.PendingLineCount = 0;
 }
 
 namespace {

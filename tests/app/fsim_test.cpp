@@ -247,6 +247,25 @@ private slots:
         QCOMPARE(desk.Form().NextConnection, 2);
     }
 
+    // Escape while a connection is being drawn leaves nothing of it on the sheet: no start
+    // marker, no segment, no rubber band.
+    void EscapeAbandonsTheConnectionBeingDrawn() {
+        for (const bool bend : {false, true}) {
+            Desk desk;
+            desk.FromToolbox(Constant, {80, 80});
+            const QImage before = desk.Sheet->grab().toImage();
+            desk.Click({124, 100});   // started from the constant's output
+            if (bend) desk.Click({200, 104});
+            QTest::mouseMove(desk.Sheet.get(), QPoint(300, 300));
+            QVERIFY(desk.Sim.PendingLineCount != 0);
+            QVERIFY(desk.Sheet->grab().toImage() != before);
+            desk.Key(Qt::Key_Escape);
+            QCOMPARE(desk.Sim.PendingLineCount, 0);
+            QCOMPARE(CountColour(desk.Sheet->grab().toImage(), MarkerColour), CountColour(before, MarkerColour));
+            QCOMPARE(CountColour(desk.Sheet->grab().toImage(), LineColour), CountColour(before, LineColour));
+        }
+    }
+
     void DeleteWithNothingSelectedDoesNothing() {
         Desk desk;
         desk.FromToolbox(Constant, {80, 80});
