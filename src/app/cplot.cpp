@@ -184,6 +184,8 @@ void Cplot::Check3_Click() {
 void Cplot::Command1_Click() {
     Sim.Status.CurrentActivity = "Printing PRBS Display";
     QPrinter printer;
+    // The title line and the frequency axis want the page's width.
+    printer.setPageOrientation(QPageLayout::Landscape);
     const std::unique_ptr<PrinterCanvas> canvas = StartPrinting(printer, ChoosePrinter, this, Sim.Ui);
     if (canvas) DrawPrbsWindow(Sim, *canvas, CorrelationOnPrinter);
 }

@@ -257,6 +257,8 @@ void Fplot::Command1_Click() {
 void Fplot::Command2_Click() {
     Sim.Status.CurrentActivity = "Printing FFT Display";
     QPrinter printer;
+    // The title line and the frequency axis want the page's width.
+    printer.setPageOrientation(QPageLayout::Landscape);
     const std::unique_ptr<PrinterCanvas> canvas = StartPrinting(printer, ChoosePrinter, this, Sim.Ui);
     if (canvas) DrawFrequencyWindow(Sim, State, *canvas, FftOnPrinter);
 }

@@ -113,7 +113,7 @@ private slots:
         w.Prbs.ChoosePrinter = PdfPrinter(pdf);
         w.Press("Command1");
         const std::string printed = PdfText(pdf);
-        QVERIFY2(Holds(printed, "Identifying a second-order plant - PRBS"), printed.c_str());
+        QVERIFY2(Holds(printed, "Identifying a second-order plant - PRBS Correlation (Impulse Response)"), printed.c_str());
         QVERIFY2(Holds(printed, "Correlation Time"), printed.c_str());
 
         QString answer;
