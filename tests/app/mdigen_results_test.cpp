@@ -85,7 +85,8 @@ private slots:
         program.Start(program.Example("PID Temperature Loop"));
         MDIGen& window = *program.Window;
         Press(window.RunWindow(), "Command1");
-        for (const char* name : {"Form3", "Form4", "Form10", "GPlot", "Form11", "keyform", "tabview", "Pformat", "DispTim"}) {
+        for (const char* name : {"Form3", "Form4", "Form10", "GPlot", "Form11", "keyform", "tabview", "Pformat", "DispTim",
+                                 "Fplot", "Cplot", "FFTProp"}) {
             auto* shown = window.findChild<QWidget*>(name);
             QVERIFY2(shown, name);
             for (QWidget* control : shown->findChildren<QWidget*>()) {
