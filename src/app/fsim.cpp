@@ -24,9 +24,11 @@
 #include "drawing/block_pictures.h"
 #include "drawing/sheet_redraw.h"
 #include "editing/block_edit.h"
+#include "editing/block_selection.h"
 #include "editing/connection_edit.h"
 #include "editing/form_slots.h"
 #include "engine/simulation.h"
+#include "forms/edit_commands.h"
 
 namespace quorvane {
 
@@ -149,6 +151,7 @@ void Fsim::Redraw() {
 void Fsim::Refresh() {
     ShowSelection();
     update();
+    emit EditingChanged();
 }
 
 void Fsim::ShowSelection() {
@@ -208,6 +211,12 @@ void Fsim::FitImage(QSize size) {
 void Fsim::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), Backing, event->rect());
+    // The other blocks of a selection of several carry the selection frame too.
+    const SimulationForm& sheet = Sim.Forms[FormIndex];
+    for (int b : SelectedBlocks(Editing, FormIndex)) {
+        if (b == Editing.SelectedBlock || b > sheet.BlockCount) continue;
+        painter.drawPixmap(TwipsToPixels(sheet.Blocks[b].Left), TwipsToPixels(sheet.Blocks[b].Top), Image2->pixmap());
+    }
 }
 
 void Fsim::resizeEvent(QResizeEvent* event) {
@@ -228,10 +237,15 @@ void Fsim::mousePressEvent(QMouseEvent* event) {
     PressAt = at;
     PressedBlock = 0;
     PressedFree = false;
+    PressPixels = event->position().toPoint();
     const int block = BlockAt(Sim, FormIndex, at.x(), at.y());
-    if (block != 0) {
+    if (block != 0 && event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier)) {
+        // Shift+press picks blocks for the selection one at a time and starts no drag.
+        ToggleSelected(Editing, FormIndex, block);
+    } else if (block != 0) {
+        const BlockGroup before = Editing.Group;
         PressOnBlockImage(event->button(), block, at);
-        if (PressedBlock != 0) PressPixels = event->position().toPoint();
+        KeepGroupForDrag(Editing, before);
     } else {
         PressOnFreeArea(event->button(), at);
     }
@@ -255,6 +269,10 @@ void Fsim::PressOnFreeArea(Qt::MouseButton button, QPoint twips) {
     if (button == Qt::LeftButton) {
         PressOnSheet(Sim, Editing, FormIndex, twips.x(), twips.y(), Surface);
         PressedFree = true;
+        // A drag that neither draws, reshapes nor picks a connection draws a selection box.
+        if (Sim.PendingLineCount == 0 && Editing.Joint.Now == JointDrag::None && Editing.SelectedConnection == 0) {
+            SelectionBoxStart(Editing, FormIndex, twips.x(), twips.y());
+        }
     } else if (button == Qt::RightButton) {
         emit FormPropertiesRequested(FormIndex);
     }
@@ -264,6 +282,16 @@ void Fsim::mouseMoveEvent(QMouseEvent* event) {
     if (PressedBlock != 0 && (event->buttons() & Qt::LeftButton) &&
         (event->position().toPoint() - PressPixels).manhattanLength() >= QApplication::startDragDistance()) {
         DragPressedBlock();
+        return;
+    }
+    const SelectionBox& box = Editing.Box;
+    if (PressedFree && box.Now != SelectionBox::None && box.Form == FormIndex && (event->buttons() & Qt::LeftButton)) {
+        if (box.Now == SelectionBox::Drawn ||
+            (event->position().toPoint() - PressPixels).manhattanLength() >= QApplication::startDragDistance()) {
+            const QPoint at = TwipsAt(event->position());
+            SelectionBoxMove(Editing, Surface, at.x(), at.y());
+            update();
+        }
         return;
     }
     if (Sim.CurrentForm != FormIndex) return;
@@ -295,7 +323,11 @@ void Fsim::mouseReleaseEvent(QMouseEvent* event) {
         // A joint dragged is no click: the connection it reshaped stays selected.
         if (Editing.Joint.Now != JointDrag::None) {
             JointDragEnd(Sim, Editing, FormIndex, Surface);
+        } else if (Editing.Box.Now == SelectionBox::Drawn) {
+            SelectionBoxEnd(Sim, Editing, Surface);
         } else {
+            Editing.Box = SelectionBox{};
+            ClickedAt = PressAt;
             ClickOnSheet(Sim, Editing, FormIndex, PressAt.x(), PressAt.y(), Surface);
         }
     } else if (BlockAt(Sim, FormIndex, at.x(), at.y()) != 0) {
@@ -322,7 +354,7 @@ void Fsim::keyPressEvent(QKeyEvent* event) {
         CancelConnection(Sim, Editing, FormIndex, Surface);
         break;
     case Qt::Key_Delete:
-        DeleteSelected(Sim, Editing, FormIndex);
+        DeleteSelection(Sim, Editing, FormIndex);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -358,7 +390,7 @@ void Fsim::dragMoveEvent(QDragMoveEvent* event) {
 void Fsim::dropEvent(QDropEvent* event) {
     if (!IsBlockDrag(event->mimeData())) return;
     const QPoint at = TwipsAt(event->position());
-    DropOnSheet(Sim, Editing, FormIndex, at.x(), at.y());
+    DropGroupOnSheet(Sim, Editing, FormIndex, at.x(), at.y());
     event->acceptProposedAction();
     Refresh();
 }

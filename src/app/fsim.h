@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 #include "forms/diagram_sheet.h"
 #include "render/qt_canvas.h"
@@ -47,6 +48,9 @@ public:
     void ClearImages();
     /// The canvas drawing on the sheet's backing image, in twips.
     Canvas& SheetCanvas() { return Surface; }
+    /// Where the last click on free area was, twips, unless forgotten since: pastes go there.
+    std::optional<QPoint> PastePoint() const { return ClickedAt; }
+    void ForgetPastePoint() { ClickedAt.reset(); }
 
 signals:
     /// A right press on a block: the dialog to open and where.
@@ -55,6 +59,8 @@ signals:
     void FormPropertiesRequested(int form);
     /// This sheet became the active one, after another had been.
     void SheetActivated(int form);
+    /// The sheet was redrawn or its selection changed: what the Edit menu offers may differ.
+    void EditingChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -101,6 +107,7 @@ private:
     int PressedBlock = 0;
     QPoint PressPixels;
     bool PressedFree = false;
+    std::optional<QPoint> ClickedAt;
 };
 
 }  // namespace quorvane

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
 
 #include <array>
+#include <optional>
 #include <memory>
 #include <string>
 
@@ -61,6 +63,8 @@ public:
     Simulation& Model() { return *Sim; }
     ProgramState& Program() { return State; }
     AppDesktop& Windows() { return Desktop; }
+    /// Dragging, wiring and selecting on the sheets.
+    EditingState& SheetEditing() { return Editing; }
     QMdiArea& Client() { return *Area; }
     Form3& RunWindow() { return *RunForm; }
     Form4& AuditWindow() { return *AuditForm; }
@@ -118,6 +122,15 @@ public:
     void mddt_Click();
     void mPf_Click();
     void Mfftchar_Click();
+    void MUndo_Click();
+    void MRedo_Click();
+    void MCut_Click();
+    void MCopy_Click();
+    void MPaste_Click();
+    void MDuplicate_Click();
+    void MSelectAll_Click();
+    /// The Edit menu's items are enabled where they can act.
+    void UpdateEditMenu();
     /// A result window moved to the place the model keeps for it (in twips; a place the model
     /// does not hold leaves it where it is).
     void PlaceResultWindow(QWidget* window, const WindowPlace& place);
@@ -133,6 +146,11 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildEditMenu();
+    /// Copied blocks put on the clipboard; pastes start again from where they were copied.
+    void PutOnClipboard(const std::string& text);
+    /// After an Edit menu command on sheet `form`.
+    void EditDone(int form);
     void CreateEditWindows();
     /// The sheets open the edit windows and are redrawn after them.
     void ConnectSheets();
@@ -181,6 +199,9 @@ private:
     Cplot* Prbs = nullptr;
     FFTProp* FftProperties = nullptr;
     QMenu* WindowList = nullptr;
+    /// Pastes since the last copy at the same place: each lands one paste offset further on.
+    int PasteRepeat = 0;
+    std::optional<QPoint> LastPastePoint;
     Gload* LoadDialog = nullptr;
     Gsave* SaveDialog = nullptr;
     Gmaint* MaintenanceDialog = nullptr;

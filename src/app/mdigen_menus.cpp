@@ -44,6 +44,7 @@ void MDIGen::BuildMenus() {
     AddItem(file, "mmaint", "&Maintain Data Files...", &MDIGen::mmaint_Click);
     AddItem(file, "MnewSim", "&New Simulation", &MDIGen::MnewSim_Click);
     AddItem(file, "mexit", "E&xit", &MDIGen::mexit_Click);
+    BuildEditMenu();
 
     QAction* save = bar->addAction("&Save");
     save->setObjectName("Ms1");

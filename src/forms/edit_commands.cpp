@@ -33,11 +33,16 @@ void ShowRestoredTables(Simulation& sim, EditingState& state) {
 
 }  // namespace
 
+int SheetToEdit(const Model& model) {
+    const int form = model.CurrentForm;
+    return form >= 1 && form <= FormSlots && model.Forms[form].InUse > 0 ? form : FirstAllocatedForm(model);
+}
+
 EditMenuItems EditMenuState(const Simulation& sim, const EditingState& state, bool clipboardHasBlocks) {
     EditMenuItems items;
     items.Undo = sim.History.CanUndo();
     items.Redo = sim.History.CanRedo();
-    const int form = sim.CurrentForm;
+    const int form = SheetToEdit(sim);
     if (!SheetInUse(sim, form)) return items;
     const bool selected = !SelectedBlocks(state, form).empty();
     items.Cut = items.Copy = items.Duplicate = selected;
@@ -81,14 +86,16 @@ std::vector<int> PasteText(Simulation& sim, EditingState& state, int form, std::
     int dx = place.Repeat * PasteOffset;
     int dy = dx;
     if (place.AtPoint) {
+        dx -= PasteOffset;
+        dy -= PasteOffset;
         int left = copied->Blocks[1].Left;
         int top = copied->Blocks[1].Top;
         for (int b = 2; b <= copied->BlockCount; ++b) {
             left = std::min(left, copied->Blocks[b].Left);
             top = std::min(top, copied->Blocks[b].Top);
         }
-        dx = place.X - left;
-        dy = place.Y - top;
+        dx += place.X - left;
+        dy += place.Y - top;
     }
     return PasteBlocks(sim, state, form, *copied, dx, dy);
 }

@@ -10,10 +10,14 @@
 
 namespace quorvane {
 
+struct Model;
 struct Simulation;
 
 /// Pasted and duplicated blocks stand two grid steps right of and below their originals.
 inline constexpr int PasteOffset = 2 * GridStep;
+
+/// The sheet the Edit menu acts on: the current form, or the first in use when there is none.
+int SheetToEdit(const Model& model);
 
 /// Which items of the Edit menu can act on the current sheet.
 struct EditMenuItems {
@@ -44,9 +48,9 @@ std::optional<std::string> CopySelection(const Simulation& sim, const EditingSta
 /// Copy, then the selected blocks deleted as one edit.
 std::optional<std::string> CutSelection(Simulation& sim, EditingState& state, int form);
 
-/// Where a paste goes: the copied blocks' top-left corner at the grid point of a press on the
-/// sheet, or `Repeat` times the paste offset from where they were copied (so that pasting again
-/// does not cover the last paste).
+/// Where a paste goes: the copied blocks' top-left corner at the grid point of a click on the
+/// sheet, or the paste offset from where they were copied; the `Repeat`th paste to the same
+/// place goes Repeat - 1 offsets further, so that it does not cover the one before.
 struct PastePlace {
     bool AtPoint = false;
     int X = 0;

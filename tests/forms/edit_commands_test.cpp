@@ -307,5 +307,37 @@ TEST_F(EditCommandsTest, SelectionBoxSelectsTheBlocksWhollyInsideAndRubsItselfOu
     EXPECT_TRUE(SelectedBlocks(State, 1).empty());
 }
 
+TEST_F(EditCommandsTest, PastesGoOneOffsetFurtherEachTimeFromTheOriginalsOrFromTheClickedPoint) {
+    Drop(GainCode, 1200, 1200);
+    SelectBlocks(State, 1, {1});
+    const std::string text = *CopySelection(Sim, State, 1);
+    struct Case {
+        PastePlace Place;
+        int Left;
+        int Top;
+    };
+    const Case cases[] = {
+        {{false, 0, 0, 1}, 1440, 1440},
+        {{false, 0, 0, 2}, 1680, 1680},
+        {{true, 5000, 3000, 1}, 4920, 3000},   // the click's grid point
+        {{true, 5000, 3000, 2}, 5160, 3240},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Left);
+        const std::vector<int> pasted = PasteText(Sim, State, 1, text, c.Place);
+        ASSERT_EQ(pasted.size(), 1u);
+        EXPECT_EQ(Sheet().Blocks[pasted[0]].Left, c.Left);
+        EXPECT_EQ(Sheet().Blocks[pasted[0]].Top, c.Top);
+    }
+    // Text that is not copied blocks pastes nothing and says nothing.
+    EXPECT_TRUE(PasteText(Sim, State, 1, "\"Unnamed Simulation\"\r\n", {}).empty());
+    EXPECT_TRUE(Host.Messages().empty());
+    // With no current form the Edit menu acts on the first sheet in use.
+    Sim.CurrentForm = 0;
+    EXPECT_EQ(SheetToEdit(Sim), 1);
+    const EditMenuItems items = EditMenuState(Sim, State, true);
+    EXPECT_EQ(items, (EditMenuItems{true, false, true, true, true, true, true}));
+}
+
 }  // namespace
 }  // namespace quorvane
