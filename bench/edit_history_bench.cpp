@@ -48,7 +48,7 @@ struct FullSheets {
         FillAllSheets(Sim);
     }
     RecordingHost Host;
-    Desktop Windows;
+    NullDesktop Windows;
     Simulation Sim{Host, Windows};
 };
 

@@ -85,7 +85,7 @@ struct Sheet {
         Surface.SetScale(0, 0, Image.width() * TwipsPerPixel, Image.height() * TwipsPerPixel);
     }
     RecordingHost Host;
-    Desktop Windows;
+    NullDesktop Windows;
     Simulation Sim{Host, Windows};
     QImage Image;
     PainterCanvas Surface;

@@ -16,7 +16,7 @@ using namespace quorvane;
 // as the frequency analysis window computes it when a series is picked.
 void SpectrumOf8192Points(benchmark::State& state) {
     RecordingHost host;
-    Desktop windows;
+    NullDesktop windows;
     auto sim = std::make_unique<Simulation>(host, windows);
     DisplayBuffer& display = sim->Display;
     display.ColumnCount = 1;

@@ -64,7 +64,7 @@ void BuildSeventyBlocks(SimulationForm& sheet) {
 /// and at every sample step the refresh of the memoryless blocks.
 void SteppingOfSeventyBlocks(benchmark::State& state) {
     RecordingHost host;
-    Desktop windows;
+    NullDesktop windows;
     Simulation sim(host, windows);
     sim.Forms[Form].InUse = 1;
     BuildSeventyBlocks(sim.Forms[Form]);

@@ -25,7 +25,7 @@ using namespace quorvane;
 // The simulation is large; one pair serves every input, and each load starts by clearing it.
 struct Bench {
     RecordingHost Host;
-    Desktop Windows;
+    NullDesktop Windows;
     Simulation First{Host, Windows};
     Simulation Second{Host, Windows};
 };

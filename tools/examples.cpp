@@ -160,7 +160,7 @@ private:
         return host;
     }
     static Desktop& Windows() {
-        static Desktop windows;   // no windows: every call does nothing
+        static NullDesktop windows;
         return windows;
     }
 

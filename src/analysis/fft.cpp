@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "platform/circle_constants.h"
 #include "results/fft_state.h"
 
 namespace quorvane {
@@ -56,7 +57,7 @@ void ComplexFft(std::span<float> buffer, int n, int direction) {
     // Danielson-Lanczos butterflies: temp = w b(j); b(j) = b(i) - temp; b(i) += temp.
     for (int mmax = 2; mmax < last; mmax *= 2) {
         const int step = 2 * mmax;
-        Twiddle w(6.28318530717959 / (direction * mmax));
+        Twiddle w(TwoPi / (direction * mmax));
         for (int m = 1; m < mmax; m += 2) {
             for (int i = m; i <= last; i += step) {
                 const int k = i + mmax;
@@ -74,7 +75,7 @@ void ComplexFft(std::span<float> buffer, int n, int direction) {
 
 void RealFft(std::span<float> buffer, int n, int direction) {
     assert(IsPowerOfTwo(n) && buffer.size() > static_cast<std::size_t>(2 * n));
-    double theta = 3.14159265358979 / n;
+    double theta = Pi / n;
     const float c1 = 0.5f;
     float c2 = 0.5f;
     if (direction == 1) {
@@ -122,10 +123,10 @@ float PhaseDegrees(double im, double re) {
         if (im == 0) return PhaseUndefinedMarker;
         degrees = im > 0 ? 90.0 : 270.0;
     } else if (re > 0) {
-        degrees = std::atan(im / re) * 180.0 / 3.1415926;
+        degrees = std::atan(im / re) * 180.0 / PiEightFigures;
         if (im < 0) degrees += 360.0;
     } else {
-        degrees = std::atan(im / re) * 180.0 / 3.14159 + 180.0;
+        degrees = std::atan(im / re) * 180.0 / PiSixFigures + 180.0;
     }
     const float result = static_cast<float>(degrees);
     // A tiny negative angle rounds to 360 in single precision; keep the range [0, 360).

@@ -8,6 +8,7 @@
 #include "analysis/prbs_timing.h"
 #include "engine/simulation.h"
 #include "model/function_code.h"
+#include "platform/circle_constants.h"
 #include "platform/text.h"
 
 namespace quorvane {
@@ -46,12 +47,12 @@ double FastestDynamics(Simulation& sim, int form) {
         case SecondOrderLeadTurned: {   // 2nd Lag, 2nd Lead: A s^2 + B s + 1
             const double d = k2 * k2 - 4 * k1;
             if (d < 0) {
-                consider(6.28318 * std::sqrt(k1) / 5);
+                consider(TwoPiSixFigures * std::sqrt(k1) / 5);
             } else {
                 considerInverse(k2 + std::sqrt(d));
                 considerInverse(k2 - std::sqrt(d));
             }
-            if (block.FunctionCode >= 24) {
+            if (CodeOf(block.FunctionCode) == SecondOrderLead || CodeOf(block.FunctionCode) == SecondOrderLeadTurned) {
                 consider(span / 10);
                 derivativeClass = 2;
             }
@@ -74,7 +75,8 @@ double FastestDynamics(Simulation& sim, int form) {
         fastest /= 5.0 * derivativeClass;
         for (int b = 1; b <= f.BlockCount; ++b) {
             const Block& block = f.Blocks[b];
-            if (block.FunctionCode == 26 || block.FunctionCode == 27)   // Sine Wave
+            const FunctionCode code = CodeOf(block.FunctionCode);
+            if (code == FunctionCode::SineWave || code == FunctionCode::SineWaveTurned)
                 considerInverse(block.Constant[1] * 5.0 * derivativeClass);
         }
     }

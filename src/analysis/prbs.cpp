@@ -65,7 +65,7 @@ bool DetectPrbs(Simulation& sim, int form) {
         prbs.BitInterval = 0;
         prbs.BitLength = bitLength;
         prbs.Amplitude = block.Constant[3];
-        const double extendedStop = sim.Status.StopExtendFactor.value_or(1.05) * sim.Run.StopTime;
+        const double extendedStop = sim.Status.StopExtendFactor.value_or(StopExtendFactor) * sim.Run.StopTime;
         const double start = sim.Run.StartTime;
         if (!prbs.AutomaticDuration)
             prbs.Duration = block.Constant[2];

@@ -5,6 +5,7 @@
 #include "analysis/fft.h"
 #include "analysis/spectrum_terms.h"
 #include "engine/simulation.h"
+#include "platform/circle_constants.h"
 
 namespace quorvane {
 

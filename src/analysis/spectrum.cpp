@@ -9,6 +9,7 @@
 #include "analysis/nice_interval.h"
 #include "analysis/spectrum_terms.h"
 #include "engine/simulation.h"
+#include "platform/circle_constants.h"
 #include "platform/text.h"
 
 namespace quorvane {
@@ -62,7 +63,7 @@ void WriteFrequencyColumn(Simulation& sim, int halfSize) {
     display.At(FrequencyColumn, 0) = static_cast<float>(-1.0 / span);
     for (int j = 1; j <= halfSize; ++j) {
         display.At(FrequencyColumn, j) =
-            FrequencyRowValue(j / span, sim.Run.FrequencyInHz, sim.Fft.LogFrequency, SpectrumRadiansPerCycle);
+            FrequencyRowValue(j / span, sim.Run.FrequencyInHz, sim.Fft.LogFrequency, TwoPiSixFigures);
     }
 }
 
@@ -162,7 +163,7 @@ bool RatioOfAnalyses(Simulation& sim) {
     display.ColumnUnits[FrequencyColumn] = seconds ? "Hz" : sim.Run.TimeUnits + "^-1";
     const double span = 2.0 * m * SpacingOfSamples(sim);
     for (int j = 1; j <= m && span > 0; ++j)
-        display.At(FrequencyColumn, j) = FrequencyRowValue(j / span, true, fft.LogFrequency, SpectrumRadiansPerCycle);
+        display.At(FrequencyColumn, j) = FrequencyRowValue(j / span, true, fft.LogFrequency, TwoPiSixFigures);
     fft.FftColumnsUsed = 3;
     return true;
 }

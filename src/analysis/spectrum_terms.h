@@ -10,11 +10,6 @@ struct FftState;
 struct Settings;
 struct Simulation;
 
-/// 2 pi, for frequencies shown in radians per time unit: the spectra's frequency column takes
-/// it to six figures, the correlation's frequency column to eight.
-inline constexpr double SpectrumRadiansPerCycle = 6.28318;
-inline constexpr double RadiansPerCycle = 6.2831852;
-
 /// A value held within the single range for the result columns; a NaN, which only an
 /// overflowed sum produces, counts as the largest value.
 float HeldSingle(double value);

@@ -32,6 +32,12 @@ void SheetDesktop::ClearSheetImages(int form) {
     if (Fsim* sheet = Sheet(form)) sheet->ClearImages();
 }
 
+// A sheet paints every block's picture from the model whenever it redraws, so there is no image
+// of its own to place, renumber or hide.
+void SheetDesktop::PlaceBlockImage(int, int) {}
+void SheetDesktop::MoveBlockImage(int, int, int) {}
+void SheetDesktop::HideBlockImage(int, int) {}
+
 void SheetDesktop::ShowMarker(int form, int marker, int block) {
     if (Fsim* sheet = Sheet(form)) sheet->ShowMarker(marker, block);
 }

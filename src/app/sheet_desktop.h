@@ -22,6 +22,9 @@ public:
     void ShowSheet(int form, const std::string& caption) override;
     void CloseSheet(int form) override;
     void ClearSheetImages(int form) override;
+    void PlaceBlockImage(int form, int block) override;
+    void MoveBlockImage(int form, int from, int to) override;
+    void HideBlockImage(int form, int block) override;
     void ShowMarker(int form, int marker, int block) override;
     void HideMarkers(int form) override;
     Canvas* SheetCanvas(int form) override;

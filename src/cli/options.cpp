@@ -3,14 +3,13 @@
 #include <charconv>
 #include <filesystem>
 #include <set>
+#include <sstream>
+
+#include "cli/run_settings.h"
 
 namespace quorvane {
 
 namespace {
-
-const std::vector<std::string> SettingNames = {
-    "StartTime", "StopTime", "TimeStep", "TimeUnits", "PrintInterval", "GraphInterval",
-    "ManualTimeStep", "FftEnabled", "CorrelationEnabled"};
 
 bool ParseWhole(const std::string& text, int low, int high, int& value) {
     const char* end = text.data() + text.size();
@@ -48,49 +47,68 @@ bool CheckCombination(const RunnerOptions& options, std::string& error) {
     return true;
 }
 
-bool IsKnownSetting(const std::string& name) {
-    for (const std::string& known : SettingNames) {
-        if (known == name) return true;
+// The --set entry of the help: what it does and the names of the table, wrapped to 80 columns
+// under the descriptions of the other options.
+std::string SetOptionHelp() {
+    std::vector<std::string> words;
+    std::istringstream what("set a run setting before the run, as if typed into the run window; repeatable. NAME is "
+                            "one of");
+    for (std::string word; what >> word;) words.push_back(word);
+    const auto settings = RunSettings();
+    for (std::size_t i = 0; i < settings.size(); ++i)
+        words.push_back(settings[i].Name + std::string(i + 1 < settings.size() ? "," : ""));
+    for (const char* word : {"(the", "last", "three", "take", "1/0,", "true/false", "or", "yes/no)"})
+        words.push_back(word);
+
+    constexpr std::size_t Width = 80;
+    constexpr std::size_t Indent = 24;   // each word comes with the space before it
+    std::string help = "  --set NAME=VALUE      ";
+    std::size_t column = Indent;
+    for (const std::string& word : words) {
+        if (column + 1 + word.size() > Width) {
+            help += "\n" + std::string(Indent, ' ');
+            column = Indent;
+        }
+        help += " " + word;
+        column += 1 + word.size();
     }
-    return false;
+    return help + "\n";
 }
 
 }  // namespace
 
 const char* RunnerUsage() {
-    return "Usage: quorvane-run MODEL.vqe [options]\n"
-           "Loads a model, runs it as the Run button would (run settings from the file, the\n"
-           "first allocated form) and writes what is asked.\n"
-           "\n"
-           "Options:\n"
-           "  --form N               run form N (1..3)\n"
-           "  --set NAME=VALUE       set a run setting before the run, as if typed into the run\n"
-           "                         window; repeatable. NAME is one of StartTime, StopTime,\n"
-           "                         TimeStep, TimeUnits, PrintInterval, GraphInterval,\n"
-           "                         ManualTimeStep, FftEnabled, CorrelationEnabled (the last\n"
-           "                         three take 1/0, true/false or yes/no)\n"
-           "  --tabulate             print the print dump table on standard output (also\n"
-           "                         writes \"Print Dump.txt\" in the current directory)\n"
-           "  --csv PATH             every recorded row as CSV: time, then the display series,\n"
-           "                         9 significant digits; PATH - is standard output\n"
-           "  --graph PATH           the time graph as PNG, SVG or PDF (by extension)\n"
-           "  --sheet N PATH         sheet N drawn as PNG, SVG or PDF (by extension)\n"
-           "  --spectrum N           after the run, the spectrum of display series N as CSV on\n"
-           "                         standard output: frequency, magnitude, phase (an undefined\n"
-           "                         phase is an empty field); the FFT is enabled for the run\n"
-           "  --correlate impulse    after the run, the PRBS impulse response (lag, value)\n"
-           "  --correlate frequency  after the run, the PRBS frequency response (frequency,\n"
-           "                         magnitude, phase)\n"
-           "  --audit                the audit report on standard output\n"
-           "  --save PATH            save the model after the run\n"
-           "  --no-run               only load (and save, with --save)\n"
-           "  --yes                  answer Yes to questions (the default answer is No)\n"
-           "  --help                 show this text\n"
-           "  --version              show the version\n"
-           "\n"
-           "Messages go to standard error, one line each, as \"message: TEXT\"; questions as\n"
-           "\"question: TEXT -> Yes|No\". Exit status: 0 after a finished run, 1 after a run\n"
-           "error, 2 for a usage or load error or an output that could not be written.\n";
+    static const std::string usage =
+        "Usage: quorvane-run MODEL.vqe [options]\n"
+        "Loads a model, runs it as the Run button would (run settings from the file, the\n"
+        "first allocated form) and writes what is asked.\n"
+        "\n"
+        "Options:\n"
+        "  --form N               run form N (1..3)\n" +
+        SetOptionHelp() +
+        "  --tabulate             print the print dump table on standard output (also\n"
+        "                         writes \"Print Dump.txt\" in the current directory)\n"
+        "  --csv PATH             every recorded row as CSV: time, then the display series,\n"
+        "                         9 significant digits; PATH - is standard output\n"
+        "  --graph PATH           the time graph as PNG, SVG or PDF (by extension)\n"
+        "  --sheet N PATH         sheet N drawn as PNG, SVG or PDF (by extension)\n"
+        "  --spectrum N           after the run, the spectrum of display series N as CSV on\n"
+        "                         standard output: frequency, magnitude, phase (an undefined\n"
+        "                         phase is an empty field); the FFT is enabled for the run\n"
+        "  --correlate impulse    after the run, the PRBS impulse response (lag, value)\n"
+        "  --correlate frequency  after the run, the PRBS frequency response (frequency,\n"
+        "                         magnitude, phase)\n"
+        "  --audit                the audit report on standard output\n"
+        "  --save PATH            save the model after the run\n"
+        "  --no-run               only load (and save, with --save)\n"
+        "  --yes                  answer Yes to questions (the default answer is No)\n"
+        "  --help                 show this text\n"
+        "  --version              show the version\n"
+        "\n"
+        "Messages go to standard error, one line each, as \"message: TEXT\"; questions as\n"
+        "\"question: TEXT -> Yes|No\". Exit status: 0 after a finished run, 1 after a run\n"
+        "error, 2 for a usage or load error or an output that could not be written.\n";
+    return usage.c_str();
 }
 
 std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& args, std::string& error) {
@@ -134,7 +152,7 @@ std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& 
             const std::string& assignment = args[++i];
             const auto equals = assignment.find('=');
             const std::string name = assignment.substr(0, equals);
-            if (equals == std::string::npos || !IsKnownSetting(name)) {
+            if (equals == std::string::npos || FindRunSetting(name) == nullptr) {
                 error = "--set needs NAME=VALUE with a known run setting, not \"" + assignment + "\"";
                 return std::nullopt;
             }

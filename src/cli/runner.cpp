@@ -13,6 +13,7 @@
 #include "cli/options.h"
 #include "cli/picture_files.h"
 #include "cli/private_folder.h"
+#include "cli/run_settings.h"
 #include "editing/form_slots.h"
 #include "editing/start_up.h"
 #include "engine/audit_report.h"
@@ -38,32 +39,6 @@ constexpr int ExitUsage = 2;
 int Fail(std::ostream& err, const std::string& text) {
     err << "quorvane-run: " << text << "\n";
     return ExitUsage;
-}
-
-bool ParseSwitch(const std::string& text, bool& value) {
-    if (text == "1" || text == "true" || text == "True" || text == "yes") {
-        value = true;
-        return true;
-    }
-    if (text == "0" || text == "false" || text == "False" || text == "no") {
-        value = false;
-        return true;
-    }
-    return false;
-}
-
-/// A --set typed into the run window's box or ticked in its option.
-bool ApplySetting(RunWindow& window, const std::string& name, const std::string& value) {
-    if (name == "StartTime") window.Text1 = value;
-    else if (name == "StopTime") window.Text2 = value;
-    else if (name == "TimeStep") window.Text3 = value;
-    else if (name == "TimeUnits") window.Text5 = value;
-    else if (name == "PrintInterval") window.Text8 = value;
-    else if (name == "GraphInterval") window.Text7 = value;
-    else if (name == "ManualTimeStep") return ParseSwitch(value, window.Check1);
-    else if (name == "FftEnabled") return ParseSwitch(value, window.Check4);
-    else if (name == "CorrelationEnabled") return ParseSwitch(value, window.Check5);
-    return true;
 }
 
 /// The dump this run wrote, moved to "Print Dump.txt" in the current folder in one step, so
@@ -146,7 +121,7 @@ int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
     if (!CheckOutputFiles(options, error)) return Fail(err, error);
 
     ConsoleHost host(err, options.Yes);
-    Desktop windows;
+    NullDesktop windows;
     Simulation sim(host, windows);
     StartUp(sim);
     const PrivateFolder scratch;
@@ -161,7 +136,8 @@ int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
         RunWindow window;
         RefreshRunWindow(sim, window);
         for (const auto& [name, value] : options.Settings) {
-            if (!ApplySetting(window, name, value)) return Fail(err, "--set " + name + " needs 1 or 0, not " + value);
+            if (!ApplyRunSetting(window, *FindRunSetting(name), value))
+                return Fail(err, "--set " + name + " needs 1 or 0, not " + value);
         }
         if (options.SpectrumSeries) window.Check4 = true;
         if (options.Correlate != CorrelationOutput::None) {

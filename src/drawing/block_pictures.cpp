@@ -8,6 +8,7 @@
 
 #include "model/function_code.h"
 #include "platform/canvas.h"
+#include "platform/circle_constants.h"
 
 namespace quorvane {
 
@@ -33,7 +34,6 @@ constexpr double ArrowLength = 40;
 constexpr double ArrowHalfWidth = 25;
 constexpr double Margin = 50;
 constexpr double SmallestPoints = 4;
-constexpr double Pi = 3.14159265358979;
 
 Face Text(std::string text, double points = 7) { return {std::move(text), "", {}, points}; }
 Face Fraction(std::string over, std::string under, double points = 7) {

@@ -1,6 +1,7 @@
 #include "drawing/terminal_markers.h"
 
 #include "engine/simulation.h"
+#include "model/function_code.h"
 #include "model/terminal_links.h"
 #include "platform/canvas.h"
 #include "platform/text.h"
@@ -22,7 +23,8 @@ void DrawTerminalMarkers(const Simulation& sim, int form, Canvas& canvas) {
         const Block& block = sheet.Blocks[b];
         if (!IsTerminalLink(block.FunctionCode)) continue;
         // The marker sits on the side opposite the block's own terminal.
-        const bool markerOnLeft = block.FunctionCode == 48 || block.FunctionCode == 51;
+        const FunctionCode code = CodeOf(block.FunctionCode);
+        const bool markerOnLeft = code == FunctionCode::InputTerminal || code == FunctionCode::OutputTerminalTurned;
         const double x = block.Left + (markerOnLeft ? 0 : 675);
         const double y = block.Top - 200;
         const int entry = FindTerminalEntry(sim, form, b);

@@ -5,12 +5,11 @@
 #include "engine/checked_math.h"
 #include "engine/simulation.h"
 #include "model/function_code.h"
+#include "platform/circle_constants.h"
 
 namespace quorvane {
 
 namespace {
-
-constexpr double TwoPi = 6.2831852;
 
 /// DAC and ADC: n bits over Min..Max. A bipolar range is made symmetric about the code of
 /// zero (Max = -Min (2^(n-1) - 1) / 2^(n-1)); W1 counts per unit, W2 the count of zero,
@@ -94,7 +93,7 @@ void PrepareWorkingConstants(Simulation& sim, int form, int b) {
         PrepareChirp(sim, blk, b);
         break;
     case EffectiveFrequency: case EffectiveFrequencyTurned:
-        blk.Work[1] = static_cast<float>(sim.Run.FrequencyInHz ? 1.0 / TwoPi : 1.0);
+        blk.Work[1] = static_cast<float>(sim.Run.FrequencyInHz ? 1.0 / RadiansPerCycle : 1.0);
         break;
     default:
         break;

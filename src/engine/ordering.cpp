@@ -16,7 +16,8 @@ using LevelTable = std::array<int, MaxBlocks + 1>;
 enum class Section { Constants, Sources, Evaluated, States, Displays };
 
 bool IsUnconnectedSine(const Block& block) {
-    return (block.FunctionCode == 26 || block.FunctionCode == 27) && block.Input[1] == 0;
+    const FunctionCode code = CodeOf(block.FunctionCode);
+    return (code == FunctionCode::SineWave || code == FunctionCode::SineWaveTurned) && block.Input[1] == 0;
 }
 
 Section SectionOf(const Block& block) {
@@ -51,7 +52,7 @@ bool IsOrigin(const Block& block) {
 
 /// Origins keep the level of step 1, except the Display, which then follows its input.
 bool FollowsInputs(const Block& block) {
-    return block.FunctionCode == 42 || !IsOrigin(block);
+    return CodeOf(block.FunctionCode) == FunctionCode::Display || !IsOrigin(block);
 }
 
 int FedLevel(const Block& block, const LevelTable& snapshot) {

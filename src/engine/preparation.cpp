@@ -7,6 +7,7 @@
 #include "engine/rule_context.h"
 #include "engine/simulation.h"
 #include "model/function_code.h"
+#include "platform/circle_constants.h"
 
 namespace quorvane {
 
@@ -94,17 +95,20 @@ int PrepareBlocks(Simulation& sim, int form) {
     int refused = 0;
     for (int b = 1; b <= sheet.BlockCount; ++b) {
         Block& blk = sheet.Blocks[b];
-        if (blk.FunctionCode < 8 || blk.FunctionCode > 62) {
+        if (blk.FunctionCode < CodeNumber(FunctionCode::Integrate) ||
+            blk.FunctionCode > CodeNumber(FunctionCode::EffectiveFrequencyTurned)) {
             continue;
         }
-        if (blk.FunctionCode == 38 || blk.FunctionCode == 39) {
+        if (CodeOf(blk.FunctionCode) == FunctionCode::Delay ||
+            CodeOf(blk.FunctionCode) == FunctionCode::DelayTurned) {
             if (!AllocateDelayLine(sim, blk, b)) {
                 refused = b;
             }
             continue;
         }
         PrepareWorkingConstants(sim, form, b);
-        if (blk.FunctionCode == 60 && blk.Constant[2] * 3.999 > 6.283 / sim.Run.TimeStep) {
+        const bool chirp = CodeOf(blk.FunctionCode) == FunctionCode::Chirp;
+        if (chirp && blk.Constant[2] * 3.999 > TwoPiFourFigures / sim.Run.TimeStep) {
             sim.Ui.Message("Warning - time step too large for CHIRP setting");
         }
     }

@@ -37,10 +37,14 @@ struct DelayLines {
     int NextFree = 1;
 };
 
+/// The factor a run's stop time is stretched by while a PRBS is injected, so the response to the
+/// last bits is recorded too.
+inline constexpr double StopExtendFactor = 1.05;
+
 /// Values the run driver keeps for a run (not saved, apart from the stop-time factor).
 struct RunState {
     float StopTimeEntered = 0;
-    std::optional<double> StopExtendFactor;   ///< 1.05 once a run has set it; saved with the model
+    std::optional<double> StopExtendFactor;   ///< set once a run has started; saved with the model
     float MinDisplayInterval = 0;
     int StepsPerSample = 1;
     float CurrentTime = 0;

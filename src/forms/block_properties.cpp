@@ -3,6 +3,7 @@
 #include "analysis/nice_interval.h"
 #include "engine/simulation.h"
 #include "model/function_code.h"
+#include "platform/circle_constants.h"
 #include "platform/text.h"
 
 namespace quorvane {
@@ -121,9 +122,9 @@ void SetAutomaticTimeSpan(Simulation& sim, BlockPropertiesFields& fields, bool o
 
 void UpdateRecommendedSpan(const Simulation& sim, BlockPropertiesFields& fields) {
     const double start = Val(fields.Constant[0]);
-    if (fields.FunctionCode != 60 || !(start > 0)) return;
+    if (CodeOf(fields.FunctionCode) != FunctionCode::Chirp || !(start > 0)) return;
     // Ten periods of the start frequency (taken as radians per second).
-    fields.Constant3ToolTip = "Recommended Time Span: " + Str(RoundToNiceInterval(sim, 62.8318 / start));
+    fields.Constant3ToolTip = "Recommended Time Span: " + Str(RoundToNiceInterval(sim, 10 * TwoPiSixFigures / start));
 }
 
 }  // namespace quorvane

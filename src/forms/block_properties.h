@@ -13,8 +13,6 @@ struct Simulation;
 
 /// A saturation field holding this text stands for no limit on its side.
 inline constexpr std::string_view NoLimitText = "none";
-/// Frequencies typed in hertz are stored in radians per second.
-inline constexpr double RadiansPerCycle = 2 * 3.1415926;
 
 /// What the block properties window shows: captions, field texts as typed, and which parts are
 /// visible or enabled. Constants are indexed 0..2 for constants 1..3 (fields Text7..Text9,

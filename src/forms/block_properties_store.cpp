@@ -7,6 +7,7 @@
 #include "forms/block_properties.h"
 #include "forms/edit_target.h"
 #include "model/function_code.h"
+#include "platform/circle_constants.h"
 #include "platform/text.h"
 
 namespace quorvane {

@@ -45,7 +45,6 @@ std::vector<std::string> SeriesTitles(const Simulation& sim) {
 
 namespace {
 
-constexpr double StopExtendFactor = 1.05;
 constexpr double TimeSumScale = 5.1;          // the shadow time sum runs at this scale
 constexpr double FirstPromptSeconds = 10;
 constexpr double PromptRepeatSeconds = 60;
@@ -84,7 +83,7 @@ int StartChecks(Simulation& sim, RunWindow& window) {
         return 0;
     }
     sim.Status.StopTimeEntered = run.StopTime;
-    sim.Status.StopExtendFactor = StopExtendFactor;
+    sim.Status.StopExtendFactor = quorvane::StopExtendFactor;
     const int form = sim.RunForm = ChooseRunForm(sim);
     if (!DetectPrbs(sim, form)) return 0;
     const float printInterval = SingleFromText(window.Text8);

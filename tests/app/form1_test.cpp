@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "app/form1.h"
-#include "app/sheet_desktop.h"
 #include "editing/start_up.h"
 #include "engine/simulation.h"
 #include "model/editing_state.h"
+#include "sheets_only_desktop.h"
 #include "support/recording_host.h"
 
 namespace quorvane {
@@ -23,7 +23,7 @@ struct Box {
         Started.emplace(Sim, Editing);
     }
     RecordingHost Host;
-    SheetDesktop Windows;
+    SheetsOnlyDesktop Windows;
     Simulation Sim{Host, Windows};
     EditingState Editing;
     std::optional<Form1> Started;

@@ -43,7 +43,7 @@ public:
 /// The run window of a headless run of the same file, to compare the desktop's with.
 RunWindow HeadlessRun(const std::string& path) {
     RecordingHost host;
-    Desktop windows;
+    NullDesktop windows;
     Simulation sim(host, windows);
     StartUp(sim);
     LoadSimulation(sim, path);

@@ -17,7 +17,6 @@
 #include "app/form8.h"
 #include "app/fsim.h"
 #include "app/mdigen.h"
-#include "app/sheet_desktop.h"
 #include "app/twips.h"
 #include "app_fixture.h"
 #include "editing/block_edit.h"
@@ -28,6 +27,7 @@
 #include "run/result_handoff.h"
 #include "run/run_driver.h"
 #include "run/run_window.h"
+#include "sheets_only_desktop.h"
 #include "storage/data_file_writer.h"
 #include "support/recording_canvas.h"
 #include "support/recording_host.h"
@@ -85,7 +85,7 @@ struct Desk {
     ConnectionLine LineOf(int c, int i) const { return Form().Lines[Form().Connections[c].FirstLine + i - 1]; }
 
     RecordingHost Host;
-    SheetDesktop Windows;
+    SheetsOnlyDesktop Windows;
     Simulation Sim{Host, Windows};
     EditingState Editing;
     std::unique_ptr<Fsim> Sheet;
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(desk.Host.Sounds(), (std::vector<int>{2, 1, 1, 2, 2, 2}));
 
         RecordingHost host;
-        Desktop none;
+        NullDesktop none;
         Simulation built(host, none);
         EditingState state;
         RecordingCanvas canvas;

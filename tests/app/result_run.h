@@ -78,7 +78,7 @@ struct ResultRun {
 
     QTemporaryDir Folder;
     RecordingHost Host;
-    Desktop Windows;
+    NullDesktop Windows;
     Simulation Sim{Host, Windows};
 };
 

@@ -8,18 +8,11 @@
 #include "editing/block_edit.h"
 #include "editing/start_up.h"
 #include "engine/simulation.h"
-#include "model/desktop.h"
 #include "model/editing_state.h"
+#include "support/recording_desktop.h"
 #include "support/recording_host.h"
 
 namespace quorvane {
-
-/// A desktop that counts the sheet redraws asked for.
-class RedrawCounter : public Desktop {
-public:
-    void RequestRedraw(int /*form*/) override { ++Redraws; }
-    int Redraws = 0;
-};
 
 /// A started simulation with a recording host, for driving one window.
 struct WindowRig {
@@ -38,7 +31,7 @@ struct WindowRig {
     Block& At(int form, int block) { return Sim.Forms[form].Blocks[block]; }
 
     RecordingHost Host;
-    RedrawCounter Windows;
+    RecordingDesktop Windows;
     Simulation Sim{Host, Windows};
     EditingState State;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/options.h"
+#include "cli/run_settings.h"
 
 namespace quorvane {
 
@@ -80,6 +81,40 @@ TEST(RunnerOptions, HelpNamesEveryOption) {
         SCOPED_TRACE(option);
         EXPECT_NE(usage.find(option), std::string::npos);
     }
+    // Every setting --set takes is named.
+    for (const RunSetting& setting : RunSettings()) EXPECT_NE(usage.find(setting.Name), std::string::npos);
+}
+
+TEST(RunSettings, EachNameReachesItsBoxOrOption) {
+    // The print and graph intervals sit in boxes 8 and 7, the other way round from the screen.
+    const struct {
+        const char* Name;
+        const char* Value;
+        std::string RunWindow::*Box;
+        bool RunWindow::*Option;
+        bool Accepted;
+    } cases[] = {
+        {"StartTime", "1.5", &RunWindow::Text1, nullptr, true},
+        {"StopTime", "20", &RunWindow::Text2, nullptr, true},
+        {"TimeStep", "0.01", &RunWindow::Text3, nullptr, true},
+        {"TimeUnits", "min", &RunWindow::Text5, nullptr, true},
+        {"PrintInterval", "2", &RunWindow::Text8, nullptr, true},
+        {"GraphInterval", "0.5", &RunWindow::Text7, nullptr, true},
+        {"ManualTimeStep", "yes", nullptr, &RunWindow::Check1, true},
+        {"FftEnabled", "True", nullptr, &RunWindow::Check4, true},
+        {"CorrelationEnabled", "1", nullptr, &RunWindow::Check5, true},
+        {"FftEnabled", "on", nullptr, &RunWindow::Check4, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Name) + "=" + c.Value);
+        const RunSetting* setting = FindRunSetting(c.Name);
+        ASSERT_NE(setting, nullptr);
+        RunWindow window;
+        EXPECT_EQ(ApplyRunSetting(window, *setting, c.Value), c.Accepted);
+        if (c.Box) { EXPECT_EQ(window.*c.Box, c.Value); }
+        if (c.Option) { EXPECT_EQ(window.*c.Option, c.Accepted); }
+    }
+    EXPECT_EQ(FindRunSetting("Colour"), nullptr);
 }
 
 }  // namespace quorvane

@@ -160,7 +160,7 @@ TEST(Runner, SettingsAndSaveTakeEffect) {
 TEST(Runner, RunErrorNamesTheBlockAndExitsOne) {
     const std::string folder = ScratchFolder("run-error");
     RecordingHost host;
-    Desktop windows;
+    NullDesktop windows;
     Simulation sim(host, windows);
     StartUp(sim);
     SimulationForm& form = sim.Forms[1];

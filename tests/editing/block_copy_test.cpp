@@ -80,7 +80,7 @@ TEST_F(BlockCopy, APasteTheSheetCannotTakeIsRefusedWholeWithOneMessage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         RecordingHost host;
-        DesktopLog windows;
+        NullDesktop windows;
         Simulation sim{host, windows};
         StartUp(sim);
         EditingState state;

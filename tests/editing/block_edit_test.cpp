@@ -31,7 +31,7 @@ TEST_F(BlockEdit, DropSnapsToTheGridTowardsZero) {
     }
     EXPECT_EQ(State.NewBlockCode, 0);
     EXPECT_EQ(State.SelectedBlock, n);
-    EXPECT_EQ(Windows.Calls.back(), "place 1:5");
+    EXPECT_EQ(SheetCalls().back(), "PlaceBlockImage 1 5");
     EXPECT_TRUE(Host.Log.empty());
 }
 
@@ -51,7 +51,7 @@ TEST_F(BlockEdit, TenTerminalEntriesThenTheBlockIsRemovedAgain) {
     EXPECT_EQ(Host.Messages(), Strings{"Run out of terminals"});
     EXPECT_EQ(Sheet().BlockCount, 10);
     EXPECT_EQ(Sheet().Blocks[11], Block{});
-    EXPECT_EQ(Windows.Calls, (Strings{"place 1:11", "hide 1:11"}));
+    EXPECT_EQ(SheetCalls(), (Strings{"PlaceBlockImage 1 11", "HideBlockImage 1 11"}));
     EXPECT_EQ(Sheet().TermCount, 10);
     EXPECT_EQ(State.SelectedBlock, 0);
 
@@ -81,7 +81,8 @@ TEST_F(BlockEdit, DeletingTheFirstOfThreeRenumbersTheRest) {
     EXPECT_TRUE(Host.Log.empty());
     EXPECT_EQ(Sim.PendingLineCount, 0);
     EXPECT_EQ(State.Band.Now, RubberBand::None);
-    EXPECT_EQ(Windows.Calls, (Strings{"move 1:2>1", "move 1:3>2", "hide 1:3"}));
+    EXPECT_EQ(SheetCalls(),
+              (Strings{"MoveBlockImage 1 2 1", "MoveBlockImage 1 3 2", "HideBlockImage 1 3"}));
     EXPECT_EQ(Sheet().BlockCount, 2);
     EXPECT_EQ(Sheet().Blocks[1].Left, 2400);
     EXPECT_EQ(Sheet().Blocks[1].Input[1], 0);

@@ -3,11 +3,10 @@
 #include <filesystem>
 #include <string>
 
-#include <unistd.h>
-
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
 #include "support/model_fixture.h"
+#include "support/scratch_folder.h"
 
 namespace quorvane {
 namespace {
@@ -59,16 +58,15 @@ TEST_F(EditingSequence, ModelBuiltByEditingSurvivesSaveAndLoad) {
     EXPECT_EQ(built.TermCount, 1);
     EXPECT_EQ(built.Terminals[1], (TerminalEntry{5, 5}));
 
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("quorvane_editing_" + std::to_string(::getpid()) + ".vqe");
+    const testing::ScratchFolder folder;
+    const std::filesystem::path path = folder / "sequence.vqe";
     ASSERT_TRUE(SaveSimulation(Sim, path.string()));
 
     RecordingHost otherHost;
-    DesktopLog otherWindows;
+    NullDesktop otherWindows;
     Simulation loaded{otherHost, otherWindows};
     StartUp(loaded);
     ASSERT_TRUE(LoadSimulation(loaded, path.string()));
-    std::filesystem::remove(path);
     const SimulationForm& back = loaded.Forms[1];
     EXPECT_EQ(back.BlockCount, built.BlockCount);
     EXPECT_EQ(back.NextConnection, built.NextConnection);

@@ -42,7 +42,7 @@ TEST_F(FormSlotsTest, SlotsAreTakenLowestFirstAndReleasedOnce) {
 
     EXPECT_EQ(AllocateForm(Sim), 2);
     EXPECT_EQ(Sim.Forms[2].Title, "Unnamed Form  2");
-    EXPECT_EQ(Windows.Calls, (Strings{"close 2", "show 2 Unnamed Form  2"}));
+    EXPECT_EQ(SheetCalls(), (Strings{"CloseSheet 2", "ShowSheet 2 Unnamed Form  2"}));
     EXPECT_TRUE(Host.Log.empty());
     // The reused slot's terminal table starts empty.
     EXPECT_EQ(Place(2, 51), 1);
@@ -98,7 +98,7 @@ TEST_F(FormSlotsTest, FormChoicesAndTitles) {
     SetFormTitle(Sim, 3, "Later");        // a free slot takes it without showing its sheet
     EXPECT_EQ(Sim.Forms[1].Title, "Plant");
     EXPECT_EQ(Sim.Forms[3].Title, "Later");
-    EXPECT_EQ(Windows.Calls, (Strings{"show 1 Plant"}));
+    EXPECT_EQ(SheetCalls(), (Strings{"ShowSheet 1 Plant"}));
 }
 
 TEST_F(FormSlotsTest, NewSimulationAndStartUpBeginFromOneEmptyForm) {
@@ -117,7 +117,8 @@ TEST_F(FormSlotsTest, NewSimulationAndStartUpBeginFromOneEmptyForm) {
 
     NewSimulation(Sim);
 
-    EXPECT_EQ(Windows.Calls, (Strings{"options", "close 1", "close 2", "close 3", "show 1 Unnamed Form  1"}));
+    EXPECT_EQ(SheetCalls(),
+              (Strings{"RefreshOptions", "CloseSheet 1", "CloseSheet 2", "CloseSheet 3", "ShowSheet 1 Unnamed Form  1"}));
     EXPECT_TRUE(Host.Log.empty());
     EXPECT_EQ(Sim.Run.SimulationTitle, "Unnamed Simulation");
     EXPECT_FALSE(Sim.Run.MathsSymbols);
@@ -139,7 +140,7 @@ TEST_F(FormSlotsTest, NewSimulationAndStartUpBeginFromOneEmptyForm) {
     Sim.Run.MathsSymbols = true;
     Sim.CurrentForm = 2;
     StartUp(Sim);
-    EXPECT_EQ(Windows.Calls, (Strings{"close 1", "close 2", "close 3", "show 1 Unnamed Form  1"}));
+    EXPECT_EQ(SheetCalls(), (Strings{"CloseSheet 1", "CloseSheet 2", "CloseSheet 3", "ShowSheet 1 Unnamed Form  1"}));
     EXPECT_EQ(Sim.Forms[1].RunSelected, 1);
     EXPECT_EQ(Sim.CurrentForm, 0);
     EXPECT_EQ(Sim.FormCount, 1);

@@ -8,7 +8,7 @@ namespace quorvane {
 
 TEST(ClearModel, ClearsBlocksButKeepsLinksSlotsAndTheSharedStore) {
     RecordingHost host;
-    Desktop windows;
+    NullDesktop windows;
     Simulation sim(host, windows);
     SimulationForm& form = sim.Forms[2];
     form.BlockCount = 3;
@@ -56,7 +56,7 @@ TEST(ClearModel, ClearsBlocksButKeepsLinksSlotsAndTheSharedStore) {
 
 TEST(ResetSettings, RestoresRunAndDisplayDefaults) {
     RecordingHost host;
-    Desktop windows;
+    NullDesktop windows;
     Simulation sim(host, windows);
     sim.Run.StopTime = 99;
     sim.Run.TimeStep = 0.5f;

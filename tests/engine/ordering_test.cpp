@@ -50,7 +50,9 @@ TEST(ExecutionOrder, ChainIsSectionedAndEveryReferenceFollows) {
     // Whole records travel: the Gain keeps its constant and its picture is placed again.
     EXPECT_EQ(sheet.Blocks[2].Constant[1], 2.0f);
     EXPECT_EQ(sheet.Blocks[2].Left, 120 * 4);
-    EXPECT_EQ(m.Windows.PlacedImages, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(m.Windows.Of({"PlaceBlockImage"}), (std::vector<std::string>{"PlaceBlockImage 1 1", "PlaceBlockImage 1 2",
+                                                        "PlaceBlockImage 1 3", "PlaceBlockImage 1 4",
+                                                        "PlaceBlockImage 1 5"}));
     EXPECT_TRUE(m.Host.Messages().empty());
 }
 

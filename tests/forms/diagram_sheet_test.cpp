@@ -29,7 +29,7 @@ protected:
     }
 
     RecordingHost Host;
-    Desktop Windows;
+    NullDesktop Windows;
     Simulation Sim{Host, Windows};
     EditingState State;
     RecordingCanvas Canvas;

@@ -126,7 +126,7 @@ public:
     }
 
     RecordingHost Host;
-    DesktopLog Windows;
+    NullDesktop Windows;
     Simulation Sim{Host, Windows};
     EditingState State;
     RecordingCanvas Canvas;
@@ -243,7 +243,8 @@ TEST_F(EditCommandsTest, UndoBringsBackAnUnloadedSheetAndForgetsTheSelection) {
     ASSERT_TRUE(UndoEdit(Sim, State));
     EXPECT_EQ(Sim.Forms[2].InUse, 1);
     EXPECT_EQ(Sim.Forms[2].BlockCount, 1);
-    EXPECT_EQ(Windows.Calls, (Strings{"show 1 Unnamed Form  1", "place 2:1", "show 2 Unnamed Form  2", "close 3"}));
+    EXPECT_EQ(SheetCalls(), (Strings{"ShowSheet 1 Unnamed Form  1", "PlaceBlockImage 2 1", "ShowSheet 2 Unnamed Form  2",
+                                     "CloseSheet 3"}));
     EXPECT_EQ(State.SelectedBlock, 0);
 
     ASSERT_TRUE(RedoEdit(Sim, State));

@@ -40,7 +40,7 @@ TEST(FftPropertiesLevel, LevelsFromZeroToBelowNinetyNinePercentAreTaken) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Typed);
         RecordingHost host;
-        testing::ShellDesktop windows;
+        RecordingDesktop windows;
         Simulation sim(host, windows);
         sim.CurrentForm = 2;
         // The size and the duration mode are taken whatever the level.
@@ -53,7 +53,7 @@ TEST(FftPropertiesLevel, LevelsFromZeroToBelowNinetyNinePercentAreTaken) {
         EXPECT_EQ(sim.Fft.HalfSize, 2048);
         EXPECT_FALSE(sim.Prbs.AutomaticDuration);
         // The sheet's PRBS blocks show the duration mode.
-        EXPECT_EQ(windows.Calls, std::vector<std::string>{"Redraw 2"});
+        EXPECT_EQ(windows.Calls, std::vector<std::string>{"RequestRedraw 2"});
         EXPECT_EQ(sim.Status.CurrentActivity, "Setting FFT Properties");
     }
 }

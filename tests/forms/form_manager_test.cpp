@@ -70,7 +70,7 @@ TEST_F(FormManagerTest, LoadingAndUnloadingForms) {
     EXPECT_EQ(Sim.Forms[2].InUse, 0);
     EXPECT_EQ(Sim.Forms[2].BlockCount, 0);
     EXPECT_EQ(Sim.CurrentForm, 1);
-    EXPECT_EQ(Windows.Calls.back(), "close 2");
+    EXPECT_EQ(SheetCalls().back(), "CloseSheet 2");
     UnloadForm(Sim, 1);
     UnloadForm(Sim, 3);
     EXPECT_EQ(Sim.CurrentForm, 0);

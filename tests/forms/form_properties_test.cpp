@@ -60,7 +60,7 @@ TEST_F(FormPropertiesTest, WindowShowsAndNamesTheForm) {
     Windows.Calls.clear();
     StoreFormProperties(Sim, named);
     EXPECT_EQ(Sim.Forms[2].Title, "Controller");
-    EXPECT_EQ(Windows.Calls, (Strings{"show 2 Controller"}));
+    EXPECT_EQ(SheetCalls(), (Strings{"ShowSheet 2 Controller"}));
 }
 
 }  // namespace

@@ -9,46 +9,22 @@
 #include <gtest/gtest.h>
 
 #include "engine/simulation.h"
-#include "model/desktop.h"
+#include "support/recording_desktop.h"
 #include "support/recording_host.h"
+#include "support/scratch_folder.h"
 
 namespace quorvane::testing {
 
-/// A desktop that notes, in order, what the main window's start-up and menus ask of it.
-class ShellDesktop : public Desktop {
-public:
-    void ShowSheet(int form, const std::string& caption) override { Calls.push_back("ShowSheet " + std::to_string(form) + " " + caption); }
-    void SetMainCaption(const std::string& caption) override { Calls.push_back("Caption " + caption); }
-    void ShowToolWindows() override { Calls.push_back("ShowToolWindows"); }
-    void RefreshOptions() override { Calls.push_back("RefreshOptions"); }
-    void RequestRedraw(int form) override { Calls.push_back("Redraw " + std::to_string(form)); }
-    void ClearRunFigures() override { Calls.push_back("ClearRunFigures"); }
-
-    std::vector<std::string> Calls;
-};
-
 struct ShellSimulation {
     RecordingHost Host;
-    ShellDesktop Windows;
+    RecordingDesktop Windows;
     Simulation Sim{Host, Windows};
-};
 
-/// A fresh folder under the system's temporary folder, removed with its content at the end.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvane-forms-XXXXXX").string();
-        Path = ::mkdtemp(pattern.data());
+    /// What the main window's start-up and menus ask of the windows, in order.
+    std::vector<std::string> ShellCalls() const {
+        return Windows.Of({"ShowSheet", "SetMainCaption", "ShowToolWindows", "RefreshOptions", "RequestRedraw",
+                           "ClearRunFigures"});
     }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(Path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    std::filesystem::path operator/(const std::string& name) const { return Path / name; }
-
-    std::filesystem::path Path;
 };
 
 inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
@@ -64,7 +40,7 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 /// A simulation reporting to a recording host, for a test fixture.
 struct FormsFixture : ::testing::Test {
     RecordingHost Host;
-    Desktop Windows;
+    NullDesktop Windows;
     Simulation Sim{Host, Windows};
 };
 

@@ -41,7 +41,7 @@ TEST(StartProgram, AnEmptyStoreLeavesTheCaptionAndStartsOnSheetOne) {
     EXPECT_EQ(start.State.Paths.CurrentPath, "");
     // The first start writes the empty store it could not find.
     EXPECT_EQ(ReadFile(start.Program / "NelqueStor.dat").substr(0, 3), "0\r\n");
-    EXPECT_EQ(start.Shell.Windows.Calls,
+    EXPECT_EQ(start.Shell.ShellCalls(),
               (std::vector<std::string>{"ShowSheet 1 Unnamed Form  1", "RefreshOptions", "ShowToolWindows"}));
     const Simulation& sim = start.Shell.Sim;
     EXPECT_EQ(sim.Forms[1].InUse, 1);
@@ -60,7 +60,7 @@ TEST(StartProgram, ARecentFileNamesTheFolderAndMarksTheModelNew) {
     EXPECT_EQ(start.State.Paths.CurrentFolder, (start.Program / "models").string() + "/");
     EXPECT_EQ(start.State.Paths.CurrentExt, "vqe");
     EXPECT_EQ(start.State.Paths.CurrentPath, (start.Program / "models" / "Unnamed Simulation.vqe").string());
-    EXPECT_EQ(start.Shell.Windows.Calls.front(), "Caption Quorvane  06 December 2026       Unnamed Simulation");
+    EXPECT_EQ(start.Shell.ShellCalls().front(), "SetMainCaption Quorvane  06 December 2026       Unnamed Simulation");
 }
 
 TEST(StartProgram, ADamagedStoreIsReportedThenReplacedByAnEmptyOne) {
@@ -104,7 +104,7 @@ TEST(FrequencyUnits, FollowTheSwitchAndTheTimeUnitOnFormsInUse) {
         EXPECT_EQ(sim.Forms[1].Blocks[3].Units, "old");   // not an effective-frequency block
         EXPECT_EQ(sim.Forms[2].Blocks[1].Units, "old");   // a free slot
         EXPECT_EQ(sim.Forms[3].Blocks[1].Units, "old");   // beyond FormCount
-        EXPECT_EQ(shell.Windows.Calls, std::vector<std::string>{"RefreshOptions"});
+        EXPECT_EQ(shell.ShellCalls(), std::vector<std::string>{"RefreshOptions"});
     }
 }
 

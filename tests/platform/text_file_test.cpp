@@ -12,22 +12,14 @@
 #include <sys/stat.h>
 
 #include "platform/text_file.h"
+#include "support/scratch_folder.h"
 
 namespace quorvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-/// A fresh folder of its own, removed with its content at the end.
-struct TempFolder {
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "quorvane-files-XXXXXX").string();
-        Path = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() { fs::remove_all(Path); }
-    fs::path operator/(const std::string& name) const { return Path / name; }
-    fs::path Path;
-};
+using testing::ScratchFolder;
 
 std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -73,7 +65,7 @@ private:
 };
 
 TEST(ReplaceFile, KeepsPermissionsAndRefusesAReadOnlyTarget) {
-    TempFolder folder;
+    ScratchFolder folder;
     const fs::path path = folder / "model.vqe";
     const struct {
         mode_t Mode;
@@ -92,7 +84,7 @@ TEST(ReplaceFile, KeepsPermissionsAndRefusesAReadOnlyTarget) {
 }
 
 TEST(ReplaceFile, WritesThroughSymbolicLinksAndTouchesNoOtherFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     fs::create_directory(folder / "real");
     WriteAll(folder / "real" / "model.vqe", "old");
     fs::create_symlink("real/model.vqe", folder / "link.vqe");
@@ -116,7 +108,7 @@ TEST(ReplaceFile, WritesThroughSymbolicLinksAndTouchesNoOtherFile) {
 // Two saves to one path at once each succeed, and whoever reads the file meanwhile sees one
 // whole text, never a mix.
 TEST(ReplaceFile, SavesAtTheSameTimeLeaveOneWholeFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     const fs::path path = folder / "shared.vqe";
     const std::string first(200000, 'a');
     const std::string second(150000, 'b');
@@ -149,7 +141,7 @@ TEST(ReplaceFile, SavesAtTheSameTimeLeaveOneWholeFile) {
 }
 
 TEST(ReplaceFile, AFailedWriteKeepsTheOldFileAndLeavesNoScrap) {
-    TempFolder folder;
+    ScratchFolder folder;
     const fs::path path = folder / "model.vqe";
     WriteAll(path, "old");
     {

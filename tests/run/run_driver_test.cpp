@@ -12,6 +12,7 @@
 #include "run/result_handoff.h"
 #include "run/run_window.h"
 #include "support/engine_support.h"
+#include "support/scratch_folder.h"
 
 namespace quorvane {
 namespace {
@@ -370,8 +371,7 @@ TEST(RunDriver, WholeRunOfEveryBlockFamilyFollowsTheClosedForms) {
         m.Add(42, display);
         m.Connect(shown, display);
     }
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quorvane_run_driver_dump";
-    std::filesystem::create_directories(folder);
+    const testing::ScratchFolder folder;
     m.Sim.Dump.PrintDumpPath = (folder / "Print Dump.txt").string();
     run.window.Check2 = true;
     run.Times("0", "10", "0.01", "0.1", "1");   // the rows follow the shorter graph interval
@@ -382,7 +382,6 @@ TEST(RunDriver, WholeRunOfEveryBlockFamilyFollowsTheClosedForms) {
     EXPECT_TRUE(std::filesystem::exists(m.Sim.Dump.PrintDumpPath));
     EXPECT_EQ(run.handOff.Calls, (std::vector<std::string>{"ShowTabulation", "ShowGraph", "HidePrbsAnalysis",
                                                            "ShowTabulation", "RedrawSheet 1"}));
-    std::filesystem::remove_all(folder);
     const DisplayBuffer& d = m.Sim.Display;
     ASSERT_EQ(d.ColumnCount, 10);
     ASSERT_EQ(d.RecordedCount, 101);

@@ -64,7 +64,7 @@ TEST(DataFileDamage, FileCutAfterAnyLineLoadsAsOldOrIsRefused) {
                       std::vector<std::string>{"EOF Encountered - Old File Type assumed - Loading Complete"});
             // A file of an earlier version: what it holds is kept and the sheets are rebuilt from it.
             EXPECT_EQ(t.Sim.Forms[3].Blocks[2].FunctionCode, 50);
-            EXPECT_EQ(t.Windows.Calls.back(), "ActivateSheet 1");
+            EXPECT_EQ(t.PlaceCalls().back(), "ActivateSheet 1");
         } else {
             EXPECT_FALSE(loaded);
             EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{LoadError + "Unexpected end of file after line " +

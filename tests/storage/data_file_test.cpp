@@ -20,14 +20,14 @@ const std::string OldFileMessage = "EOF Encountered - Old File Type assumed - Lo
 TEST(DataFile, SmallModelMatchesTheHandWrittenFile) {
     TestSimulation t;
     BuildSmallModel(t.Sim);
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = (folder / "golden_small.vqe").string();
     ASSERT_TRUE(SaveSimulation(t.Sim, path));
     EXPECT_EQ(ReadAll(GoldenSmall), ReadAll(path));
     EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Simulation Saved: " + path});
     // The file's rows 2 and 22 hold the title it was saved under; the model now carries the name.
     EXPECT_EQ(t.Sim.Run.SimulationTitle, "golden_small");
-    EXPECT_EQ(t.Windows.Calls.back(), "Caption Quorvane  06 December 2026       golden_small");
+    EXPECT_EQ(t.PlaceCalls().back(), "SetMainCaption Quorvane  06 December 2026       golden_small");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 
     TestSimulation loaded;
@@ -38,13 +38,13 @@ TEST(DataFile, SmallModelMatchesTheHandWrittenFile) {
     EXPECT_EQ(loaded.Sim.CurrentForm, 1);
     EXPECT_TRUE(loaded.Windows.Called("PlaceSheet 1"));
     EXPECT_TRUE(loaded.Windows.Called("ShowSheet 1 Step test"));
-    EXPECT_EQ(loaded.Windows.Calls.back(), "ActivateSheet 1");
+    EXPECT_EQ(loaded.PlaceCalls().back(), "ActivateSheet 1");
 }
 
 TEST(DataFile, RichModelSurvivesSaveAndLoad) {
     TestSimulation first;
     BuildRichModel(first.Sim);
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string pathA = (folder / "rich_model.vqe").string();
     ASSERT_TRUE(SaveSimulation(first.Sim, pathA));
     // Files saved by earlier builds must keep their meaning: the stored copy of this model still matches.
@@ -217,7 +217,7 @@ TEST(DataFile, BadContentIsRefusedWithWhatAndWhere) {
 }
 
 TEST(DataFile, FailedSaveKeepsTheFileItReplaces) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = (folder / "keep.vqe").string();
     WriteAll(path, "old content");
 

@@ -15,7 +15,7 @@ std::string StoreWith(const std::vector<std::string>& paths) {
 }
 
 TEST(RecentFiles, StoreStartsEmptyAndKeepsSixNewestWithoutRepeats) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::filesystem::path store = FilestorPath(folder.Path);
     EXPECT_EQ(store.filename(), "NelqueStor.dat");
     EXPECT_EQ(EnsureFilestor(store, Today), "");
@@ -48,7 +48,7 @@ TEST(RecentFiles, StoreStartsEmptyAndKeepsSixNewestWithoutRepeats) {
 }
 
 TEST(RecentFiles, LoadFilestorReadsNamesAndMarksLostFiles) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::filesystem::path store = FilestorPath(folder.Path);
     const std::string present = (folder / "present.vqe").string();
     const std::string nameless = (folder / "nameless.vqe").string();
@@ -70,7 +70,7 @@ TEST(RecentFiles, LoadFilestorReadsNamesAndMarksLostFiles) {
 }
 
 TEST(RecentFiles, UnreadableStoreStopsTheProgram) {
-    TempFolder folder;
+    ScratchFolder folder;
     for (const std::string& content : {std::string(), std::string("many\r\n"), std::string("2\r\nnot quoted\r\n")}) {
         SCOPED_TRACE(content);
         const std::filesystem::path store = FilestorPath(folder.Path);

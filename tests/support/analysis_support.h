@@ -16,7 +16,7 @@ using Texts = std::vector<std::string>;
 /// large).
 struct TestSimulation {
     RecordingHost Host;
-    Desktop Windows;
+    NullDesktop Windows;
     std::unique_ptr<Simulation> Owner = std::make_unique<Simulation>(Host, Windows);
     Simulation& Sim = *Owner;
 

@@ -5,31 +5,10 @@
 #include <vector>
 
 #include "engine/simulation.h"
-#include "model/desktop.h"
+#include "support/recording_desktop.h"
 #include "support/recording_host.h"
 
 namespace quorvane {
-
-/// A desktop that keeps what a run asks of the sheet: markers shown and hidden, block images
-/// placed from the model.
-class RecordingDesktop : public Desktop {
-public:
-    struct Marker {
-        int Form = 0;
-        int Number = 0;   ///< marker 0..9
-        int Block = 0;
-    };
-    void ShowMarker(int form, int marker, int block) override { Markers.push_back({form, marker, block}); }
-    void HideMarkers(int /*form*/) override {
-        Markers.clear();
-        ++MarkersHidden;
-    }
-    void PlaceBlockImage(int /*form*/, int block) override { PlacedImages.push_back(block); }
-
-    std::vector<Marker> Markers;    ///< shown since the last HideMarkers
-    int MarkersHidden = 0;          ///< HideMarkers calls
-    std::vector<int> PlacedImages;  ///< block numbers, in call order
-};
 
 /// A simulation for engine tests: catalogue built, form 1 allocated and selected for running.
 /// Blocks are written straight into the tables and named by their Title, because ordering

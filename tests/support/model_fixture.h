@@ -10,10 +10,10 @@
 #include "editing/connection_route.h"
 #include "editing/start_up.h"
 #include "engine/simulation.h"
-#include "model/desktop.h"
 #include "model/editing_state.h"
 #include "platform/text.h"
 #include "support/recording_canvas.h"
+#include "support/recording_desktop.h"
 #include "support/recording_host.h"
 
 namespace quorvane {
@@ -26,28 +26,6 @@ inline constexpr int GainCode = 6;
 inline constexpr int InputTerminalCode = 48;
 inline constexpr int OutputTerminalCode = 50;
 
-/// A desktop that notes what is done to the sheets and their block images, and counts redraws.
-class DesktopLog : public Desktop {
-public:
-    void ShowSheet(int form, const std::string& caption) override { Calls.push_back("show" + Str(form) + " " + caption); }
-    void CloseSheet(int form) override { Calls.push_back("close" + Str(form)); }
-    void RefreshOptions() override { Calls.push_back("options"); }
-    void PlaceBlockImage(int form, int block) override { Calls.push_back(Note("place", form, block)); }
-    void MoveBlockImage(int form, int from, int to) override {
-        Calls.push_back(Note("move", form, from) + ">" + std::to_string(to));
-    }
-    void HideBlockImage(int form, int block) override { Calls.push_back(Note("hide", form, block)); }
-    void RequestRedraw(int /*form*/) override { ++Redraws; }
-
-    Strings Calls;
-    int Redraws = 0;
-
-private:
-    static std::string Note(const char* what, int form, int block) {
-        return std::string(what) + " " + std::to_string(form) + ":" + std::to_string(block);
-    }
-};
-
 /// A started simulation (slot 1 allocated) edited the way the sheets edit it.
 class ModelFixture : public ::testing::Test {
 protected:
@@ -55,6 +33,13 @@ protected:
         StartUp(Sim);
         Host.Clear();
         Windows.Calls.clear();
+    }
+
+    /// What was done to the sheets and their block images, in order: sheets shown and closed,
+    /// pictures following the options, images placed, renumbered and hidden.
+    Strings SheetCalls() const {
+        return Windows.Of({"ShowSheet", "CloseSheet", "RefreshOptions", "PlaceBlockImage", "MoveBlockImage",
+                           "HideBlockImage"});
     }
 
     /// A toolbox image of `code` dropped with the pointer at its top-left corner.
@@ -96,7 +81,7 @@ protected:
     ConnectionLine LineOf(int c, int i) const { return Sheet().Lines[Sheet().Connections[c].FirstLine + i - 1]; }
 
     RecordingHost Host;
-    DesktopLog Windows;
+    RecordingDesktop Windows;
     Simulation Sim{Host, Windows};
     EditingState State;
     RecordingCanvas Canvas;

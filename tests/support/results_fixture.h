@@ -8,23 +8,21 @@
 #include <string>
 
 #include "engine/simulation.h"
-#include "model/desktop.h"
 #include "support/recording_canvas.h"
 #include "support/recording_host.h"
+#include "support/scratch_folder.h"
 
 namespace quorvane {
 
 using Kind = RecordingCanvas::Kind;
 
 /// A simulation that reports to a recording host, a recording canvas to draw on, and a scratch
-/// folder named after the test, removed afterwards. Form 1, "Plant", is the form last run.
+/// folder of its own. Form 1, "Plant", is the form last run.
 struct ResultsFixture : ::testing::Test {
     ResultsFixture() {
         Sim.Forms[1].Title = "Plant";
         Sim.RunForm = 1;
-        std::filesystem::create_directories(Folder);
     }
-    ~ResultsFixture() override { std::filesystem::remove_all(Folder); }
 
     /// A block of `code` appended to form 1 at (left, top).
     Block& Add(int code, int left = 1200, int top = 1200) {
@@ -43,12 +41,10 @@ struct ResultsFixture : ::testing::Test {
         return text.str();
     }
 
-    const std::filesystem::path Folder =
-        std::filesystem::temp_directory_path() /
-        ("quorvane_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name()) + "_" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const testing::ScratchFolder Scratch;
+    const std::filesystem::path Folder = Scratch.Path;
     RecordingHost Host;
-    Desktop Windows;
+    NullDesktop Windows;
     Simulation Sim{Host, Windows};
     RecordingCanvas Canvas;
 };

@@ -1,24 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #include "storage/data_file_writer.h"
 #include "support/storage_fixture.h"
 
 namespace quorvane::testing {
-
-TempFolder::TempFolder() {
-    std::random_device entropy;
-    Path = std::filesystem::temp_directory_path() / ("quorvane-storage-" + std::to_string(entropy()));
-    std::filesystem::create_directories(Path);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(Path, ignored);
-}
 
 std::string ReadAll(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

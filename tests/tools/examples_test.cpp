@@ -13,7 +13,7 @@ namespace quorvane {
 namespace {
 
 using testing::ReadAll;
-using testing::TempFolder;
+using testing::ScratchFolder;
 
 std::vector<std::filesystem::path> BundledExamples() {
     std::vector<std::filesystem::path> paths;
@@ -39,7 +39,7 @@ TEST(Examples, EachLoadsWithoutAMessageAndSavesBackToTheSameBytes) {
 }
 
 TEST(Examples, TheBundledFilesAreWhatTheToolWrites) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::vector<std::string> written = WriteExamples(folder.Path);
     EXPECT_EQ(written.size(), BundledExamples().size());
     for (const std::string& name : written) {
