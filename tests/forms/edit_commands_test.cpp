@@ -29,7 +29,7 @@ struct Tables {
 /// A started simulation edited by random operations of every kind the windows offer.
 class RandomEditor {
 public:
-    explicit RandomEditor(unsigned seed) : Random(seed) {
+    explicit RandomEditor(unsigned sequence) : Random(sequence) {
         StartUp(Sim);
         States.emplace_back(Sim);
     }
@@ -205,9 +205,9 @@ private:
 };
 
 TEST(EditCommands, UndoingEveryStepOfRandomEditsGivesBackEveryModelOnTheWay) {
-    for (unsigned seed = 1; seed <= 200; ++seed) {
-        SCOPED_TRACE(seed);
-        RandomEditor editor(seed);
+    for (unsigned sequence = 1; sequence <= 200; ++sequence) {
+        SCOPED_TRACE(sequence);
+        RandomEditor editor(sequence);
         Simulation& sim = editor.Sim;
         const std::vector<Tables>& states = editor.States;
         for (int n = 0; n < 40; ++n) {
