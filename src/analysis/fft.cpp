@@ -12,7 +12,8 @@ namespace quorvane {
 
 namespace {
 
-bool IsPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
+// Only the assertions use it, which a release build leaves out.
+[[maybe_unused]] bool IsPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
 
 // Twiddle factor w advanced by w' = w (1 + wpr + i wpi), the sine recurrence in double.
 struct Twiddle {
