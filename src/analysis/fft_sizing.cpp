@@ -7,7 +7,7 @@
 #include "analysis/nice_interval.h"
 #include "analysis/prbs_timing.h"
 #include "engine/simulation.h"
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "platform/circle_constants.h"
 #include "platform/text.h"
 
@@ -39,12 +39,11 @@ double FastestDynamics(Simulation& sim, int form) {
         const double k1 = block.Constant[1];
         const double k2 = block.Constant[2];
         using enum FunctionCode;
-        switch (CodeOf(block.FunctionCode)) {
-        case Integrate: case IntegrateTurned: case Lag: case LagTurned:   // Integrate, Lag
+        switch (BaseOf(block.FunctionCode)) {
+        case Integrate: case Lag:
             consider(k1);
             break;
-        case SecondOrderLag: case SecondOrderLagTurned: case SecondOrderLead:
-        case SecondOrderLeadTurned: {   // 2nd Lag, 2nd Lead: A s^2 + B s + 1
+        case SecondOrderLag: case SecondOrderLead: {   // A s^2 + B s + 1
             const double d = k2 * k2 - 4 * k1;
             if (d < 0) {
                 consider(TwoPiSixFigures * std::sqrt(k1) / 5);
@@ -52,31 +51,26 @@ double FastestDynamics(Simulation& sim, int form) {
                 considerInverse(k2 + std::sqrt(d));
                 considerInverse(k2 - std::sqrt(d));
             }
-            if (CodeOf(block.FunctionCode) == SecondOrderLead || CodeOf(block.FunctionCode) == SecondOrderLeadTurned) {
-                consider(span / 10);
-                derivativeClass = 2;
-            }
             break;
         }
-        case Lead: case LeadTurned: case Differentiate: case DifferentiateTurned: case Controller:
-        case ControllerTurned: // Lead, d/dt, Controller
-        case Hysteresis: case HysteresisTurned:                                       // Hysteresis
-            consider(span / 5);
-            derivativeClass = 1;
-            break;
-        case Chirp:   // Chirp
+        case Chirp:
             considerInverse(k2 / 2);
             break;
         default:
             break;
+        }
+        // A differentiating block needs steps within a fifth of the span, a second derivative
+        // within a tenth.
+        if (const int order = TraitsOf(block.FunctionCode).DerivativeClass; order > 0) {
+            consider(span / (5.0 * order));
+            derivativeClass = order;
         }
     }
     if (derivativeClass > 0) {
         fastest /= 5.0 * derivativeClass;
         for (int b = 1; b <= f.BlockCount; ++b) {
             const Block& block = f.Blocks[b];
-            const FunctionCode code = CodeOf(block.FunctionCode);
-            if (code == FunctionCode::SineWave || code == FunctionCode::SineWaveTurned)
+            if (BaseOf(block.FunctionCode) == FunctionCode::SineWave)
                 considerInverse(block.Constant[1] * 5.0 * derivativeClass);
         }
     }

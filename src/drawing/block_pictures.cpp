@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "platform/canvas.h"
 #include "platform/circle_constants.h"
 
@@ -60,33 +60,19 @@ Curve SineCurve(double cycles, double growth) {
     return curve;
 }
 
+/// Both orientations of a function look alike.
 Face FaceOf(int code, bool mathsSymbols) {
-    const int function = code - code % 2;   // both orientations look alike
-    if (mathsSymbols && function == 8) return Text("\u222B", 14);
-    if (mathsSymbols && function == 14) return Fraction("d", "dt", 8);
     using enum FunctionCode;
-    switch (CodeOf(code)) {
+    switch (BaseOf(code)) {
     case Zero: return Text("0", 10);
     case Constant: return Text("C", 10);
-    case UnitRamp: return Shape({{0.05, 0.95}, {0.95, 0.05}});
-    case Prbs: return {"", "", {{0, 0.7}, {0.2, 0.7}, {0.2, 0.3}, {0.35, 0.3}, {0.35, 0.7}, {0.65, 0.7},
-                              {0.65, 0.3}, {0.8, 0.3}, {0.8, 0.7}, {1, 0.7}}};
-    case Delta: return Text("\u03B4", 12);
-    case Unused: return Text("-", 10);
-    case Chirp: return Shape(SineCurve(2, 1.5));
-    case EffectiveFrequency:   // turns to 62, against the even-odd pairing of the others
-    case EffectiveFrequencyTurned: return Text("\u03C9", 12);
-    case Label: return {};
-    default: break;
-    }
-    switch (CodeOf(function)) {
     case Sum: return Text("\u03A3", 12);
     case Invert: return Text("-\u03A3", 12);
     case Gain: return Text("G", 10);
-    case Integrate: return Fraction("1", "ks");
+    case Integrate: return mathsSymbols ? Text("\u222B", 14) : Fraction("1", "ks");
     case Lag: return Fraction("1", "1+ks");
     case Lead: return Text("1+ks");
-    case Differentiate: return Text("ks");
+    case Differentiate: return mathsSymbols ? Fraction("d", "dt", 8) : Text("ks");
     case Multiply: return Text("\u00D7", 12);
     case Divide: return Text("\u00F7", 12);
     case Saturate: return Shape({{0, 0.8}, {0.3, 0.8}, {0.7, 0.2}, {1, 0.2}});
@@ -99,7 +85,12 @@ Face FaceOf(int code, bool mathsSymbols) {
     case Switch: return Text("SW", 8);
     case Controller: return Text("PID", 8);
     case Delay: return Text("Delay");
+    case UnitRamp: return Shape({{0.05, 0.95}, {0.95, 0.05}});
+    case Prbs: return {"", "", {{0, 0.7}, {0.2, 0.7}, {0.2, 0.3}, {0.35, 0.3}, {0.35, 0.7}, {0.65, 0.7},
+                              {0.65, 0.3}, {0.8, 0.3}, {0.8, 0.7}, {1, 0.7}}};
     case Display: return Text("Disp");
+    case Delta: return Text("\u03B4", 12);
+    case Unused: return Text("-", 10);
     case CorrelatePrbs: return Text("Corr");
     case InputTerminal: return Text("In", 8);
     case OutputTerminal: return Text("Out", 8);
@@ -107,9 +98,10 @@ Face FaceOf(int code, bool mathsSymbols) {
     case Adc: return Text("ADC");
     case Hysteresis: return Shape({{0, 0.8}, {0.55, 0.8}, {0.75, 0.2}, {1, 0.2}, {0.45, 0.2}, {0.25, 0.8}});
     case StickSlip: return Shape({{0, 0.9}, {0.4, 0.55}, {0.4, 0.5}, {0.6, 0.5}, {0.6, 0.45}, {1, 0.1}});
-    default: break;
+    case Chirp: return Shape(SineCurve(2, 1.5));
+    case EffectiveFrequency: return Text("\u03C9", 12);
+    default: return {};   // a Label is free text
     }
-    return {};
 }
 
 /// Writes a text centred at (x, y), shrinking the type until it fits the box's width.
@@ -187,7 +179,7 @@ void DrawBlockPicture(Canvas& canvas, const Catalogue& catalogue, int functionCo
     canvas.SetForeColour(PaletteColour(0));
     canvas.SetDrawMode(DrawMode::Copy);
     // A label is free text: a dotted frame marks where it stands.
-    canvas.SetPen(functionCode == 63 ? PenStyle::Dot : PenStyle::Solid, 1);
+    canvas.SetPen(BaseOf(functionCode) == FunctionCode::Label ? PenStyle::Dot : PenStyle::Solid, 1);
     canvas.Box(left + BoxLeft, top + boxTop, left + BoxRight, top + boxBottom, false);
     canvas.SetPen(PenStyle::Solid, 1);
     for (const auto& [x, y] : inputs) DrawStub(canvas, left, x, y, true);

@@ -1,7 +1,7 @@
 #include "drawing/terminal_markers.h"
 
 #include "engine/simulation.h"
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "model/terminal_links.h"
 #include "platform/canvas.h"
 #include "platform/text.h"
@@ -21,11 +21,9 @@ void DrawTerminalMarkers(const Simulation& sim, int form, Canvas& canvas) {
     const SimulationForm& sheet = sim.Forms[form];
     for (int b = 1; b <= sheet.BlockCount; ++b) {
         const Block& block = sheet.Blocks[b];
-        if (!IsTerminalLink(block.FunctionCode)) continue;
-        // The marker sits on the side opposite the block's own terminal.
-        const FunctionCode code = CodeOf(block.FunctionCode);
-        const bool markerOnLeft = code == FunctionCode::InputTerminal || code == FunctionCode::OutputTerminalTurned;
-        const double x = block.Left + (markerOnLeft ? 0 : 675);
+        const BlockTraits& traits = TraitsOf(block.FunctionCode);
+        if (traits.Link == LinkKind::None) continue;
+        const double x = block.Left + (traits.MarkerOnLeft ? 0 : 675);
         const double y = block.Top - 200;
         const int entry = FindTerminalEntry(sim, form, b);
         canvas.SetForeColour(PaletteColour(MarkerColour));

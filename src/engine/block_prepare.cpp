@@ -4,7 +4,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/simulation.h"
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "platform/circle_constants.h"
 
 namespace quorvane {
@@ -54,45 +54,45 @@ void PrepareWorkingConstants(Simulation& sim, int form, int b) {
     Block& blk = sheet.Blocks[b];
     const double timeStep = sim.Run.TimeStep;
     using enum FunctionCode;
-    switch (CodeOf(blk.FunctionCode)) {
-    case Integrate: case IntegrateTurned:
+    switch (BaseOf(blk.FunctionCode)) {
+    case Integrate:
         blk.Work[1] = Stored(Quotient(timeStep, blk.Constant[1], b), b);
         blk.History[1] = sheet.Blocks[blk.Input[1]].Output;
         break;
-    case Lag: case LagTurned:
+    case Lag:
         blk.Work[1] = Stored(1.0 - std::exp(-Quotient(timeStep, blk.Constant[1], b)), b);
         break;
-    case SecondOrderLag: case SecondOrderLagTurned:
+    case SecondOrderLag:
         blk.Work[1] = Stored(Quotient(timeStep, blk.Constant[2], b), b);
         blk.Work[2] = Stored(1.0 - std::exp(-Quotient(timeStep * blk.Constant[2], blk.Constant[1], b)), b);
         blk.History[1] = 0.0f;
         blk.History[2] = blk.InitialCondition;
         blk.Output = blk.InitialCondition;
         break;
-    case SecondOrderLead: case SecondOrderLeadTurned:
+    case SecondOrderLead:
         blk.Work[2] = blk.Constant[2];
         blk.Work[1] = Stored(Quotient(blk.Constant[1], blk.Constant[2], b), b);
         blk.History[1] = 0.0f;
         blk.History[2] = 0.0f;
         break;
-    case Controller: case ControllerTurned:
+    case Controller:
         PrepareController(blk, timeStep, b);
         break;
     case Delta:
         blk.Work[1] = static_cast<float>(sim.Fft.HalfSize);
         blk.Work[2] = sim.Fft.SampleInterval;
         break;
-    case Dac: case DacTurned: case Adc: case AdcTurned:
+    case Dac: case Adc:
         PrepareQuantiser(blk, b);
         break;
-    case Hysteresis: case HysteresisTurned:
+    case Hysteresis:
         blk.Work[1] = Stored(Quotient(1.0, blk.Constant[1], b), b);
         blk.Work[2] = Stored(static_cast<double>(blk.Constant[2]) * blk.Constant[1] / 200.0, b);
         break;
     case Chirp:
         PrepareChirp(sim, blk, b);
         break;
-    case EffectiveFrequency: case EffectiveFrequencyTurned:
+    case EffectiveFrequency:
         blk.Work[1] = static_cast<float>(sim.Run.FrequencyInHz ? 1.0 / RadiansPerCycle : 1.0);
         break;
     default:

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "engine/simulation.h"
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "model/terminal_links.h"
 
 namespace quorvane {
@@ -13,61 +13,16 @@ namespace {
 
 using LevelTable = std::array<int, MaxBlocks + 1>;
 
-enum class Section { Constants, Sources, Evaluated, States, Displays };
-
-bool IsUnconnectedSine(const Block& block) {
-    const FunctionCode code = CodeOf(block.FunctionCode);
-    return (code == FunctionCode::SineWave || code == FunctionCode::SineWaveTurned) && block.Input[1] == 0;
-}
-
-Section SectionOf(const Block& block) {
-    using enum FunctionCode;
-    switch (CodeOf(block.FunctionCode)) {
-    case Constant:
-        return Section::Constants;
-    case UnitRamp: case Prbs: case Delta: case Chirp:
-        return Section::Sources;
-    case Integrate: case IntegrateTurned: case Lag: case LagTurned: case SecondOrderLag:
-    case SecondOrderLagTurned: case Controller: case ControllerTurned:
-        return Section::States;
-    case Display: case DisplayTurned:
-        return Section::Displays;
-    default:
-        return IsUnconnectedSine(block) ? Section::Sources : Section::Evaluated;
-    }
-}
-
-/// Blocks whose output does not depend on this step's inputs: each pass raises them first.
-bool IsOrigin(const Block& block) {
-    using enum FunctionCode;
-    switch (CodeOf(block.FunctionCode)) {
-    case Constant: case Integrate: case IntegrateTurned: case Lag: case LagTurned:
-    case SecondOrderLag: case SecondOrderLagTurned: case UnitRamp: case Prbs: case Display:
-    case Delta: case Chirp:
-        return true;
-    default:
-        return IsUnconnectedSine(block);
-    }
-}
-
-/// Origins keep the level of step 1, except the Display, which then follows its input.
-bool FollowsInputs(const Block& block) {
-    return CodeOf(block.FunctionCode) == FunctionCode::Display || !IsOrigin(block);
-}
+/// Every block but an origin that keeps its raised level takes the lowest level its inputs
+/// had in the previous pass.
+bool FollowsInputs(const Block& block) { return LevelInputsOf(block) > 0; }
 
 int FedLevel(const Block& block, const LevelTable& snapshot) {
-    auto fed = [&](int k) { return snapshot[static_cast<std::size_t>(block.Input[k])]; };
-    using enum FunctionCode;
-    switch (CodeOf(block.FunctionCode)) {
-    case Sum: case SumTurned: case Controller: case ControllerTurned:
-        return std::min({fed(1), fed(2), fed(3)});
-    case Invert: case InvertTurned: case Multiply: case MultiplyTurned: case Divide:
-    case DivideTurned: case Switch: case SwitchTurned: case CorrelatePrbs:
-    case CorrelatePrbsTurned:
-        return std::min(fed(1), fed(2));
-    default:
-        return fed(1);
+    int fed = snapshot[static_cast<std::size_t>(block.Input[1])];
+    for (int k = 2; k <= LevelInputsOf(block); ++k) {
+        fed = std::min(fed, snapshot[static_cast<std::size_t>(block.Input[k])]);
     }
+    return fed;
 }
 
 /// Relaxation: every pass lifts the origins to the pass number and lets each other block take
@@ -209,8 +164,7 @@ void BuildDisplayRunList(Simulation& sim, int form) {
     ExecutionList& order = sim.Order;
     order.DisplayRunCount = 0;
     for (int b = 1; b <= sheet.BlockCount; ++b) {
-        const int code = sheet.Blocks[b].FunctionCode;
-        if (code < 42 || code > 47) {
+        if (!TraitsOf(sheet.Blocks[b].FunctionCode).StartsDisplayChain) {
             continue;
         }
         for (int chainInput = 1; chainInput <= 2; ++chainInput) {
@@ -218,12 +172,12 @@ void BuildDisplayRunList(Simulation& sim, int form) {
             int current = b;
             for (int added = 0; added < MaxChainEntries; ++added) {
                 const int source = sheet.Blocks[current].Input[chainInput];
-                const int sourceCode = sheet.Blocks[source].FunctionCode;
-                if (sourceCode == 0 || sourceCode == 1 || sourceCode == 40 || sourceCode == 41) {
+                const ChainEnd end = TraitsOf(sheet.Blocks[source].FunctionCode).EndsDisplayChain;
+                if (end == ChainEnd::Dropped) {
                     order.DisplayRunCount = chainStart;   // the chain starts at a fixed value
                     break;
                 }
-                if ((sourceCode >= 8 && sourceCode <= 11) || sourceCode == 22 || sourceCode == 23) {
+                if (end == ChainEnd::Kept) {
                     break;
                 }
                 if (order.DisplayRunCount >= DisplayRunListLast) {

@@ -6,7 +6,7 @@
 #include "engine/checked_math.h"
 #include "engine/rule_context.h"
 #include "engine/simulation.h"
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "platform/circle_constants.h"
 
 namespace quorvane {
@@ -20,18 +20,16 @@ bool HasInvalidParameter(const Block& blk) {
     const float k2 = blk.Constant[2];
     const float k3 = blk.Constant[3];
     using enum FunctionCode;
-    switch (CodeOf(blk.FunctionCode)) {
-    case Integrate: case IntegrateTurned: case Lag: case LagTurned: case Differentiate:
-    case DifferentiateTurned: case Ln: case LnTurned:
-    case Dac: case DacTurned: case Adc: case AdcTurned: case Hysteresis: case HysteresisTurned:
+    switch (BaseOf(blk.FunctionCode)) {
+    case Integrate: case Lag: case Differentiate: case Ln: case Dac: case Adc: case Hysteresis:
         return k1 <= 0.0f;
-    case Lead: case LeadTurned:
+    case Lead:
         return k1 == 0.0f;
-    case SecondOrderLag: case SecondOrderLagTurned: case SecondOrderLead: case SecondOrderLeadTurned:
+    case SecondOrderLag: case SecondOrderLead:
         return k1 <= 0.0f || k2 == 0.0f;
-    case Controller: case ControllerTurned:
+    case Controller:
         return k2 <= 0.0f || k3 == 0.0f;
-    case Delay: case DelayTurned:
+    case Delay:
         return k1 < 0.0f;   // a delay line cannot look ahead
     case Chirp:
         return k1 <= 0.0f || k2 == 0.0f || k3 == 0.0f;
@@ -95,19 +93,14 @@ int PrepareBlocks(Simulation& sim, int form) {
     int refused = 0;
     for (int b = 1; b <= sheet.BlockCount; ++b) {
         Block& blk = sheet.Blocks[b];
-        if (blk.FunctionCode < CodeNumber(FunctionCode::Integrate) ||
-            blk.FunctionCode > CodeNumber(FunctionCode::EffectiveFrequencyTurned)) {
-            continue;
-        }
-        if (CodeOf(blk.FunctionCode) == FunctionCode::Delay ||
-            CodeOf(blk.FunctionCode) == FunctionCode::DelayTurned) {
+        if (BaseOf(blk.FunctionCode) == FunctionCode::Delay) {
             if (!AllocateDelayLine(sim, blk, b)) {
                 refused = b;
             }
             continue;
         }
         PrepareWorkingConstants(sim, form, b);
-        const bool chirp = CodeOf(blk.FunctionCode) == FunctionCode::Chirp;
+        const bool chirp = BaseOf(blk.FunctionCode) == FunctionCode::Chirp;
         if (chirp && blk.Constant[2] * 3.999 > TwoPiFourFigures / sim.Run.TimeStep) {
             sim.Ui.Message("Warning - time step too large for CHIRP setting");
         }

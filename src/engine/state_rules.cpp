@@ -57,6 +57,9 @@ void ControllerIntegral(Block& blk, double error, int b) {
 
 }  // namespace
 
+// Like the step rules, the latch and update dispatch on the code itself, both orientations
+// listed, to keep a base-kind look-up out of the step loop.
+
 void LatchStates(RuleContext& context, int first, int last) {
     RunState& status = context.Sim.Status;
     for (int b = first; b <= last; ++b) {

@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "platform/text.h"
 
 namespace quorvane {
@@ -116,86 +116,65 @@ constexpr int LeftEdge = 0;
 constexpr int RightEdge = 600;
 constexpr int Middle = 300;
 
-void SetInputs(BlockFunction& function, std::initializer_list<Place> places) {
+/// Writes terminal places 1, 2, ... into the given columns; a turned block has them mirrored
+/// across its picture.
+template <int Last>
+void SetPlaces(Table<int, Last>& xs, Table<int, Last>& ys, std::initializer_list<Place> places, bool turned) {
     int k = 0;
     for (const Place& place : places) {
         ++k;
-        function.InputX[k] = place.X;
-        function.InputY[k] = place.Y;
+        xs[k] = turned ? RightEdge - place.X : place.X;
+        ys[k] = place.Y;
     }
 }
 
-void SetOutputs(BlockFunction& function, std::initializer_list<Place> places) {
-    int t = 0;
-    for (const Place& place : places) {
-        ++t;
-        function.OutputX[t] = place.X;
-        function.OutputY[t] = place.Y;
-    }
-}
-
+/// The terminals of each function as it faces right; the turned code mirrors them.
 void SetTerminals(int code, BlockFunction& function) {
+    const bool turned = TraitsOf(code).Turned;
+    const auto inputs = [&](std::initializer_list<Place> places) {
+        SetPlaces(function.InputX, function.InputY, places, turned);
+    };
+    const auto outputs = [&](std::initializer_list<Place> places) {
+        SetPlaces(function.OutputX, function.OutputY, places, turned);
+    };
     using enum FunctionCode;
-    switch (CodeOf(code)) {
+    switch (BaseOf(code)) {
     case Zero: case InputTerminal:
-        SetOutputs(function, {{RightEdge, Middle}});
+        outputs({{RightEdge, Middle}});
         break;
     case Constant: case Prbs: case Delta:
-        SetOutputs(function, {{LeftEdge, Middle}, {RightEdge, Middle}});
+        outputs({{LeftEdge, Middle}, {RightEdge, Middle}});
         break;
     case Sum: case Controller:
-        SetInputs(function, {{LeftEdge, 60}, {LeftEdge, Middle}, {LeftEdge, 560}});
-        SetOutputs(function, {{RightEdge, Middle}});
-        break;
-    case SumTurned: case ControllerTurned:
-        SetInputs(function, {{RightEdge, 60}, {RightEdge, Middle}, {RightEdge, 560}});
-        SetOutputs(function, {{LeftEdge, Middle}});
+        inputs({{LeftEdge, 60}, {LeftEdge, Middle}, {LeftEdge, 560}});
+        outputs({{RightEdge, Middle}});
         break;
     case Invert: case Multiply: case Divide: case Switch:
-        SetInputs(function, {{LeftEdge, 180}, {LeftEdge, 420}});
-        SetOutputs(function, {{RightEdge, Middle}});
-        break;
-    case InvertTurned: case MultiplyTurned: case DivideTurned: case SwitchTurned:
-        SetInputs(function, {{RightEdge, 180}, {RightEdge, 420}});
-        SetOutputs(function, {{LeftEdge, Middle}});
+        inputs({{LeftEdge, 180}, {LeftEdge, 420}});
+        outputs({{RightEdge, Middle}});
         break;
     case Gain: case Integrate: case Lag: case Lead: case Differentiate: case Saturate:
     case SecondOrderLag: case SecondOrderLead: case SineWave:
     case SquareRoot: case Ln: case Exponential: case Delay: case Dac: case Adc: case Hysteresis:
     case StickSlip:
-        SetInputs(function, {{LeftEdge, Middle}});
-        SetOutputs(function, {{RightEdge, Middle}});
-        break;
-    case GainTurned: case IntegrateTurned: case LagTurned: case LeadTurned:
-    case DifferentiateTurned: case SaturateTurned: case SecondOrderLagTurned:
-    case SecondOrderLeadTurned: case SineWaveTurned:
-    case SquareRootTurned: case LnTurned: case ExponentialTurned: case DelayTurned: case DacTurned:
-    case AdcTurned: case HysteresisTurned: case StickSlipTurned:
-        SetInputs(function, {{RightEdge, Middle}});
-        SetOutputs(function, {{LeftEdge, Middle}});
+        inputs({{LeftEdge, Middle}});
+        outputs({{RightEdge, Middle}});
         break;
     case UnitRamp:
-        SetOutputs(function, {{RightEdge, Middle}, {LeftEdge, Middle}});
+        outputs({{RightEdge, Middle}, {LeftEdge, Middle}});
         break;
     case Display: case CorrelatePrbs: case OutputTerminal:
-        SetInputs(function, {{LeftEdge, Middle}});
+        inputs({{LeftEdge, Middle}});
         break;
-    case DisplayTurned: case Unused: case CorrelatePrbsTurned: case OutputTerminalTurned:
-        SetInputs(function, {{RightEdge, Middle}});
-        break;
-    case InputTerminalTurned:
-        SetOutputs(function, {{LeftEdge, Middle}});
+    case Unused:   // a single code, drawn as if turned
+        inputs({{RightEdge, Middle}});
         break;
     case Chirp:
-        SetOutputs(function, {{RightEdge, 180}, {LeftEdge, 180}, {LeftEdge, 0}, {LeftEdge, 0}});
+        outputs({{RightEdge, 180}, {LeftEdge, 180}, {LeftEdge, 0}, {LeftEdge, 0}});
         break;
     case EffectiveFrequency:
-        SetInputs(function, {{LeftEdge, 180}});
-        SetOutputs(function, {{RightEdge, 420}});
-        break;
-    case EffectiveFrequencyTurned:
-        SetInputs(function, {{RightEdge, 180}});
-        SetOutputs(function, {{LeftEdge, 420}});
+        inputs({{LeftEdge, 180}});
+        outputs({{RightEdge, 420}});
         break;
     default:   // 63, the Label block, has no terminals
         break;

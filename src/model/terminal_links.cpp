@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "model/block_traits.h"
 #include "platform/host.h"
 
 namespace quorvane {
@@ -53,9 +54,9 @@ void ResolveBlock(Model& model, Block& block) {
 
 }  // namespace
 
-bool IsInputTerminal(int functionCode) { return functionCode == 48 || functionCode == 49; }
-bool IsOutputTerminal(int functionCode) { return functionCode == 50 || functionCode == 51; }
-bool IsTerminalLink(int functionCode) { return IsInputTerminal(functionCode) || IsOutputTerminal(functionCode); }
+bool IsInputTerminal(int functionCode) { return TraitsOf(functionCode).Link == LinkKind::Input; }
+bool IsOutputTerminal(int functionCode) { return TraitsOf(functionCode).Link == LinkKind::Output; }
+bool IsTerminalLink(int functionCode) { return TraitsOf(functionCode).Link != LinkKind::None; }
 
 int RegisterTerminalBlock(Model& model, int form, int block) {
     assert(block >= 1);
