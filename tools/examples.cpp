@@ -31,7 +31,7 @@ public:
     using Host::Message;
     bool Ask(const std::string&, const std::string&) override { return false; }
     void Info(const std::string&) override {}
-    void PlaySound(int) override {}
+    void PlaySound(Sound) override {}
     CalendarDate Today() override { return {2026, 12, 6}; }
     double SecondsSinceMidnight() override { return 0; }
     double ElapsedSeconds() override { return 0; }

@@ -10,6 +10,7 @@
 #include "model/editing_state.h"
 #include "platform/canvas.h"
 #include "render/qt_canvas.h"
+#include "render/qt_colour.h"
 
 namespace quorvane {
 
@@ -18,8 +19,7 @@ bool IsBlockDrag(const QMimeData* mime) { return mime != nullptr && mime->hasFor
 QImage BlockPicture(const Catalogue& catalogue, int functionCode, bool mathsSymbols) {
     const int size = TwipsToPixels(BlockPictureSize);
     QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
-    const Colour back = PaletteColour(SheetBackColour);
-    PainterCanvas canvas(picture, QColor(back.Red, back.Green, back.Blue));
+    PainterCanvas canvas(picture, ToQColor(PaletteColour(SheetBackColour)));
     canvas.Clear();
     canvas.SetScale(0, 0, BlockPictureSize, BlockPictureSize);
     canvas.SetFontSize(SheetFontSize);

@@ -3,14 +3,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
-#include <sstream>
 
 #include "app/child_window.h"
+#include "app/dialog_controls.h"
 #include "app/dialog_parts.h"
 #include "app/picture_box.h"
 #include "app/twips.h"
@@ -26,20 +25,15 @@ namespace {
 
 constexpr int PrbsHelpTopic = 1004;
 constexpr int UserManual = 1;
-constexpr int ButtonHeight = 400;   // twips
-constexpr int ButtonGap = 100;
 constexpr int RowHeight = 300;
 
 }  // namespace
 
-Cplot::Cplot(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
+Cplot::Cplot(Simulation& sim, QWidget* parent) : ResultWindow(sim, parent) {
     setObjectName("Cplot");
     setWindowTitle("PRBS Analysis");
 
-    Picture1 = new PictureBox(this);
-    Picture1->setObjectName("Picture1");
-    Picture1->setToolTip("Correlation graph");
-    Picture1->setAccessibleName("Correlation graph");
+    Picture1 = new PictureBox(this, "Picture1", "Correlation graph");
     Option1 = new QRadioButton("Impulse Response", this);
     Option1->setObjectName("Option1");
     Option2 = new QRadioButton("Frequency Response", this);
@@ -47,42 +41,17 @@ Cplot::Cplot(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
     auto* group = new QButtonGroup(this);
     group->addButton(Option1);
     group->addButton(Option2);
-    const auto box = [this](const char* name, const char* caption) {
-        auto* check = new QCheckBox(caption, this);
-        check->setObjectName(name);
-        return check;
-    };
-    Check1 = box("Check1", "Log Y - Freq. Resp");
-    Check2 = box("Check2", "Log X - Freq. Resp");
-    Check3 = box("Check3", "Display Phase");
-    const auto label = [this](const char* name, const char* text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(name);
-        return l;
-    };
-    Label1 = label("Label1", "X co-ord:");
-    Label2 = label("Label2", "Y co-ord:");
-    Label3 = label("Label3", "");
-    Label3->setAccessibleName("X co-ord:");
-    Label4 = label("Label4", "");
-    Label4->setAccessibleName("Y co-ord:");
+    Check1 = MakeCheckBox(this, "Check1", "Log Y - Freq. Resp");
+    Check2 = MakeCheckBox(this, "Check2", "Log X - Freq. Resp");
+    Check3 = MakeCheckBox(this, "Check3", "Display Phase");
+    AddReadout({"Label1", "Label2", "Label3", "Label4"}, "X co-ord:", "Y co-ord:");
 
-    const struct {
-        const char* Name;
-        const char* Caption;
-        void (Cplot::*Handler)();
-    } buttons[] = {
+    AddButtons<Cplot>({
         {"Command1", "Print", &Cplot::Command1_Click},
         {"Command2", "Done", &Cplot::Command2_Click},
         {"Command4", "Export...", &Cplot::Command4_Click},
         {"Command5", "Export CSV...", &Cplot::Command5_Click},
-    };
-    for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.Caption, this);
-        button->setObjectName(b.Name);
-        connect(button, &QPushButton::clicked, this, b.Handler);
-        Buttons.push_back(button);
-    }
+    });
     Buttons.push_back(AddHelpButton(this, "Command3"));
     connect(Buttons.back(), &QPushButton::clicked, this, &Cplot::Command3_Click);
 
@@ -143,19 +112,14 @@ void Cplot::LayOut() {
     int top = FrequencyPictureTop;
     for (QWidget* control : column) {
         PlaceInTwips(control, layout.ListLeft, top, columnWidth, RowHeight);
-        top += RowHeight + ButtonGap;
+        top += RowHeight + ResultButtonGap;
     }
     top += RowHeight;
-    for (QLabel* label : {Label1, Label3, Label2, Label4}) {
+    for (QLabel* label : {Readout.XCaption, Readout.X, Readout.YCaption, Readout.Y}) {
         PlaceInTwips(label, layout.ListLeft, top, columnWidth, RowHeight);
         top += RowHeight;
     }
-    int left = FrequencyPictureLeft;
-    for (QPushButton* button : Buttons) {
-        const int width = std::max(PixelsToTwips(button->sizeHint().width()), ButtonHeight);
-        PlaceInTwips(button, left, layout.ButtonTop, width, ButtonHeight);
-        left += width + ButtonGap;
-    }
+    PlaceButtons(FrequencyPictureLeft, layout.ButtonTop);
 }
 
 void Cplot::resizeEvent(QResizeEvent* event) {
@@ -183,11 +147,8 @@ void Cplot::Check3_Click() {
 
 void Cplot::Command1_Click() {
     Sim.Status.CurrentActivity = "Printing PRBS Display";
-    QPrinter printer;
     // The title line and the frequency axis want the page's width.
-    printer.setPageOrientation(QPageLayout::Landscape);
-    const std::unique_ptr<PrinterCanvas> canvas = StartPrinting(printer, ChoosePrinter, this, Sim.Ui);
-    if (canvas) DrawPrbsWindow(Sim, *canvas, CorrelationOnPrinter);
+    PrintPicture(true, [this](Canvas& canvas) { DrawPrbsWindow(Sim, canvas, CorrelationOnPrinter); });
 }
 
 void Cplot::Command2_Click() { HideAnalysis(); }
@@ -195,30 +156,22 @@ void Cplot::Command2_Click() { HideAnalysis(); }
 void Cplot::Command3_Click() { emit HelpRequested(PrbsHelpTopic, UserManual); }
 
 void Cplot::Command4_Click() {
-    const QString path = ChooseSaveFile(this, "Export PRBS Analysis", "Pictures (*.png *.svg *.pdf)");
-    if (path.isEmpty()) return;
-    ExportPicture(Sim, path.toStdString(), Picture1->width(), Picture1->height(),
-                  [this](Canvas& canvas) { DrawPrbsWindow(Sim, canvas, CorrelationOnPrinter); });
+    ExportPictureFile("Export PRBS Analysis",
+                      [this](Canvas& canvas) { DrawPrbsWindow(Sim, canvas, CorrelationOnPrinter); });
 }
 
 void Cplot::Command5_Click() {
-    const QString path = ChooseSaveFile(this, "Export PRBS Analysis", "CSV files (*.csv)");
-    if (path.isEmpty()) return;
-    std::ostringstream text;
-    WriteAnalysisCsv(Sim.Display, CorrelationRows(Sim.Prbs, CorrelationCurves(Sim)), text);
-    ExportTable(Sim, path.toStdString(), text.str());
+    ExportCsvFile("Export PRBS Analysis", [this] { return CorrelationRows(Sim.Prbs, CorrelationCurves(Sim)); });
 }
 
 void Cplot::Picture1_MouseDown(QPointF user) {
     const ClickReadout readout = ReadOutFrequency(user.x(), user.y(), PrbsXIsLogarithmic(Sim));
-    for (QLabel* label : {Label1, Label2, Label3, Label4}) label->show();
-    Label3->setText(QString::fromStdString(readout.X));
-    Label4->setText(QString::fromStdString(readout.Y));
+    Readout.Show(readout);
     Picture1->SetMarker(user, MarkerRadius);
 }
 
 void Cplot::Picture1_LostFocus() {
-    for (QLabel* label : {Label1, Label2, Label3, Label4}) label->hide();
+    Readout.Hide();
     Picture1->ClearMarker();
 }
 

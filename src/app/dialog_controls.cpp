@@ -10,8 +10,6 @@
 
 namespace quorvane {
 
-QColor ToQColor(const Colour& colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
-
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -63,10 +61,6 @@ void ShowCaption(QLabel* label, const std::string& caption) {
 void ShowText(QLineEdit* field, const std::string& text) {
     const QString shown = ToQString(text);
     if (field->text() != shown) field->setText(shown);
-}
-
-void ReleaseFocus(QWidget* dialog) {
-    if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
 }
 
 }  // namespace quorvane

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "render/qt_colour.h"
+
 class QCheckBox;
 class QHBoxLayout;
 class QLabel;
@@ -14,14 +16,9 @@ class QWidget;
 
 namespace quorvane {
 
-struct Colour;
-
 /// Model texts are UTF-8.
 inline QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 inline std::string FromQString(const QString& text) { return text.toStdString(); }
-
-/// A colour of the palette or an RGB colour as the screen takes it.
-QColor ToQColor(const Colour& colour);
 
 /// Controls named by their control names; a button's caption is its accessible name.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption);
@@ -49,9 +46,5 @@ void ShowCaption(QLabel* label, const std::string& caption);
 
 /// Sets a field's text only when it differs, so typing in progress keeps its cursor.
 void ShowText(QLineEdit* field, const std::string& text);
-
-/// Called as a dialog hides: the field that had the keyboard focus lets it go, so that it does not
-/// go on drawing its text cursor beside the focused field when the dialog opens again.
-void ReleaseFocus(QWidget* dialog);
 
 }  // namespace quorvane

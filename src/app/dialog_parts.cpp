@@ -16,8 +16,8 @@ void PlaceInTwips(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
 
-DialogButtons AddDoneCancel(QWidget* dialog, QBoxLayout* layout) {
-    DialogButtons buttons{new QPushButton("Done", dialog), new QPushButton("Cancel", dialog)};
+DoneCancelButtons AddDoneCancel(QWidget* dialog, QBoxLayout* layout) {
+    DoneCancelButtons buttons{new QPushButton("Done", dialog), new QPushButton("Cancel", dialog)};
     buttons.Done->setObjectName("Command1");
     buttons.Done->setDefault(true);
     buttons.Cancel->setObjectName("Command2");

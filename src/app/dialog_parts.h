@@ -17,11 +17,11 @@ void PlaceInTwips(QWidget* control, int left, int top, int width, int height);
 
 /// "Done" (Command1, the default button, also pressed by Enter in a box) and "Cancel"
 /// (Command2) at the foot of a dialog.
-struct DialogButtons {
+struct DoneCancelButtons {
     QPushButton* Done = nullptr;
     QPushButton* Cancel = nullptr;
 };
-DialogButtons AddDoneCancel(QWidget* dialog, QBoxLayout* layout);
+DoneCancelButtons AddDoneCancel(QWidget* dialog, QBoxLayout* layout);
 
 /// Two option buttons of one group in a grid row.
 struct OptionPair {

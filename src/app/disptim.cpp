@@ -45,7 +45,7 @@ DispTim::DispTim(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
     static_cast<QGridLayout*>(graph->layout())->addWidget(note, 1, 0, 1, 3);
     layout->addWidget(graph);
 
-    const DialogButtons buttons = AddDoneCancel(this, layout);
+    const DoneCancelButtons buttons = AddDoneCancel(this, layout);
 
     connect(Text1, &QLineEdit::returnPressed, this, &DispTim::Command1_Click);
     connect(Text5, &QLineEdit::returnPressed, this, &DispTim::Command1_Click);

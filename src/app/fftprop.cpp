@@ -47,7 +47,7 @@ FFTProp::FFTProp(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
     levelLabel->setObjectName("Label2");
     layout->addLayout(levelGrid);
 
-    const DialogButtons buttons = AddDoneCancel(this, layout);
+    const DoneCancelButtons buttons = AddDoneCancel(this, layout);
     connect(buttons.Done, &QPushButton::clicked, this, &FFTProp::Command1_Click);
     connect(buttons.Cancel, &QPushButton::clicked, this, &FFTProp::Command2_Click);
 }

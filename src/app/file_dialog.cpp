@@ -18,7 +18,7 @@ namespace quorvane {
 namespace {
 
 // The name box turns this palette colour when its file was loaded or saved.
-constexpr int DoneColour = 1;
+constexpr Palette DoneColour = Palette::Blue;
 constexpr int ButtonColumn = 2;
 
 }  // namespace

@@ -55,7 +55,7 @@ Form11::Form11(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
     frames->addWidget(xFrame);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
-    const DialogButtons buttons = AddDoneCancel(this, layout);
+    const DoneCancelButtons buttons = AddDoneCancel(this, layout);
 
     for (QRadioButton* option : {Option1, Option2, Option3, Option4}) {
         connect(option, &QRadioButton::clicked, this, &Form11::Option_Click);

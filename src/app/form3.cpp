@@ -11,13 +11,12 @@
 
 #include "engine/simulation.h"
 #include "forms/main_window.h"
+#include "render/qt_colour.h"
 #include "run/run_driver.h"
 
 namespace quorvane {
 
 namespace {
-
-QColor ToQColor(Colour colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
 
 QLineEdit* MakeBox(QWidget* parent, const char* name, const char* caption, const char* labelName, QGridLayout* grid,
                    int row, int column) {

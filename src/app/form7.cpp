@@ -10,11 +10,10 @@
 
 #include "app/dialog_controls.h"
 #include "engine/simulation.h"
-#include "forms/help_topic.h"
 
 namespace quorvane {
 
-Form7::Form7(Simulation& sim, QWidget* parent) : QDialog(parent), Sim(sim) {
+Form7::Form7(Simulation& sim, QWidget* parent) : EditDialog(parent), Sim(sim) {
     setObjectName("Form7");
     Text1 = MakeField(this, "Text1");
     Combo1 = new QComboBox(this);
@@ -38,10 +37,7 @@ Form7::Form7(Simulation& sim, QWidget* parent) : QDialog(parent), Sim(sim) {
 void Form7::Open(int form, int block) {
     Load(ActivateInputTerminal(Sim, form, block));
     adjustSize();
-    show();
-    raise();
-    activateWindow();
-    Text1->setFocus();
+    ShowWithFocus(Text1);
 }
 
 void Form7::Load(const InputTerminalFields& fields) {
@@ -71,16 +67,8 @@ void Form7::Command1_Click() {
 
 void Form7::Command2_Click() { hide(); }
 
-void Form7::Command3_Click() {
-    const HelpTopic topic = BlockHelp(Fields.FunctionCode);
-    emit HelpRequested(topic.Key, topic.Manual);
-}
+void Form7::Command3_Click() { RequestHelp(BlockHelp(Fields.FunctionCode)); }
 
 void Form7::Combo1_Click(int index) { ChooseTerminalConnection(Sim, Fields, index); }
-
-void Form7::hideEvent(QHideEvent* event) {
-    ReleaseFocus(this);
-    QDialog::hideEvent(event);
-}
 
 }  // namespace quorvane

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
+#include "app/edit_dialog.h"
 #include "forms/terminal_dialogs.h"
 
 class QComboBox;
@@ -14,7 +13,7 @@ struct Simulation;
 
 /// The input terminal window: its title and the output terminal that feeds it, chosen from
 /// the output terminals of the open forms. Enter in the title or the list presses Done.
-class Form7 : public QDialog {
+class Form7 : public EditDialog {
     Q_OBJECT
 public:
     explicit Form7(Simulation& sim, QWidget* parent = nullptr);
@@ -26,7 +25,6 @@ public:
     InputTerminalFields Store() const;
 
 signals:
-    void HelpRequested(int topicKey, int manual);
     /// The title was stored and the window closed.
     void BlockEdited(int form);
 
@@ -34,9 +32,6 @@ public slots:
     void Command1_Click();   // Done
     void Command2_Click();   // Cancel
     void Command3_Click();   // Help
-
-protected:
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void Combo1_Click(int index);

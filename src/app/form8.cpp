@@ -18,11 +18,11 @@ namespace quorvane {
 
 namespace {
 
-constexpr int AutoColour = 12;   ///< palette colour of "AUTO" in the PRBS duration field
+constexpr Palette AutoColour = Palette::LightRed;   ///< colour of "AUTO" in the PRBS duration field
 
 }  // namespace
 
-Form8::Form8(Simulation& sim, QWidget* parent) : QDialog(parent), Sim(sim) {
+Form8::Form8(Simulation& sim, QWidget* parent) : EditDialog(parent), Sim(sim) {
     setObjectName("Form8");
     Text1 = MakeField(this, "Text1");
     Text1->setToolTip("Label to be used on graphs / displays");
@@ -100,16 +100,13 @@ void Form8::Open(int form, int block) {
     const int code = Sim.Forms[form].Blocks[block].FunctionCode;
     if (!HasAdjustableProperties(code)) {
         Close();
-        if (const auto topic = OfferDisplayHelp(Sim, code)) emit HelpRequested(topic->Key, topic->Manual);
+        if (const auto topic = OfferDisplayHelp(Sim, code)) RequestHelp(*topic);
         return;
     }
     Load(ActivateBlockProperties(Sim, form, block));
     layout()->activate();
     resize(QSize(TwipsToPixels(Fields.Width), TwipsToPixels(Fields.Height)).expandedTo(minimumSizeHint()));
-    show();
-    raise();
-    activateWindow();
-    Text1->setFocus();
+    ShowWithFocus(Text1);
 }
 
 void Form8::Load(const BlockPropertiesFields& f) {
@@ -176,10 +173,7 @@ void Form8::Command2_Click() {
 
 void Form8::Command1_Click() { Close(); }
 
-void Form8::Command3_Click() {
-    const HelpTopic topic = BlockHelp(Fields.FunctionCode);
-    emit HelpRequested(topic.Key, topic.Manual);
-}
+void Form8::Command3_Click() { RequestHelp(BlockHelp(Fields.FunctionCode)); }
 
 void Form8::reject() { Command1_Click(); }
 
@@ -198,11 +192,6 @@ void Form8::Text7_Change() {
 void Form8::Close() {
     hide();
     Fields = BlockPropertiesFields{};
-}
-
-void Form8::hideEvent(QHideEvent* event) {
-    ReleaseFocus(this);
-    QDialog::hideEvent(event);
 }
 
 }  // namespace quorvane

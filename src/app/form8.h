@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include <array>
 
+#include "app/edit_dialog.h"
 #include "forms/block_properties.h"
 
 class QCheckBox;
@@ -18,7 +17,7 @@ struct Simulation;
 
 /// The block properties window: title, units, initial condition, saturation limits and up to
 /// three constants of one block. Modeless; Enter in any field presses Done.
-class Form8 : public QDialog {
+class Form8 : public EditDialog {
     Q_OBJECT
 public:
     explicit Form8(Simulation& sim, QWidget* parent = nullptr);
@@ -34,7 +33,6 @@ public:
     int EditBlock() const { return Fields.Block; }
 
 signals:
-    void HelpRequested(int topicKey, int manual);
     /// The block's entries were stored and the window closed.
     void BlockEdited(int form);
 
@@ -44,7 +42,6 @@ public slots:
     void Command3_Click();   // Help
 
 protected:
-    void hideEvent(QHideEvent* event) override;
     void reject() override;
 
 private:

@@ -9,11 +9,10 @@
 
 #include "app/dialog_controls.h"
 #include "engine/simulation.h"
-#include "forms/help_topic.h"
 
 namespace quorvane {
 
-Form9::Form9(Simulation& sim, QWidget* parent) : QDialog(parent), Sim(sim) {
+Form9::Form9(Simulation& sim, QWidget* parent) : EditDialog(parent), Sim(sim) {
     setObjectName("Form9");
     Text1 = MakeField(this, "Text1");
     Text1->setToolTip("Label to be used on graphs / displays");
@@ -36,10 +35,7 @@ Form9::Form9(Simulation& sim, QWidget* parent) : QDialog(parent), Sim(sim) {
 void Form9::Open(int form, int block) {
     Load(ActivateOutputTerminal(Sim, form, block));
     adjustSize();
-    show();
-    raise();
-    activateWindow();
-    Text1->setFocus();
+    ShowWithFocus(Text1);
 }
 
 void Form9::Load(const OutputTerminalFields& fields) {
@@ -66,14 +62,6 @@ void Form9::Command1_Click() {
 
 void Form9::Command2_Click() { hide(); }
 
-void Form9::Command3_Click() {
-    const HelpTopic topic = BlockHelp(Fields.FunctionCode);
-    emit HelpRequested(topic.Key, topic.Manual);
-}
-
-void Form9::hideEvent(QHideEvent* event) {
-    ReleaseFocus(this);
-    QDialog::hideEvent(event);
-}
+void Form9::Command3_Click() { RequestHelp(BlockHelp(Fields.FunctionCode)); }
 
 }  // namespace quorvane

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
+#include "app/edit_dialog.h"
 #include "forms/terminal_dialogs.h"
 
 class QLineEdit;
@@ -12,7 +11,7 @@ namespace quorvane {
 struct Simulation;
 
 /// The output terminal's title and units window. Enter in the title presses Done.
-class Form9 : public QDialog {
+class Form9 : public EditDialog {
     Q_OBJECT
 public:
     explicit Form9(Simulation& sim, QWidget* parent = nullptr);
@@ -24,7 +23,6 @@ public:
     OutputTerminalFields Store() const;
 
 signals:
-    void HelpRequested(int topicKey, int manual);
     /// Title and units were stored and the window closed.
     void BlockEdited(int form);
 
@@ -32,9 +30,6 @@ public slots:
     void Command1_Click();   // Done
     void Command2_Click();   // Cancel
     void Command3_Click();   // Help
-
-protected:
-    void hideEvent(QHideEvent* event) override;
 
 private:
     Simulation& Sim;

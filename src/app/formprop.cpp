@@ -10,12 +10,11 @@
 
 #include "app/dialog_controls.h"
 #include "engine/simulation.h"
-#include "forms/help_topic.h"
 #include "platform/canvas.h"
 
 namespace quorvane {
 
-FormProp::FormProp(Simulation& sim, QWidget* parent) : QDialog(parent), Sim(sim) {
+FormProp::FormProp(Simulation& sim, QWidget* parent) : EditDialog(parent), Sim(sim) {
     setObjectName("FormProp");
     Text1 = MakeField(this, "Text1");
     Label4 = MakeLabel(this, "Label4", "");
@@ -47,10 +46,7 @@ FormProp::FormProp(Simulation& sim, QWidget* parent) : QDialog(parent), Sim(sim)
 
 void FormProp::Open(int form) {
     Load(ActivateFormProperties(Sim, form));
-    show();
-    raise();
-    activateWindow();
-    Text1->setFocus();
+    ShowWithFocus(Text1);
 }
 
 void FormProp::Load(const FormPropertiesFields& fields) {
@@ -79,11 +75,6 @@ void FormProp::Command1_Click() {
 
 void FormProp::Command2_Click() { hide(); }
 
-void FormProp::Command3_Click() { emit HelpRequested(FormPropertiesHelp.Key, FormPropertiesHelp.Manual); }
-
-void FormProp::hideEvent(QHideEvent* event) {
-    ReleaseFocus(this);
-    QDialog::hideEvent(event);
-}
+void FormProp::Command3_Click() { RequestHelp(FormPropertiesHelp); }
 
 }  // namespace quorvane

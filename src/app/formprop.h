@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
+#include "app/edit_dialog.h"
 #include "forms/form_properties.h"
 
 class QLabel;
@@ -15,7 +14,7 @@ struct Simulation;
 
 /// The simulation form properties window: the form's title, its block and unlinked block
 /// counts, and its terminal blocks. Enter in the title presses Done.
-class FormProp : public QDialog {
+class FormProp : public EditDialog {
     Q_OBJECT
 public:
     explicit FormProp(Simulation& sim, QWidget* parent = nullptr);
@@ -27,15 +26,11 @@ public:
     FormPropertiesFields Store() const;
 
 signals:
-    void HelpRequested(int topicKey, int manual);
 
 public slots:
     void Command1_Click();   // Done
     void Command2_Click();   // Cancel
     void Command3_Click();   // Help
-
-protected:
-    void hideEvent(QHideEvent* event) override;
 
 private:
     Simulation& Sim;

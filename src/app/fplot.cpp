@@ -4,12 +4,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <sstream>
 
 #include "app/child_window.h"
 #include "app/dialog_parts.h"
@@ -25,9 +23,7 @@ namespace {
 
 constexpr int FrequencyHelpTopic = 1003;
 constexpr int UserManual = 1;
-constexpr int ButtonHeight = 400;   // twips
-constexpr int ButtonGap = 100;
-constexpr int LabelHeight = 250;
+constexpr int LabelHeight = 250;   // twips
 constexpr int ListHeight = 1300;
 constexpr int BoxHeight = 300;
 
@@ -37,14 +33,11 @@ constexpr const char* SwitchCaptions[] = {"Show Magnitude", "Show Phase", "Log Y
 
 }  // namespace
 
-Fplot::Fplot(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
+Fplot::Fplot(Simulation& sim, QWidget* parent) : ResultWindow(sim, parent) {
     setObjectName("Fplot");
     setWindowTitle("Frequency Analysis");
 
-    Picture1 = new PictureBox(this);
-    Picture1->setObjectName("Picture1");
-    Picture1->setToolTip("Frequency graph");
-    Picture1->setAccessibleName("Frequency graph");
+    Picture1 = new PictureBox(this, "Picture1", "Frequency graph");
     const auto list = [this](QLabel*& label, QListWidget*& box, const char* caption, const char* labelName,
                              const char* name) {
         label = new QLabel(caption, this);
@@ -62,33 +55,15 @@ Fplot::Fplot(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
         connect(box, &QCheckBox::clicked, this, [this, i] { Check_Click(i); });
         Checks[static_cast<std::size_t>(i)] = box;
     }
-    const auto label = [this](const char* name, const char* text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(name);
-        return l;
-    };
-    Label3 = label("Label3", "Frequency:");
-    Label4 = label("Label4", "Y Co-ord:");
-    Label5 = label("Label5", "");
-    Label5->setAccessibleName("Frequency:");
-    Label6 = label("Label6", "");
-    Label6->setAccessibleName("Y Co-ord:");
+    AddReadout({"Label3", "Label4", "Label5", "Label6"}, "Frequency:", "Y Co-ord:");
 
-    const struct {
-        const char* Name;
-        const char* Caption;
-        void (Fplot::*Handler)();
-    } buttons[] = {
-        {"Command1", "A / B", &Fplot::Command1_Click},       {"Command2", "Print", &Fplot::Command2_Click},
-        {"Command3", "Done", &Fplot::Command3_Click},        {"Command5", "Export...", &Fplot::Command5_Click},
+    AddButtons<Fplot>({
+        {"Command1", "A / B", &Fplot::Command1_Click},
+        {"Command2", "Print", &Fplot::Command2_Click},
+        {"Command3", "Done", &Fplot::Command3_Click},
+        {"Command5", "Export...", &Fplot::Command5_Click},
         {"Command6", "Export CSV...", &Fplot::Command6_Click},
-    };
-    for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.Caption, this);
-        button->setObjectName(b.Name);
-        connect(button, &QPushButton::clicked, this, b.Handler);
-        Buttons.push_back(button);
-    }
+    });
     // The compare button shows what it works out rather than a caption.
     Buttons.front()->setToolTip("Compare: ratio A / B");
     Buttons.front()->setAccessibleName("Compare A / B");
@@ -205,24 +180,19 @@ void Fplot::LayOut() {
     for (auto [label, box] : {std::pair{Label1, List1}, {Label2, List2}}) {
         PlaceInTwips(label, layout.ListLeft, top, columnWidth, LabelHeight);
         PlaceInTwips(box, layout.ListLeft, top + LabelHeight, columnWidth, ListHeight);
-        top += LabelHeight + ListHeight + ButtonGap;
+        top += LabelHeight + ListHeight + ResultButtonGap;
     }
-    for (QLabel* label : {Label3, Label5, Label4, Label6}) {
+    for (QLabel* label : {Readout.XCaption, Readout.X, Readout.YCaption, Readout.Y}) {
         PlaceInTwips(label, layout.ListLeft, top, columnWidth, LabelHeight);
         top += LabelHeight;
     }
     // Buttons and boxes in rows under the picture, each as wide as its caption needs.
+    PlaceButtons(FrequencyPictureLeft, layout.ButtonTop);
     int left = FrequencyPictureLeft;
-    for (QPushButton* button : Buttons) {
-        const int width = std::max(PixelsToTwips(button->sizeHint().width()), ButtonHeight);
-        PlaceInTwips(button, left, layout.ButtonTop, width, ButtonHeight);
-        left += width + ButtonGap;
-    }
-    left = FrequencyPictureLeft;
     for (QCheckBox* box : Checks) {
         const int width = PixelsToTwips(box->sizeHint().width());
         PlaceInTwips(box, left, layout.BoxTop, width, BoxHeight);
-        left += width + ButtonGap;
+        left += width + ResultButtonGap;
     }
 }
 
@@ -256,11 +226,8 @@ void Fplot::Command1_Click() {
 
 void Fplot::Command2_Click() {
     Sim.Status.CurrentActivity = "Printing FFT Display";
-    QPrinter printer;
     // The title line and the frequency axis want the page's width.
-    printer.setPageOrientation(QPageLayout::Landscape);
-    const std::unique_ptr<PrinterCanvas> canvas = StartPrinting(printer, ChoosePrinter, this, Sim.Ui);
-    if (canvas) DrawFrequencyWindow(Sim, State, *canvas, FftOnPrinter);
+    PrintPicture(true, [this](Canvas& canvas) { DrawFrequencyWindow(Sim, State, canvas, FftOnPrinter); });
 }
 
 void Fplot::Command3_Click() { HideAnalysis(); }
@@ -268,31 +235,23 @@ void Fplot::Command3_Click() { HideAnalysis(); }
 void Fplot::Command4_Click() { emit HelpRequested(FrequencyHelpTopic, UserManual); }
 
 void Fplot::Command5_Click() {
-    const QString path = ChooseSaveFile(this, "Export Frequency Analysis", "Pictures (*.png *.svg *.pdf)");
-    if (path.isEmpty()) return;
-    ExportPicture(Sim, path.toStdString(), Picture1->width(), Picture1->height(),
-                  [this](Canvas& canvas) { DrawFrequencyWindow(Sim, State, canvas, FftOnPrinter); });
+    ExportPictureFile("Export Frequency Analysis",
+                      [this](Canvas& canvas) { DrawFrequencyWindow(Sim, State, canvas, FftOnPrinter); });
 }
 
 void Fplot::Command6_Click() {
-    const QString path = ChooseSaveFile(this, "Export Frequency Analysis", "CSV files (*.csv)");
-    if (path.isEmpty()) return;
-    std::ostringstream text;
-    WriteAnalysisCsv(Sim.Display, SpectrumRows(Sim.Fft, State.Curves), text);
-    ExportTable(Sim, path.toStdString(), text.str());
+    ExportCsvFile("Export Frequency Analysis", [this] { return SpectrumRows(Sim.Fft, State.Curves); });
 }
 
 void Fplot::Picture1_MouseDown(QPointF user) {
     if (State.Curves == 0) return;
     const ClickReadout readout = ReadOutFrequency(user.x(), user.y(), Sim.Fft.LogFrequency);
-    for (QLabel* label : {Label3, Label4, Label5, Label6}) label->show();
-    Label5->setText(QString::fromStdString(readout.X));
-    Label6->setText(QString::fromStdString(readout.Y));
+    Readout.Show(readout);
     Picture1->SetMarker(user, MarkerRadius);
 }
 
 void Fplot::Picture1_LostFocus() {
-    for (QLabel* label : {Label3, Label4, Label5, Label6}) label->hide();
+    Readout.Hide();
     Picture1->ClearMarker();
 }
 

@@ -1,28 +1,21 @@
 #pragma once
 
-#include <QWidget>
-
 #include <array>
 #include <string>
 #include <vector>
 
-#include "app/printer_canvas.h"
-#include "app/result_export.h"
+#include "app/result_window.h"
 #include "forms/frequency_window.h"
 
 class QCheckBox;
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace quorvane {
 
-class PictureBox;
-struct Simulation;
-
 /// "Frequency Analysis": the spectra of a chosen display series (A) and of a second one (B),
 /// their ratio, the display switches, the click read-out, printing and export.
-class Fplot : public QWidget {
+class Fplot : public ResultWindow {
     Q_OBJECT
 public:
     explicit Fplot(Simulation& sim, QWidget* parent = nullptr);
@@ -37,13 +30,6 @@ public:
     void Form_Activate();
     /// The check boxes follow the model (after loading a file).
     void RefreshSwitches();
-
-    PrinterChooser ChoosePrinter = AskForPrinter;
-    SaveFileChooser ChooseSaveFile = AskForSaveFile;
-
-signals:
-    /// The help button: open the manual at this topic.
-    void HelpRequested(int topic, int manual);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -67,22 +53,15 @@ private:
     void SelectRows(int primary, int comparison);
     void LayOut();
 
-    Simulation& Sim;
     double MarkerRadius = 0;   ///< a twentieth of the X span last drawn on screen
     FrequencyWindowState State;
     int Activations = 0;
     bool FollowsFrame = false;
-    PictureBox* Picture1 = nullptr;
     QLabel* Label1 = nullptr;   // "Primary Display (A)"
     QListWidget* List1 = nullptr;
     QLabel* Label2 = nullptr;   // "Comparison (B)"
     QListWidget* List2 = nullptr;
     std::array<QCheckBox*, 5> Checks{};   // Check1..Check5
-    QLabel* Label3 = nullptr;   // "Frequency:"
-    QLabel* Label4 = nullptr;   // "Y Co-ord:"
-    QLabel* Label5 = nullptr;   // frequency read-out
-    QLabel* Label6 = nullptr;   // Y read-out
-    std::vector<QPushButton*> Buttons;
 };
 
 }  // namespace quorvane

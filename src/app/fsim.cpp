@@ -29,6 +29,7 @@
 #include "editing/form_slots.h"
 #include "engine/simulation.h"
 #include "forms/edit_commands.h"
+#include "render/qt_colour.h"
 
 namespace quorvane {
 
@@ -44,10 +45,7 @@ QPoint TwipsAt(QPointF pixels) {
     return {PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())};
 }
 
-QColor SheetBack() {
-    const Colour back = PaletteColour(SheetBackColour);
-    return {back.Red, back.Green, back.Blue};
-}
+QColor SheetBack() { return ToQColor(PaletteColour(SheetBackColour)); }
 
 /// The selection marker: a dashed frame round a block picture with a handle at each corner, in
 /// dark grey so that it is not taken for a selected connection's marks.
@@ -56,8 +54,7 @@ QPixmap SelectionPicture() {
     QPixmap picture(size, size);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
-    const Colour ink = PaletteColour(8);
-    const QColor colour(ink.Red, ink.Green, ink.Blue);
+    const QColor colour = ToQColor(PaletteColour(Palette::DarkGrey));
     painter.setPen(QPen(colour, 1, Qt::DashLine));
     painter.drawRect(0, 0, size - 1, size - 1);
     constexpr int Handle = 5;

@@ -15,7 +15,7 @@ namespace quorvane {
 
 namespace {
 
-constexpr int TextColour = 1;
+constexpr Palette TextColour = Palette::Blue;
 constexpr int EditorHeight = 260;
 
 }  // namespace

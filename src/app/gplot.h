@@ -1,28 +1,22 @@
 #pragma once
 
-#include <QWidget>
-
 #include <string>
 #include <vector>
 
-#include "app/printer_canvas.h"
-#include "app/result_export.h"
+#include "app/result_window.h"
 
 class QCheckBox;
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace quorvane {
 
 class Form11;
-class PictureBox;
 class keyform;
-struct Simulation;
 
 /// "Graphical Display": the time graph of the last run, its X-axis choice, symbols, scales,
 /// key, coordinate read-out, printing and export.
-class GPlot : public QWidget {
+class GPlot : public ResultWindow {
     Q_OBJECT
 public:
     GPlot(Simulation& sim, Form11& scales, keyform& key, QWidget* parent = nullptr);
@@ -36,13 +30,6 @@ public:
     void Redraw();
     /// "Show Symbols" follows the model (after loading a file).
     void RefreshSwitches();
-
-    PrinterChooser ChoosePrinter = AskForPrinter;
-    SaveFileChooser ChooseSaveFile = AskForSaveFile;
-
-signals:
-    /// The help button: open the manual at this topic.
-    void HelpRequested(int topic, int manual);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -59,19 +46,14 @@ private:
     void Picture1_MouseDown(QPointF user);
     void Picture1_LostFocus();
     void LayOut();
+    /// The graph with its title and key, as printed and exported.
+    void DrawPrintedGraph(Canvas& canvas);
 
-    Simulation& Sim;
     Form11& Scales;
     keyform& Key;
-    PictureBox* Picture1 = nullptr;
     QListWidget* List1 = nullptr;
     QCheckBox* Check1 = nullptr;
     QLabel* Label1 = nullptr;   // "X Axis Selection"
-    QLabel* Label2 = nullptr;   // "X Co-ord:"
-    QLabel* Label3 = nullptr;   // "Y Co-ord:"
-    QLabel* Label4 = nullptr;   // X read-out
-    QLabel* Label5 = nullptr;   // Y read-out
-    std::vector<QPushButton*> Buttons;
 };
 
 }  // namespace quorvane

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "render/qt_colour.h"
+
 namespace quorvane {
 
 namespace {
@@ -46,7 +48,7 @@ void keyform::Fill(const std::vector<GraphKeyRow>& key) {
         if (!shown) continue;
         row.Title->setText(QString::fromStdString(key[i].Title));
         row.Units->setText(QString::fromStdString(key[i].Units));
-        const QColor colour(key[i].Pen.Red, key[i].Pen.Green, key[i].Pen.Blue);
+        const QColor colour = ToQColor(key[i].Pen);
         QPalette palette = row.Line->palette();
         palette.setColor(QPalette::Window, colour);
         row.Line->setPalette(palette);

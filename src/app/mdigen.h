@@ -161,6 +161,7 @@ private:
     void AddFileDialogs();
     /// The frequency analysis and PRBS analysis windows and the FFT properties dialog.
     void AddAnalysisWindows();
+    QMenu* AddMenu(const char* name, const QString& caption);
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     QAction* AddTick(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)());
     void AnnotateItem_Click(QAction* item);

@@ -27,8 +27,7 @@ std::optional<std::string> ClipboardBlocks() {
 }  // namespace
 
 void MDIGen::BuildEditMenu() {
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    edit->setObjectName("Medit");
+    QMenu* edit = AddMenu("Medit", "&Edit");
     auto item = [&](const char* name, const QString& caption, void (MDIGen::*handler)(), QList<QKeySequence> keys) {
         QAction* action = AddItem(edit, name, caption, handler);
         action->setShortcuts(keys);

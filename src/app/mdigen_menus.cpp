@@ -11,6 +11,12 @@
 
 namespace quorvane {
 
+QMenu* MDIGen::AddMenu(const char* name, const QString& caption) {
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
 QAction* MDIGen::AddItem(QMenu* menu, const char* name, const QString& caption, void (MDIGen::*handler)()) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);
@@ -26,13 +32,7 @@ QAction* MDIGen::AddTick(QMenu* menu, const char* name, const QString& caption, 
 
 void MDIGen::BuildMenus() {
     QMenuBar* bar = menuBar();
-    auto addMenu = [&](const char* name, const QString& caption) {
-        QMenu* menu = bar->addMenu(caption);
-        menu->setObjectName(name);
-        return menu;
-    };
-
-    QMenu* file = addMenu("Mfile", "&File");
+    QMenu* file = AddMenu("Mfile", "&File");
     connect(file, &QMenu::aboutToShow, this, &MDIGen::Mfile_Click);
     for (int n = 1; n <= 5; ++n) {
         QAction* recent = AddItem(file, ("mblank" + std::to_string(n)).c_str(), QString::number(n) + ".", nullptr);
@@ -53,7 +53,7 @@ void MDIGen::BuildMenus() {
     load->setObjectName("ML1");
     connect(load, &QAction::triggered, this, &MDIGen::mload_Click);
 
-    QMenu* display = addMenu("MDa", "&Display");
+    QMenu* display = AddMenu("MDa", "&Display");
     AddItem(display, "MLgraph", "Show last &graph", &MDIGen::MLgraph_Click);
     AddItem(display, "MLprint", "Show Last &Print", &MDIGen::MLprint_Click);
     AddItem(display, "mddt", "Data Display &Timing", &MDIGen::mddt_Click);
@@ -73,18 +73,18 @@ void MDIGen::BuildMenus() {
         connect(item, &QAction::triggered, this, [this, item] { AnnotateItem_Click(item); });
     }
 
-    QMenu* sounds = addMenu("Msctrl", "S&ounds");
+    QMenu* sounds = AddMenu("Msctrl", "S&ounds");
     AddTick(sounds, "MsoundOn", "&Sounds", &MDIGen::MsoundOn_Click);
     AddItem(sounds, "MsWarnS", "&Window's Warnings On", &MDIGen::MsWarnS_Click);
 
-    QMenu* fft = addMenu("Mfft", "FF&T / PRBS");
+    QMenu* fft = AddMenu("Mfft", "FF&T / PRBS");
     AddItem(fft, "Mfftchar", "FFT && PRBS &Properties", &MDIGen::Mfftchar_Click);
 
     QAction* forms = bar->addAction("Sim F&orms");
     forms->setObjectName("msforms");
     connect(forms, &QAction::triggered, this, &MDIGen::msforms_Click);
 
-    QMenu* help = addMenu("Mhelp1", "&Help");
+    QMenu* help = AddMenu("Mhelp1", "&Help");
     connect(AddItem(help, "Muguide", "&User Guide", nullptr), &QAction::triggered, this,
             [this] { OpenManual(0, UserGuideManual); });
     connect(AddItem(help, "MeGuide", "&Function Block Guide", nullptr), &QAction::triggered, this,
@@ -93,7 +93,7 @@ void MDIGen::BuildMenus() {
             [this] { OpenManual(0, ExamplesManual); });
     AddItem(help, "MHelpLoc", "Help &Location", &MDIGen::MHelpLoc_Click);
 
-    WindowList = addMenu("mwindow", "&Window");
+    WindowList = AddMenu("mwindow", "&Window");
     connect(WindowList, &QMenu::aboutToShow, this, &MDIGen::FillWindowList);
     RefreshOptionTicks();
 }

@@ -72,7 +72,7 @@ Pformat::Pformat(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
     Text4 = time.After;
     Label2 = time.Sample;
 
-    const DialogButtons buttons = AddDoneCancel(this, layout);
+    const DoneCancelButtons buttons = AddDoneCancel(this, layout);
 
     for (QLineEdit* box : {Text1, Text2, Text3, Text4}) {
         connect(box, &QLineEdit::textChanged, this, &Pformat::Text_Change);

@@ -13,6 +13,12 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+PictureBox::PictureBox(QWidget* parent, const char* name, const QString& description) : PictureBox(parent) {
+    setObjectName(name);
+    setToolTip(description);
+    setAccessibleName(description);
+}
+
 PainterCanvas& PictureBox::BeginDrawing() {
     Image = QImage(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32);
     Canvas.Begin(Image);

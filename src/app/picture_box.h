@@ -17,6 +17,8 @@ class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
+    /// A picture box named `name`, described by its tool tip, which is also its accessible name.
+    PictureBox(QWidget* parent, const char* name, const QString& description);
 
     /// Starts a drawing on a fresh backing image of the box's size; Finish shows it.
     PainterCanvas& BeginDrawing();

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <array>
 #include <chrono>
 #include <cstdio>
 
@@ -45,16 +44,20 @@ void QtHost::Info(const std::string& text) {
     window->show();
 }
 
-QString QtHost::SoundFileName(int number) {
-    static const std::array<const char*, 5> names = {"drag.wav", "redo.wav", "clear.wav", "bestfit.wav", "wib.wav"};
-    if (number < 1 || number > static_cast<int>(names.size())) return {};
-    return names[static_cast<std::size_t>(number - 1)];
+QString QtHost::SoundFileName(Sound sound) {
+    switch (sound) {
+    case Sound::Drag: return "drag.wav";
+    case Sound::Redo: return "redo.wav";
+    case Sound::Clear: return "clear.wav";
+    case Sound::BestFit: return "bestfit.wav";
+    case Sound::Wib: return "wib.wav";
+    }
+    return {};
 }
 
-void QtHost::PlaySound(int number) {
-    const QString name = SoundFileName(number);
-    if (Unattended || name.isEmpty()) return;
-    const QString path = SoundFolder + "/" + name;
+void QtHost::PlaySound(Sound sound) {
+    if (Unattended) return;
+    const QString path = SoundFolder + "/" + SoundFileName(sound);
     if (!QFileInfo::exists(path) || QMediaDevices::defaultAudioOutput().isNull()) return;
     QSoundEffect effect;
     QEventLoop wait;

@@ -19,7 +19,7 @@ public:
     using Host::Message;
     bool Ask(const std::string& text, const std::string& title) override;
     void Info(const std::string& text) override;
-    void PlaySound(int number) override;
+    void PlaySound(Sound sound) override;
     CalendarDate Today() override;
     double SecondsSinceMidnight() override;
     double ElapsedSeconds() override;
@@ -29,8 +29,8 @@ public:
     /// Without anyone to answer (timing runs): messages go to standard error, questions are No.
     bool Unattended = false;
 
-    /// The file of sound 1..5; empty for any other number.
-    static QString SoundFileName(int number);
+    /// The wave file of a sound in the sound folder.
+    static QString SoundFileName(Sound sound);
     /// A sound never holds the program up longer than this, even where no audio device answers.
     static constexpr int SoundLimitMilliseconds = 1500;
 

@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "drawing/time_graph.h"
 #include "engine/simulation.h"
 #include "platform/text_file.h"
 #include "render/qt_canvas.h"
@@ -37,11 +36,6 @@ bool ExportPicture(Simulation& sim, const std::string& path, int widthPx, int he
     draw(*canvas);
     canvas->Finish();
     return Written(sim, path, canvas->Failure());
-}
-
-bool ExportGraph(Simulation& sim, const std::string& path, int widthPx, int heightPx) {
-    return ExportPicture(sim, path, widthPx, heightPx,
-                         [&sim](Canvas& canvas) { DrawTimeGraph(sim, canvas, GraphTarget::Printer, sim.Graph.XColumn); });
 }
 
 bool ExportTable(Simulation& sim, const std::string& path, const std::string& text) {

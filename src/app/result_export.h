@@ -26,9 +26,6 @@ QString AskForSaveFile(QWidget* parent, const QString& caption, const QString& f
 bool ExportPicture(Simulation& sim, const std::string& path, int widthPx, int heightPx,
                    const std::function<void(Canvas&)>& draw);
 
-/// The time graph with its title and key, as printed, exported as a picture.
-bool ExportGraph(Simulation& sim, const std::string& path, int widthPx, int heightPx);
-
 /// A table's text written to `path` and reported in the same way.
 bool ExportTable(Simulation& sim, const std::string& path, const std::string& text);
 

@@ -42,14 +42,8 @@ tabview::tabview(Simulation& sim, Pformat& format, QWidget* parent)
     : QWidget(parent), Printer(sim), Sim(sim), Format(format) {
     setObjectName("tabview");
     setWindowTitle("Tabulation");
-    Picture2 = new PictureBox(this);
-    Picture2->setObjectName("Picture2");
-    Picture2->setToolTip("Tabulated Output headings");
-    Picture2->setAccessibleName(Picture2->toolTip());
-    Picture1 = new PictureBox(this);
-    Picture1->setObjectName("Picture1");
-    Picture1->setToolTip("Tabulated Output page");
-    Picture1->setAccessibleName(Picture1->toolTip());
+    Picture2 = new PictureBox(this, "Picture2", "Tabulated Output headings");
+    Picture1 = new PictureBox(this, "Picture1", "Tabulated Output page");
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     VScroll1 = new QScrollBar(Qt::Vertical, this);

@@ -16,7 +16,7 @@ public:
     using Host::Message;
     bool Ask(const std::string& text, const std::string& title) override;
     void Info(const std::string& text) override;
-    void PlaySound(int) override {}
+    void PlaySound(Sound) override {}
     CalendarDate Today() override;
     double SecondsSinceMidnight() override;
     double ElapsedSeconds() override;

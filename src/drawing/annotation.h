@@ -2,17 +2,18 @@
 
 #include <string>
 
+#include "platform/canvas.h"
+
 namespace quorvane {
 
-class Canvas;
 struct Simulation;
 
 /// Annotation text: line height and the colours of the normal text, the block's anchor point
-/// and the label blocks' titles (palette numbers).
+/// and the label blocks' titles.
 inline constexpr int AnnotationLineHeight = 175;
-inline constexpr int AnnotationTextColour = 1;
-inline constexpr int AnnotationPointColour = 2;
-inline constexpr int LabelTitleColour = 9;
+inline constexpr Palette AnnotationTextColour = Palette::Blue;
+inline constexpr Palette AnnotationPointColour = Palette::Green;
+inline constexpr Palette LabelTitleColour = Palette::LightBlue;
 
 /// x as text with as many decimals as its magnitude leaves room for ("0.25", "12.3", "1235",
 /// "2.5e+6"); 0 gives "0.0".

@@ -176,7 +176,7 @@ void DrawBlockPicture(Canvas& canvas, const Catalogue& catalogue, int functionCo
         }
     }
 
-    canvas.SetForeColour(PaletteColour(0));
+    canvas.SetForeColour(PaletteColour(Palette::Black));
     canvas.SetDrawMode(DrawMode::Copy);
     // A label is free text: a dotted frame marks where it stands.
     canvas.SetPen(BaseOf(functionCode) == FunctionCode::Label ? PenStyle::Dot : PenStyle::Solid, 1);

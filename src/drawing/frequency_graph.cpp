@@ -15,12 +15,15 @@ namespace quorvane {
 
 namespace {
 
-constexpr int Blue = 1;
-constexpr int Red = 12;
-constexpr int Cyan = 3;
 constexpr double ScreenMargin = 0.1;
 constexpr double PrinterLeftMargin = 0.15;
 constexpr double MeanSymbolScale = 1.5;
+/// Room above the highest value and left of the lowest frequency, as fractions of their size.
+constexpr double ValueHeadRoom = 0.05;
+constexpr double FrequencyRoom = 0.1;
+/// The decibel label's place right of the Y axis and above its end, in X and Y ranges.
+constexpr double DecibelLabelShift = 0.01;
+constexpr double DecibelLabelRise = 0.02;
 
 struct Layout {
     bool Fft = true;
@@ -48,16 +51,17 @@ Layout LayoutOf(const Simulation& sim, int mode) {
 
 bool IsPhase(const DisplayBuffer& display, int column) { return display.ColumnUnits[column] == "degrees"; }
 
-/// Curve k's colour: A blue, B red, the ratio cyan; a phase takes its magnitude's colour.
+/// Curve k's colour: A blue, B light red, the ratio cyan; a phase takes its magnitude's colour.
 Colour CurveColour(const Simulation& sim, const Layout& layout, int k) {
+    using enum Palette;
     if (!layout.Fft) return PaletteColour(Blue);
     const DisplayBuffer& display = sim.Display;
     switch (layout.Curves) {
-    case 4: return PaletteColour(k <= 2 ? Blue : Red);
-    case 3: return PaletteColour(k == 1 ? Blue : k == 2 ? Red : Cyan);
+    case 4: return PaletteColour(k <= 2 ? Blue : LightRed);
+    case 3: return PaletteColour(k == 1 ? Blue : k == 2 ? LightRed : Cyan);
     case 2: {
         const bool magnitudeAndPhase = !IsPhase(display, 12) && IsPhase(display, 13);
-        return PaletteColour(k == 1 || magnitudeAndPhase ? Blue : Red);
+        return PaletteColour(k == 1 || magnitudeAndPhase ? Blue : LightRed);
     }
     default: return PaletteColour(Blue);
     }
@@ -143,19 +147,14 @@ void FrequencyGraph(Simulation& sim, Canvas& canvas, int mode) {
     RangeAdjust(yMin, yMax);
     // Room above the highest value (and, below, left of the lowest frequency), also when the
     // values are negative, as decibels and logarithmic frequencies often are.
-    yMax += 0.05 * std::fabs(yMax);
+    yMax += ValueHeadRoom * std::fabs(yMax);
     double xMin = NoDataHigh;
     double xMax = -NoDataHigh;
     ScanRange(&display.At(layout.XColumn, 1), layout.Rows, xMin, xMax);
     SettleXRange(sim.Ui, xMin, xMax);
-    xMin -= 0.1 * std::fabs(xMin);
+    xMin -= FrequencyRoom * std::fabs(xMin);
 
-    PlotFrame frame;
-    frame.X = AxisScale(xMin, xMax);
-    frame.Y = AxisScale(yMin, yMax);
-    frame.XDataMax = xMax;
-    frame.XRange = xMax - xMin;
-    frame.YRange = yMax - yMin;
+    const PlotFrame frame = MakePlotFrame(xMin, xMax, yMin, yMax);
 
     if (printer) {
         StartPrinterPage(canvas, frame, PrinterLeftMargin, Title(sim, layout));
@@ -170,7 +169,10 @@ void FrequencyGraph(Simulation& sim, Canvas& canvas, int mode) {
     DrawXAxisTitle(canvas, frame, frame.X.Start,
                    display.ColumnTitle[layout.XColumn] + " ( " + display.ColumnUnits[layout.XColumn] + " ) ------>");
     const std::string decibels = DecibelLabel(sim, layout);
-    if (!decibels.empty()) canvas.Text(frame.X.Start + 0.01 * frame.XRange, frame.Y.End() + 0.02 * frame.YRange, decibels);
+    if (!decibels.empty()) {
+        canvas.Text(frame.X.Start + DecibelLabelShift * frame.XRange, frame.Y.End() + DecibelLabelRise * frame.YRange,
+                    decibels);
+    }
 
     for (int k = 1; k <= layout.Curves; ++k) DrawCurve(sim, canvas, frame, layout, k);
     if (layout.Fft) {

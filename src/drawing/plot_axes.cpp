@@ -11,7 +11,36 @@ namespace quorvane {
 
 namespace {
 
-constexpr Colour Black = Rgb(0, 0, 0);
+constexpr Colour Black = PaletteColour(Palette::Black);
+
+// Fractions of the data spans (X range, Y range) that place the parts of a graph.
+constexpr double ScreenHeadRoom = 0.02;    ///< above the Y axis end on the screen
+constexpr double XLabelRoom = 0.2;         ///< below the X axis: its tick labels and title
+constexpr double PrinterHeadRoom = 0.12;   ///< above the Y axis end on paper, of that end
+constexpr double TitleLineInHeadRoom = 10.0 / 12;   ///< the title's height in the head room
+constexpr double PageFill = 1.1;           ///< the page is this much larger than the graph
+constexpr double PageWidening = 1.18;      ///< and wider still, for the Y labels
+constexpr double GridOverhangX = 0.02;     ///< horizontal grid lines reach left of the Y axis
+constexpr double GridOverhangY = 0.03;     ///< vertical grid lines reach below the X axis
+constexpr double YLabelRise = 0.02;        ///< Y tick labels stand above their grid line
+constexpr double XLabelShift = 0.01;       ///< X tick labels start left of their grid line
+constexpr double XLabelDrop = 0.03;        ///< X tick labels hang below the X axis
+constexpr double XAxisTitleDrop = 0.1;     ///< the X axis title hangs below the X axis
+
+// The printed key below the plot, in X ranges right of the X axis start and Y ranges below
+// the Y axis start: two blocks of rows, the right one KeyRightBlock further right.
+constexpr double KeyRightBlock = 0.32;
+constexpr double KeyTitleAt = 0.4;
+constexpr double KeyUnitsAt = 0.57;
+constexpr double KeySampleAt = 0.64;
+constexpr double KeySampleLength = 0.03;
+constexpr double KeyFirstRowDrop = 0.04;   ///< row r stands this plus r row heights down
+constexpr double KeyRowHeight = 0.025;
+constexpr double KeyBoxTop = 0.06;
+constexpr double KeyBoxBottom = 0.195;
+constexpr double KeyRightBoxLeft = 0.71;
+constexpr double KeyLeftBoxLeft = 0.39;
+constexpr double KeyLeftBoxRight = 0.68;
 constexpr int KeyRowsPerBlock = 5;
 constexpr std::size_t KeyTitleLength = 30;
 constexpr std::size_t KeyUnitsLength = 10;
@@ -24,27 +53,38 @@ double Tick(const AxisScaling& axis, int i) {
 
 }  // namespace
 
+PlotFrame MakePlotFrame(double xMin, double xMax, double yMin, double yMax) {
+    PlotFrame frame;
+    frame.X = AxisScale(xMin, xMax);
+    frame.Y = AxisScale(yMin, yMax);
+    frame.XDataMax = xMax;
+    frame.XRange = xMax - xMin;
+    frame.YRange = yMax - yMin;
+    return frame;
+}
+
 void SetScreenScale(Canvas& canvas, const PlotFrame& frame, double leftMargin, double rightMargin) {
-    canvas.SetScale(frame.X.Start - std::fabs(leftMargin * frame.XRange), frame.Y.End() + 0.02 * frame.YRange,
-                    frame.XDataMax + rightMargin * frame.XRange, frame.Y.Start - std::fabs(0.2 * frame.YRange));
+    canvas.SetScale(frame.X.Start - std::fabs(leftMargin * frame.XRange),
+                    frame.Y.End() + ScreenHeadRoom * frame.YRange, frame.XDataMax + rightMargin * frame.XRange,
+                    frame.Y.Start - std::fabs(XLabelRoom * frame.YRange));
 }
 
 double StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargin, const std::string& title) {
-    // The page is 1.298 plot widths wide; the margin is counted in data ranges left of an axis
-    // that starts below zero, otherwise in plot widths (the data maximum when the axis starts
-    // at zero), so that an axis starting well above zero stays on the page.
-    const double width = (frame.XDataMax - frame.X.Start) * 1.1 * 1.18;
+    // The margin is counted in data ranges left of an axis that starts below zero, otherwise in
+    // plot widths (the data maximum when the axis starts at zero), so that an axis starting
+    // well above zero stays on the page.
+    const double width = (frame.XDataMax - frame.X.Start) * PageFill * PageWidening;
     const double left = frame.X.Start < 0 ? frame.X.Start - leftMargin * frame.XRange
                                           : frame.X.Start - leftMargin * (frame.XDataMax - frame.X.Start);
     const double yEnd = frame.Y.End();
-    // Head room of 12% of the axis end; an axis ending at or below zero takes it from its span.
-    const double headRoom = yEnd > 0 ? 0.12 * yEnd : 0.12 * (yEnd - frame.Y.Start);
+    // An axis ending at or below zero takes its head room from its span.
+    const double headRoom = yEnd > 0 ? PrinterHeadRoom * yEnd : PrinterHeadRoom * (yEnd - frame.Y.Start);
     const double top = yEnd + headRoom;
-    const double height = -1.1 * (yEnd - (frame.Y.Start - std::fabs(0.2 * frame.YRange)));
+    const double height = -PageFill * (yEnd - (frame.Y.Start - std::fabs(XLabelRoom * frame.YRange)));
     canvas.SetScale(left, top, left + width, top + height);
     canvas.SetForeColour(Black);
     canvas.SetFontSize(PrinterTitleFontSize);
-    const double titleY = yEnd + headRoom * 10 / 12;
+    const double titleY = yEnd + headRoom * TitleLineInHeadRoom;
     canvas.Text(frame.X.Start, titleY, title);
     canvas.SetFontSize(GraphFontSize);
     return titleY;
@@ -58,16 +98,16 @@ void DrawGrid(Canvas& canvas, const PlotFrame& frame, const std::string& xPatter
     for (int i = 0; i <= frame.Y.Divisions; ++i) {
         const double y = Tick(frame.Y, i);
         canvas.SetForeColour(GridColour);
-        canvas.Line(frame.X.Start - 0.02 * frame.XRange, y, xEnd, y);
+        canvas.Line(frame.X.Start - GridOverhangX * frame.XRange, y, xEnd, y);
         canvas.SetForeColour(Black);
-        canvas.Text(frame.X.Start - yLabelOffset * frame.XRange, y + frame.YRange / 50, Format(y, yPattern));
+        canvas.Text(frame.X.Start - yLabelOffset * frame.XRange, y + YLabelRise * frame.YRange, Format(y, yPattern));
     }
     for (int i = 0; i <= frame.X.Divisions; ++i) {
         const double x = Tick(frame.X, i);
         canvas.SetForeColour(GridColour);
-        canvas.Line(x, frame.Y.Start - 0.03 * frame.YRange, x, yEnd);
+        canvas.Line(x, frame.Y.Start - GridOverhangY * frame.YRange, x, yEnd);
         canvas.SetForeColour(Black);
-        canvas.Text(x - frame.XRange / 100, frame.Y.Start - 0.03 * frame.YRange, Format(x, xPattern));
+        canvas.Text(x - XLabelShift * frame.XRange, frame.Y.Start - XLabelDrop * frame.YRange, Format(x, xPattern));
     }
     canvas.SetForeColour(Black);
     canvas.Line(frame.X.Start, frame.Y.Start, xEnd, frame.Y.Start);
@@ -78,7 +118,7 @@ void DrawGrid(Canvas& canvas, const PlotFrame& frame, const std::string& xPatter
 
 void DrawXAxisTitle(Canvas& canvas, const PlotFrame& frame, double x, const std::string& text) {
     canvas.SetForeColour(Black);
-    canvas.Text(x, frame.Y.Start - 0.1 * frame.YRange, text);
+    canvas.Text(x, frame.Y.Start - XAxisTitleDrop * frame.YRange, text);
 }
 
 void DrawPrinterKey(Canvas& canvas, const PlotFrame& frame, const std::vector<KeyEntry>& entries) {
@@ -89,24 +129,28 @@ void DrawPrinterKey(Canvas& canvas, const PlotFrame& frame, const std::vector<Ke
     for (int i = 1; i <= count; ++i) {
         const KeyEntry& entry = entries[static_cast<std::size_t>(i - 1)];
         const bool rightBlock = count <= KeyRowsPerBlock || i > KeyRowsPerBlock;
-        const double offset = rightBlock ? 0.32 : 0.0;
+        const double offset = rightBlock ? KeyRightBlock : 0.0;
         const int row = i > KeyRowsPerBlock ? i - KeyRowsPerBlock : i;
-        const double y = frame.Y.Start - 0.025 * yr * row - 0.04 * yr;
+        const double y = frame.Y.Start - KeyRowHeight * yr * row - KeyFirstRowDrop * yr;
         canvas.SetForeColour(Black);
         canvas.SetPen(PenStyle::Solid, 1);
-        canvas.Text(xs + (offset + 0.4) * xr, y, std::string(LeadingCharacters(entry.Title, KeyTitleLength)));
-        canvas.Text(xs + (offset + 0.57) * xr, y, std::string(LeadingCharacters(entry.Units, KeyUnitsLength)) + " ");
+        const std::string title(LeadingCharacters(entry.Title, KeyTitleLength));
+        const std::string units(LeadingCharacters(entry.Units, KeyUnitsLength));
+        canvas.Text(xs + (offset + KeyTitleAt) * xr, y, title);
+        canvas.Text(xs + (offset + KeyUnitsAt) * xr, y, units + " ");
         // The sample line runs through the middle of its row's text.
         const double sampleY = y - canvas.TextHeight(entry.Title) / 2;
-        const double sampleX = xs + (offset + 0.64) * xr;
+        const double sampleX = xs + (offset + KeySampleAt) * xr;
         canvas.SetForeColour(entry.Pen);
-        canvas.Line(sampleX, sampleY, sampleX + 0.03 * xr, sampleY);
-        DrawSymbol(canvas, sampleX + 0.03 * xr, sampleY, entry.Symbol, xr, yr);
+        canvas.Line(sampleX, sampleY, sampleX + KeySampleLength * xr, sampleY);
+        DrawSymbol(canvas, sampleX + KeySampleLength * xr, sampleY, entry.Symbol, xr, yr);
     }
     canvas.SetForeColour(Black);
-    canvas.Box(xs + 0.71 * xr, frame.Y.Start - 0.06 * yr, xs + xr, frame.Y.Start - 0.195 * yr, false);
+    const double boxTop = frame.Y.Start - KeyBoxTop * yr;
+    const double boxBottom = frame.Y.Start - KeyBoxBottom * yr;
+    canvas.Box(xs + KeyRightBoxLeft * xr, boxTop, xs + xr, boxBottom, false);
     if (count > KeyRowsPerBlock) {
-        canvas.Box(xs + 0.39 * xr, frame.Y.Start - 0.06 * yr, xs + 0.68 * xr, frame.Y.Start - 0.195 * yr, false);
+        canvas.Box(xs + KeyLeftBoxLeft * xr, boxTop, xs + KeyLeftBoxRight * xr, boxBottom, false);
     }
 }
 

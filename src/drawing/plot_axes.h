@@ -24,6 +24,9 @@ struct PlotFrame {
     double YRange = 0;
 };
 
+/// The axes scaled to the data limits, and the data spans.
+PlotFrame MakePlotFrame(double xMin, double xMax, double yMin, double yMax);
+
 /// Screen user scale: the plot with `leftMargin` X ranges of room for the Y labels and
 /// `rightMargin` X ranges beyond the data, 2% of the Y range above and 20% below for the X labels.
 void SetScreenScale(Canvas& canvas, const PlotFrame& frame, double leftMargin, double rightMargin);

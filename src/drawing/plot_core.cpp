@@ -183,9 +183,11 @@ std::string LabelFormat(double min, double max, Host& ui) {
 }
 
 Colour SeriesColour(int column) {
-    static constexpr std::array<int, 12> Palette{0, 1, 12, 3, 4, 5, 13, 10, 11, 6, 9, 14};
-    if (column < 1 || column > 11) return PaletteColour(0);
-    return PaletteColour(Palette[static_cast<std::size_t>(column)]);
+    using enum Palette;
+    static constexpr std::array<Palette, 12> ColumnColours{
+        Black, Blue, LightRed, Cyan, Red, Magenta, LightMagenta, LightGreen, LightCyan, Brown, LightBlue, Yellow};
+    if (column < 1 || column > 11) return PaletteColour(Black);
+    return PaletteColour(ColumnColours[static_cast<std::size_t>(column)]);
 }
 
 void DrawSymbol(Canvas& canvas, double x, double y, int symbol, double xRange, double yRange, double scale) {

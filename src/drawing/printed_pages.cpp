@@ -87,7 +87,7 @@ void PrintTabulation(Simulation& sim, Canvas& printer) { PrintPages(PrintedPages
 void PrintPages(const std::vector<PrintedPage>& pages, Canvas& printer) {
     if (pages.empty()) return;
     printer.SetFontSize(PrinterFontSize);
-    printer.SetForeColour(PaletteColour(0));
+    printer.SetForeColour(PaletteColour(Palette::Black));
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0) printer.NewPage();
         DrawPage(pages[p], printer);

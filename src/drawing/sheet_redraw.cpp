@@ -14,7 +14,7 @@ namespace quorvane {
 namespace {
 
 constexpr int NodeHalfSize = 20;
-constexpr int SheetForeColour = 0;
+constexpr Palette SheetForeColour = Palette::Black;
 
 /// A connection's lines as far as they lie inside the line table.
 struct LineSpan {

@@ -11,9 +11,9 @@ namespace quorvane {
 namespace {
 
 constexpr double MarkerRadius = 100;
-constexpr int MarkerColour = 6;    // brown
-constexpr int NumberColour = 12;   // light red
-constexpr int TextColour = 1;      // the sheet's normal text colour, blue
+constexpr Palette MarkerColour = Palette::Brown;
+constexpr Palette NumberColour = Palette::LightRed;
+constexpr Palette TextColour = Palette::Blue;   // the sheet's normal text colour
 
 }  // namespace
 

@@ -18,6 +18,7 @@ constexpr double ScreenLeftMargin = 0.11;
 constexpr double ScreenRightMargin = 0.08;
 constexpr double PrinterLeftMargin = 0.2;
 constexpr double YLabelOffset = 0.11;
+constexpr double TimeTitleShift = 0.1;   ///< X ranges right of the axis start
 
 /// Tick label pattern of one axis: the user's digits, or chosen from the axis span.
 std::optional<std::string> AxisPattern(Simulation& sim, const AxisScaling& axis, int mode, int before, int after) {
@@ -102,12 +103,7 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
     if (!(yMax > yMin)) RangeAdjust(yMin, yMax);
     if (!(xMax > xMin)) RangeAdjust(xMin, xMax);
 
-    PlotFrame frame;
-    frame.X = AxisScale(xMin, xMax);
-    frame.Y = AxisScale(yMin, yMax);
-    frame.XDataMax = xMax;
-    frame.XRange = xMax - xMin;
-    frame.YRange = yMax - yMin;
+    const PlotFrame frame = MakePlotFrame(xMin, xMax, yMin, yMax);
 
     if (target == GraphTarget::Screen) {
         canvas.SetFontSize(GraphFontSize);
@@ -129,7 +125,7 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
     if (yPattern && xPattern) {
         DrawGrid(canvas, frame, *xPattern, *yPattern, YLabelOffset);
         if (xColumn == 0) {
-            DrawXAxisTitle(canvas, frame, frame.X.Start + 0.1 * frame.XRange,
+            DrawXAxisTitle(canvas, frame, frame.X.Start + TimeTitleShift * frame.XRange,
                            "Time  ( " + run.TimeUnits + " )   ------->");
         } else {
             DrawXAxisTitle(canvas, frame, frame.X.Start,

@@ -16,14 +16,7 @@ namespace {
 
 inline constexpr int HitReach = 100;   ///< twips around a line or a joint that still hits it
 
-/// Sound numbers of the sound table.
-inline constexpr int SoundDrag = 1;
-inline constexpr int SoundRedo = 2;
-inline constexpr int SoundClear = 3;
-inline constexpr int SoundBestFit = 4;
-inline constexpr int SoundWib = 5;
-
-void MarkStart(Canvas& canvas, int x, int y, int colour) { MarkBox(canvas, x + 30, y - 30, 40, 40, colour); }
+void MarkStart(Canvas& canvas, int x, int y, Palette colour) { MarkBox(canvas, x + 30, y - 30, 40, 40, colour); }
 
 }  // namespace
 
@@ -74,7 +67,7 @@ void StartConnection(Simulation& sim, EditingState& state, int form, int block, 
     sim.PendingLine[1] = ConnectionLine{start.X, start.Y, start.X, start.Y};
     MarkStart(canvas, start.X, start.Y, MarkerColour);
     RubberBandStart(state, start.X, start.Y);
-    sim.Ui.PlaySound(SoundRedo);
+    sim.Ui.PlaySound(Sound::Redo);
 }
 
 }  // namespace
@@ -95,7 +88,7 @@ void TerminalClick(Simulation& sim, EditingState& state, int form, int block, Ca
     }
     const bool fromOutput = state.StartOutput != 0;
     if ((fromOutput && input == 0) || (!fromOutput && output == 0)) {
-        sim.Ui.PlaySound(SoundClear);
+        sim.Ui.PlaySound(Sound::Clear);
         sim.Ui.Message("trying to link same terminal types");
         return;
     }
@@ -103,7 +96,7 @@ void TerminalClick(Simulation& sim, EditingState& state, int form, int block, Ca
     const bool bends = sim.PendingLineCount > 0;
     if (input != 0 && sheet.Blocks[block].Input[input] != 0) {
         if (bends) {
-            sim.Ui.PlaySound(SoundClear);
+            sim.Ui.PlaySound(Sound::Clear);
             sim.Ui.Message("input already allocated");
         } else {
             sim.Ui.Message("Input already alocated");
@@ -126,7 +119,7 @@ void TerminalClick(Simulation& sim, EditingState& state, int form, int block, Ca
     SelectConnection(sim, state, form, sheet.NextConnection - 1, canvas);
     sim.PendingLineCount = 0;
     RefreshOutputEntry(sim, form, toBlock);
-    sim.Ui.PlaySound(SoundRedo);
+    sim.Ui.PlaySound(Sound::Redo);
     if (bends) {
         if (sheet.NextConnection + 2 > ConnectionLimit) {
             sim.Ui.Message("You have almost used up the available connections");
@@ -258,7 +251,7 @@ bool JointDragStart(Simulation& sim, EditingState& state, int form, int x, int y
     joint.After = sheet.Lines[hit.Line + 1];
     joint.JointX = joint.Before.X2;
     joint.JointY = joint.Before.Y2;
-    sim.Ui.PlaySound(SoundWib);
+    sim.Ui.PlaySound(Sound::Wib);
     return true;
 }
 
@@ -312,7 +305,7 @@ std::pair<int, bool> PickConnection(Simulation& sim, EditingState& state, int fo
     } else if (!wasSelected) {
         SelectBlock(state, form, 0);
         SelectConnection(sim, state, form, c, canvas);
-        sim.Ui.PlaySound(SoundBestFit);
+        sim.Ui.PlaySound(Sound::BestFit);
     }
     return {c, wasSelected};
 }

@@ -30,12 +30,12 @@ std::array<ConnectionLine, 3> DirectRoute(int x1, int y1, int xe, int ye) {
     return {{{x1, y1, xm, y1}, {xm, y1, xm, ye}, {xm, ye, xe, ye}}};
 }
 
-void MarkBox(Canvas& canvas, int x, int y, int w, int h, int colour) {
+void MarkBox(Canvas& canvas, int x, int y, int w, int h, Palette colour) {
     canvas.SetForeColour(PaletteColour(colour));
     canvas.Box(x, y, x + w, y + h, false);
 }
 
-void DrawSegment(Canvas& canvas, const ConnectionLine& line, int colour) {
+void DrawSegment(Canvas& canvas, const ConnectionLine& line, Palette colour) {
     canvas.SetForeColour(PaletteColour(colour));
     canvas.Line(line.X1, line.Y1, line.X2, line.Y2);
 }
@@ -113,7 +113,7 @@ bool AddBendPoint(Simulation& sim, EditingState& state, int form, int x, int y, 
     }
     const ConnectionLine& end = sim.PendingLine[sim.PendingLineCount];
     RubberBandStart(state, end.X2, end.Y2);
-    sim.Ui.PlaySound(1);
+    sim.Ui.PlaySound(Sound::Drag);
     return true;
 }
 

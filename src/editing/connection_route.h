@@ -26,9 +26,9 @@ void StraightenBend(ConnectionLine& line);
 std::array<ConnectionLine, 3> DirectRoute(int x1, int y1, int xe, int ye);
 
 /// An outlined box of palette colour `colour`, w by h twips from (x, y).
-void MarkBox(Canvas& canvas, int x, int y, int w, int h, int colour);
+void MarkBox(Canvas& canvas, int x, int y, int w, int h, Palette colour);
 /// A connection segment in the line colour (or another palette colour).
-void DrawSegment(Canvas& canvas, const ConnectionLine& line, int colour = LineColour);
+void DrawSegment(Canvas& canvas, const ConnectionLine& line, Palette colour = LineColour);
 
 /// Dotted XOR drawing in the rubber-band colour, where drawing a line twice leaves the sheet
 /// as it was; EndXor returns to solid lines drawn over.

@@ -3,21 +3,23 @@
 #include <string>
 #include <vector>
 
+#include "platform/canvas.h"
+
 namespace quorvane {
 
 struct Model;
 struct SimulationForm;
 struct Simulation;
 
-/// Palette numbers of the terminal list: headings, linked terminals, unlinked terminals.
-inline constexpr int TerminalHeadingColour = 1;
-inline constexpr int LinkedTerminalColour = 12;
-inline constexpr int UnlinkedTerminalColour = 8;
+/// Colours of the terminal list: headings, linked terminals, unlinked terminals.
+inline constexpr Palette TerminalHeadingColour = Palette::Blue;
+inline constexpr Palette LinkedTerminalColour = Palette::LightRed;
+inline constexpr Palette UnlinkedTerminalColour = Palette::DarkGrey;
 
 /// One line of the form's terminal list and its palette colour.
 struct TerminalListLine {
     std::string Text;
-    int Colour = TerminalHeadingColour;
+    Palette Colour = TerminalHeadingColour;
 
     bool operator==(const TerminalListLine&) const = default;
 };

@@ -14,8 +14,8 @@ public:
     using Host::Message;
     bool Ask(const std::string& text, const std::string& title) override { return Inner.Ask(text, title); }
     void Info(const std::string& text) override { Inner.Info(text); }
-    void PlaySound(int number) override {
-        if (SoundsOn) Inner.PlaySound(number);
+    void PlaySound(Sound sound) override {
+        if (SoundsOn) Inner.PlaySound(sound);
     }
     CalendarDate Today() override { return Inner.Today(); }
     double SecondsSinceMidnight() override { return Inner.SecondsSinceMidnight(); }

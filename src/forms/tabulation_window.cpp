@@ -59,7 +59,7 @@ void DrawLines(Canvas& canvas, const std::vector<std::string>& lines, double top
 void StartBox(Canvas& canvas) {
     canvas.Clear();
     canvas.SetFontSize(PageFontSize);
-    canvas.SetForeColour(PaletteColour(0));
+    canvas.SetForeColour(PaletteColour(Palette::Black));
 }
 
 }  // namespace

@@ -1,17 +1,18 @@
 #pragma once
 
 #include "model/model.h"
+#include "platform/canvas.h"
 
 namespace quorvane {
 
-/// Palette numbers of the editing marks: connection lines, terminal and bend markers, rubber
+/// Colours of the editing marks: connection lines, terminal and bend markers, rubber
 /// bands and the selected connection's markers.
-inline constexpr int LineColour = 1;
-inline constexpr int MarkerColour = 12;
-inline constexpr int RubberBandColour = 3;
-inline constexpr int SelectionColour = 5;
+inline constexpr Palette LineColour = Palette::Blue;
+inline constexpr Palette MarkerColour = Palette::LightRed;
+inline constexpr Palette RubberBandColour = Palette::Cyan;
+inline constexpr Palette SelectionColour = Palette::Magenta;
 /// The sheet's background (the button-face grey), used to rub out a line before redrawing it.
-inline constexpr int SheetBackColour = 7;
+inline constexpr Palette SheetBackColour = Palette::LightGrey;
 
 /// A dotted XOR line from an anchor to the pointer, drawn while a connection is pending.
 struct RubberBand {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -12,12 +14,38 @@ struct Colour {
     bool operator==(const Colour&) const = default;
 };
 
-/// Colour n (0..15) of the standard 16-colour palette: 0 black, 1 blue, 2 green, 3 cyan, 4 red,
-/// 5 magenta, 6 brown, 7 light grey, 8 dark grey, 9 light blue, 10 light green, 11 light cyan,
-/// 12 light red, 13 light magenta, 14 yellow, 15 white. Out-of-range numbers wrap modulo 16.
-Colour PaletteColour(int n);
+/// The standard 16-colour palette by its numbers, as sheets, graphs and windows name their
+/// colours.
+enum class Palette {
+    Black = 0,
+    Blue = 1,
+    Green = 2,
+    Cyan = 3,
+    Red = 4,
+    Magenta = 5,
+    Brown = 6,
+    LightGrey = 7,
+    DarkGrey = 8,
+    LightBlue = 9,
+    LightGreen = 10,
+    LightCyan = 11,
+    LightRed = 12,
+    LightMagenta = 13,
+    Yellow = 14,
+    White = 15,
+};
+
 constexpr Colour Rgb(int r, int g, int b) {
     return {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)};
+}
+
+constexpr Colour PaletteColour(Palette colour) {
+    constexpr std::array<Colour, 16> Rgbs{
+        Rgb(0, 0, 0),       Rgb(0, 0, 128),     Rgb(0, 128, 0),     Rgb(0, 128, 128),
+        Rgb(128, 0, 0),     Rgb(128, 0, 128),   Rgb(128, 128, 0),   Rgb(192, 192, 192),
+        Rgb(128, 128, 128), Rgb(0, 0, 255),     Rgb(0, 255, 0),     Rgb(0, 255, 255),
+        Rgb(255, 0, 0),     Rgb(255, 0, 255),   Rgb(255, 255, 0),   Rgb(255, 255, 255)};
+    return Rgbs[static_cast<std::size_t>(colour)];
 }
 
 enum class PenStyle { Solid = 0, Dash = 1, Dot = 2 };

@@ -10,6 +10,10 @@ struct CalendarDate {
     int Day = 1;       ///< 1..31
 };
 
+/// The sounds of the sound table by their numbers: "drag.wav", "redo.wav", "clear.wav",
+/// "bestfit.wav" and "wib.wav".
+enum class Sound { Drag = 1, Redo = 2, Clear = 3, BestFit = 4, Wib = 5 };
+
 /// The services a desktop gives the simulator: message boxes, questions, the self-closing
 /// information window, sounds and the clock. The desktop program shows real windows, the
 /// headless runner prints, tests record.
@@ -27,8 +31,7 @@ public:
     /// The information window that closes itself after six seconds.
     virtual void Info(const std::string& text) = 0;
 
-    /// Sound number 1..5 of the sound table ("drag", "redo", "clear", "bestfit", "wib").
-    virtual void PlaySound(int number) = 0;
+    virtual void PlaySound(Sound sound) = 0;
 
     virtual CalendarDate Today() = 0;
 

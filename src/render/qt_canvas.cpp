@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "platform/text_file.h"
+#include "render/qt_colour.h"
 
 namespace quorvane {
 
@@ -103,7 +104,7 @@ void PainterCanvas::SetScale(double left, double top, double right, double botto
 }
 
 void PainterCanvas::SetForeColour(Colour colour) {
-    Fore = QColor(colour.Red, colour.Green, colour.Blue);
+    Fore = ToQColor(colour);
     ApplyPen();
 }
 

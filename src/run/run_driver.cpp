@@ -49,7 +49,7 @@ constexpr double TimeSumScale = 5.1;          // the shadow time sum runs at thi
 constexpr double FirstPromptSeconds = 10;
 constexpr double PromptRepeatSeconds = 60;
 constexpr double RoundingErrorLimit = 0.001;
-constexpr int EndOfRunSound = 4;
+constexpr Sound EndOfRunSound = Sound::BestFit;
 
 void LabelEffectiveFrequencies(Simulation& sim) {
     const std::string units = EffectiveFrequencyUnits(sim.Run);
@@ -75,7 +75,7 @@ int StartChecks(Simulation& sim, RunWindow& window) {
         sim.Ui.Message("No Simulation to run");
         return 0;
     }
-    window.Lamp = PaletteColour(11);
+    window.Lamp = PaletteColour(Palette::LightCyan);
     run.StartTime = SingleFromText(window.Text1);
     run.StopTime = SingleFromText(window.Text2);
     if (!(run.StartTime < run.StopTime)) {
@@ -253,10 +253,10 @@ void FinishStepping(Simulation& sim, RunWindow& window, const SteppingResult& st
         // What adding up the steps would have lost against the time computed from the count.
         const double error = std::fabs(sim.Status.CurrentTime - stepped.ScaledTimeSum / TimeSumScale);
         window.Text4 = Format(error, "0.####");
-        window.Text4Colour = PaletteColour(error > RoundingErrorLimit ? 12 : 1);
+        window.Text4Colour = PaletteColour(error > RoundingErrorLimit ? Palette::LightRed : Palette::Blue);
     }
     sim.Ui.PlaySound(EndOfRunSound);
-    window.Lamp = PaletteColour(14);
+    window.Lamp = PaletteColour(Palette::Yellow);
 }
 
 void HandOnResults(Simulation& sim, RunWindow& window, ResultHandOff& handOff, int form, std::int64_t steps) {

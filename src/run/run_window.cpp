@@ -2,11 +2,34 @@
 
 #include "engine/simulation.h"
 #include "platform/text.h"
-#include "results/recording.h"
 
 namespace quorvane {
 
 namespace {
+
+/// The boxes that show a run setting as number text and store it back as typed.
+struct NumberBox {
+    std::string RunWindow::*Box;
+    float Settings::*Setting;
+};
+constexpr NumberBox NumberBoxes[] = {
+    {&RunWindow::Text1, &Settings::StartTime},
+    {&RunWindow::Text2, &Settings::StopTime},
+    {&RunWindow::Text7, &Settings::GraphInterval},
+    {&RunWindow::Text8, &Settings::PrintInterval},
+};
+
+/// The options, each one run setting.
+struct Option {
+    bool RunWindow::*Box;
+    bool Settings::*Setting;
+};
+constexpr Option Options[] = {
+    {&RunWindow::Check1, &Settings::ManualTimeStep},   {&RunWindow::Check2, &Settings::TabulationOutput},
+    {&RunWindow::Check3, &Settings::GraphicalOutput},  {&RunWindow::Check4, &Settings::FftEnabled},
+    {&RunWindow::Check5, &Settings::CorrelationEnabled}, {&RunWindow::Check6, &Settings::AnnotateBlocks},
+    {&RunWindow::Check7, &Settings::ShowOutputs},
+};
 
 void RefreshUnitCaptions(const Settings& run, RunWindow& window) {
     window.Label5 = run.TimeUnits;
@@ -18,36 +41,18 @@ void RefreshUnitCaptions(const Settings& run, RunWindow& window) {
 
 void RefreshRunWindow(const Simulation& sim, RunWindow& window) {
     const Settings& run = sim.Run;
-    window.Text1 = NumberText(run.StartTime);
-    window.Text2 = NumberText(run.StopTime);
+    for (const NumberBox& box : NumberBoxes) window.*box.Box = NumberText(run.*box.Setting);
     window.Text3 = NumberText(run.TimeStep);
     window.Text5 = run.TimeUnits;
-    window.Text7 = NumberText(run.GraphInterval);
-    window.Text8 = NumberText(run.PrintInterval);
-    window.Check1 = run.ManualTimeStep;
-    window.Check2 = run.TabulationOutput;
-    window.Check3 = run.GraphicalOutput;
-    window.Check4 = run.FftEnabled;
-    window.Check5 = run.CorrelationEnabled;
-    window.Check6 = run.AnnotateBlocks;
-    window.Check7 = run.ShowOutputs;
+    for (const Option& option : Options) window.*option.Box = run.*option.Setting;
     RefreshUnitCaptions(run, window);
 }
 
 void StoreRunWindow(Simulation& sim, RunWindow& window) {
     Settings& run = sim.Run;
-    run.StartTime = SingleFromText(window.Text1);
-    run.StopTime = SingleFromText(window.Text2);
+    for (const NumberBox& box : NumberBoxes) run.*box.Setting = SingleFromText(window.*box.Box);
     run.TimeUnits = window.Text5;
-    run.GraphInterval = SingleFromText(window.Text7);
-    run.PrintInterval = SingleFromText(window.Text8);
-    run.ManualTimeStep = window.Check1;
-    run.TabulationOutput = window.Check2;
-    run.GraphicalOutput = window.Check3;
-    run.FftEnabled = window.Check4;
-    run.CorrelationEnabled = window.Check5;
-    run.AnnotateBlocks = window.Check6;
-    run.ShowOutputs = window.Check7;
+    for (const Option& option : Options) run.*option.Setting = window.*option.Box;
     RefreshUnitCaptions(run, window);
 }
 

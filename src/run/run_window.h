@@ -29,8 +29,8 @@ struct RunWindow {
     std::string Label8;
     std::string Label13; ///< "(" + units + ")"
     std::string Label14; ///< note on an adjusted stop time
-    Colour Text4Colour = PaletteColour(1);
-    Colour Lamp = PaletteColour(8);   ///< run status lamp Shape1
+    Colour Text4Colour = PaletteColour(Palette::Blue);
+    Colour Lamp = PaletteColour(Palette::DarkGrey);   ///< run status lamp Shape1
 };
 
 }  // namespace quorvane

@@ -73,7 +73,7 @@ struct AnalysisWindows {
     static QImage Picture(QWidget& window) { return window.findChild<PictureBox*>("Picture1")->Picture(); }
 
     /// Pixels of the picture in this palette colour.
-    static int Pixels(QWidget& window, int palette) {
+    static int Pixels(QWidget& window, Palette palette) {
         const QImage image = Picture(window);
         const Colour c = PaletteColour(palette);
         const QColor colour(c.Red, c.Green, c.Blue);

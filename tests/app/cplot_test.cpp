@@ -50,7 +50,7 @@ private slots:
         const int peak = w.PeakRow(17, sim.Prbs.Length);
         QVERIFY2(std::fabs(sim.Display.At(16, peak) - PlantPeakTime) <= sim.Prbs.BitInterval,
                  qPrintable(QString::number(sim.Display.At(16, peak))));
-        QVERIFY(AnalysisWindows::Pixels(w.Prbs, 1) > 100);
+        QVERIFY(AnalysisWindows::Pixels(w.Prbs, Palette::Blue) > 100);
         QVERIFY(w.Run.Host.Messages().empty());
     }
 
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(sim.Fft.FftColumnsUsed, 2);
         QCOMPARE(sim.Display.ColumnUnits[18], std::string("degrees"));
         QVERIFY(sim.Display.At(18, resonance) != PhaseUndefinedMarker);
-        QVERIFY(AnalysisWindows::Pixels(w.Prbs, 1) > 100);
+        QVERIFY(AnalysisWindows::Pixels(w.Prbs, Palette::Blue) > 100);
 
         // Log frequency: the read-out gives the frequency itself.
         w.Click("Check2");

@@ -44,7 +44,7 @@ bool ClickFile(FileDialog& dialog, const QString& name) {
 }
 
 bool IsBlue(QLineEdit* box) {
-    return box->palette().color(QPalette::Text) == ToQColor(PaletteColour(1));
+    return box->palette().color(QPalette::Text) == ToQColor(PaletteColour(Palette::Blue));
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ private slots:
                  qPrintable(QString::number(sim.Display.At(11, peak))));
         // A unit square wave's fundamental has amplitude 4 / pi.
         QVERIFY(std::fabs(sim.Display.At(12, peak) - 4 / M_PI) < 0.05 * 4 / M_PI);
-        QVERIFY(AnalysisWindows::Pixels(w.Frequency, 1) > 100);   // A in blue
+        QVERIFY(AnalysisWindows::Pixels(w.Frequency, Palette::Blue) > 100);   // A in blue
         QVERIFY(w.Run.Host.Messages().empty());
     }
 
@@ -84,7 +84,7 @@ private slots:
         QVERIFY(filtered > 0);
         w.List("List2")->setCurrentRow(filtered);
         QCOMPARE(w.Run.Sim.Fft.ComparisonColumn, filtered);
-        QVERIFY(AnalysisWindows::Pixels(w.Frequency, 12) > 50);   // B in red
+        QVERIFY(AnalysisWindows::Pixels(w.Frequency, Palette::LightRed) > 50);   // B in red
         w.Press(w.Frequency, "Command1");
         const Simulation& sim = w.Run.Sim;
         QVERIFY(sim.Fft.ComparisonActive);
@@ -92,7 +92,7 @@ private slots:
         // The ratio at the fundamental is the square wave's amplitude over the filtered one's.
         const int peak = w.PeakRow(12, sim.Fft.HalfSize - 2);
         QCOMPARE(sim.Display.At(14, peak), sim.Display.At(12, peak) / sim.Display.At(13, peak));
-        QVERIFY(AnalysisWindows::Pixels(w.Frequency, 3) > 50);    // the ratio in cyan
+        QVERIFY(AnalysisWindows::Pixels(w.Frequency, Palette::Cyan) > 50);    // the ratio in cyan
         QVERIFY(AnalysisWindows::Picture(w.Frequency) != single);
         QVERIFY(w.Run.Host.Messages().empty());
     }
@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(AnalysisWindows::Picture(w.Frequency), plain);
         // The primary list's "Unallocated" leaves an empty picture.
         w.List("List1")->setCurrentRow(w.List("List1")->count() - 1);
-        QCOMPARE(AnalysisWindows::Pixels(w.Frequency, 1), 0);
+        QCOMPARE(AnalysisWindows::Pixels(w.Frequency, Palette::Blue), 0);
         w.Press(w.Frequency, "Command3");
         QVERIFY(!w.Frequency.isVisible());
     }

@@ -115,7 +115,7 @@ QByteArray SavedText(Simulation& sim, const QString& folder) {
 }
 
 /// Pixels of the sheet's palette colour `n` in a grab of it.
-int CountColour(const QImage& image, int n) {
+int CountColour(const QImage& image, Palette n) {
     const Colour c = PaletteColour(n);
     const QRgb wanted = qRgb(c.Red, c.Green, c.Blue);
     int count = 0;

@@ -79,8 +79,8 @@ private slots:
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QColor pixel = image.pixelColor(x, y);
-                blue += pixel == PaletteQColor(1);
-                lightRed += pixel == PaletteQColor(12);
+                blue += pixel == PaletteQColor(Palette::Blue);
+                lightRed += pixel == PaletteQColor(Palette::LightRed);
                 grid += pixel == QColor(128, 128, 200);
             }
         }
@@ -166,7 +166,7 @@ private slots:
         w.Click(w.Graph, "Command2");
         QVERIFY(w.Key.isVisible());
         QCOMPARE(w.Key.windowTitle(), QString("Key to Graph"));
-        const QColor expected[] = {QColor(0, 0, 0), PaletteQColor(1), PaletteQColor(12), PaletteQColor(3)};
+        const QColor expected[] = {QColor(0, 0, 0), PaletteQColor(Palette::Blue), PaletteQColor(Palette::LightRed), PaletteQColor(Palette::Cyan)};
         for (int row = 1; row <= 3; ++row) {
             const QString index = QString::number(row);
             auto* title = w.Control<QLabel>(w.Key, qPrintable("Label1_" + index));
@@ -265,7 +265,7 @@ private slots:
     }
 
 private:
-    static QColor PaletteQColor(int n) {
+    static QColor PaletteQColor(Palette n) {
         const Colour c = PaletteColour(n);
         return {c.Red, c.Green, c.Blue};
     }

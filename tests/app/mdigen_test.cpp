@@ -129,9 +129,9 @@ private slots:
 
         // Sounds off: what the model plays never reaches the desktop.
         program.Host.Clear();
-        sim.Ui.PlaySound(4);
+        sim.Ui.PlaySound(Sound::BestFit);
         Item(window, "MsoundOn")->trigger();
-        sim.Ui.PlaySound(4);
+        sim.Ui.PlaySound(Sound::BestFit);
         QCOMPARE(program.Host.Sounds(), std::vector<int>{4});
         QVERIFY(!Item(window, "MsoundOn")->isChecked());
 

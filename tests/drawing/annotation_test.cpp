@@ -59,8 +59,8 @@ TEST_F(AnnotationSheet, LagLinesStackUpFromItsTop) {
     // The anchor point in red at (X, Y0), the text in blue.
     const auto points = Canvas.OfKind(Kind::Point);
     ASSERT_EQ(points.size(), 1u);
-    EXPECT_TRUE(points[0].X1 == 1200 && points[0].Y1 == 1000 && points[0].Fore == PaletteColour(2));
-    EXPECT_EQ(Canvas.OfKind(Kind::Text)[0].Fore, PaletteColour(1));
+    EXPECT_TRUE(points[0].X1 == 1200 && points[0].Y1 == 1000 && points[0].Fore == PaletteColour(Palette::Green));
+    EXPECT_EQ(Canvas.OfKind(Kind::Text)[0].Fore, PaletteColour(Palette::Blue));
 
     // An initial condition and limits put two more lines below it, so it starts two higher.
     lag.Constant[1] = 2;
@@ -122,7 +122,7 @@ TEST_F(AnnotationSheet, OutputsOnlyWhenAnnotationIsOff) {
     Sim.Run.AnnotateBlocks = true;
     Annotate();
     EXPECT_EQ(Texts(), (std::vector<Placed>{{1180, 825, "Gain"}, {1200, 1000, "3."}, {2450, 1000 - 175 + 530, "Note"}}));
-    EXPECT_EQ(Canvas.OfKind(Kind::Text).back().Fore, PaletteColour(9));
+    EXPECT_EQ(Canvas.OfKind(Kind::Text).back().Fore, PaletteColour(Palette::LightBlue));
 }
 
 TEST_F(AnnotationSheet, ParameterLinesOfTheOtherKinds) {

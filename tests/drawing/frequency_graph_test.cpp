@@ -37,7 +37,7 @@ struct FrequencyGraphTest : ResultsFixture {
         d.At(13, 3) = PhaseUndefinedMarker;
     }
 
-    std::vector<Primitive> Lines(PenStyle pen, int palette) const {
+    std::vector<Primitive> Lines(PenStyle pen, Palette palette) const {
         std::vector<Primitive> found;
         for (const Primitive& p : Canvas.OfKind(Kind::Line)) {
             if (p.Pen == pen && p.Fore == PaletteColour(palette)) found.push_back(p);
@@ -56,7 +56,7 @@ TEST_F(FrequencyGraphTest, MagnitudeSolidPhaseDashedAroundUndefinedRows) {
     Redraw(FftOnScreen);
     EXPECT_EQ(Canvas.Drawn.front().What, Kind::Clear);
     // Magnitude and phase of one analysis are both blue; the phase skips row 3.
-    const auto dashed = Lines(PenStyle::Dash, 1);
+    const auto dashed = Lines(PenStyle::Dash, Palette::Blue);
     ASSERT_EQ(dashed.size(), 3u);
     EXPECT_EQ(std::vector<double>({dashed[0].X1, dashed[0].Y1, dashed[0].X2, dashed[0].Y2}),
               std::vector<double>({1, -5, 2, -10}));
@@ -64,7 +64,7 @@ TEST_F(FrequencyGraphTest, MagnitudeSolidPhaseDashedAroundUndefinedRows) {
               std::vector<double>({4, -20, 5, -25}));
     // Five magnitude segments, then the two means as points at -1 Hz, each with a symbol half
     // as large again (hexagon: 6 lines, cross: 4).
-    EXPECT_EQ(Lines(PenStyle::Solid, 1).size(), 5u + 6u + 4u);
+    EXPECT_EQ(Lines(PenStyle::Solid, Palette::Blue).size(), 5u + 6u + 4u);
     const auto points = Canvas.OfKind(Kind::Point);
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(points[0].X1, -1);
@@ -80,15 +80,15 @@ TEST_F(FrequencyGraphTest, MagnitudeSolidPhaseDashedAroundUndefinedRows) {
     // A phase undefined everywhere draws nothing dashed.
     for (int j = 1; j <= 8; ++j) Sim.Display.At(13, j) = PhaseUndefinedMarker;
     Redraw(FftOnScreen);
-    EXPECT_TRUE(Lines(PenStyle::Dash, 1).empty());
-    EXPECT_EQ(Lines(PenStyle::Solid, 1).size(), 5u + 6u + 4u);
+    EXPECT_TRUE(Lines(PenStyle::Dash, Palette::Blue).empty());
+    EXPECT_EQ(Lines(PenStyle::Solid, Palette::Blue).size(), 5u + 6u + 4u);
 
     // Two magnitudes, A and B: blue and red, both solid.
     Sim.Display.ColumnUnits[13] = "V";
     for (int j = 1; j <= 8; ++j) Sim.Display.At(13, j) = -5.0f * static_cast<float>(j);
     Redraw(FftOnScreen);
-    EXPECT_EQ(Lines(PenStyle::Solid, 12).size(), 5u + 4u);
-    EXPECT_TRUE(Lines(PenStyle::Dash, 12).empty());
+    EXPECT_EQ(Lines(PenStyle::Solid, Palette::LightRed).size(), 5u + 4u);
+    EXPECT_TRUE(Lines(PenStyle::Dash, Palette::LightRed).empty());
 }
 
 TEST_F(FrequencyGraphTest, NegativeDecibelsKeepRoomAboveTheTop) {
@@ -111,11 +111,11 @@ TEST_F(FrequencyGraphTest, CorrelationRowsFollowTheMode) {
         Sim.Display.At(17, r) = 1.0f / static_cast<float>(r);
     }
     Redraw(CorrelationOnScreen);
-    EXPECT_EQ(Lines(PenStyle::Solid, 1).size(), 6u);   // L = 7 rows
+    EXPECT_EQ(Lines(PenStyle::Solid, Palette::Blue).size(), 6u);   // L = 7 rows
     EXPECT_TRUE(Canvas.OfKind(Kind::Point).empty());    // no mean outside the spectra
     Sim.Prbs.ImpulseResponseMode = false;
     Redraw(CorrelationOnScreen);
-    EXPECT_EQ(Lines(PenStyle::Solid, 1).size(), 2u);   // (7 - 1) / 2 = 3 rows
+    EXPECT_EQ(Lines(PenStyle::Solid, Palette::Blue).size(), 2u);   // (7 - 1) / 2 = 3 rows
 }
 
 TEST_F(FrequencyGraphTest, PrinterPageAndBadModes) {

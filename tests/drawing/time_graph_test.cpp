@@ -64,9 +64,9 @@ TEST_F(TimeGraph, SineAgainstTimeOnScreen) {
     std::vector<RecordingCanvas::Primitive> curve;
     bool zeroLine = false;
     for (const auto& p : Canvas.OfKind(Kind::Line)) {
-        if (p.Fore == PaletteColour(1)) curve.push_back(p);
+        if (p.Fore == PaletteColour(Palette::Blue)) curve.push_back(p);
         // The Y axis starts below zero: a black zero line across the plot.
-        zeroLine |= p.Fore == PaletteColour(0) && p.Y1 == 0 && p.Y2 == 0 && p.X1 == 0 && p.X2 == 10;
+        zeroLine |= p.Fore == PaletteColour(Palette::Black) && p.Y1 == 0 && p.Y2 == 0 && p.X1 == 0 && p.X2 == 10;
     }
     ASSERT_EQ(curve.size(), 100u);
     EXPECT_NEAR(curve[0].X2, 0.1, Tolerance);
@@ -88,22 +88,22 @@ TEST_F(TimeGraph, SymbolsOnEveryRowFromTheSecondButNotForLaterSeries) {
     Record(7, 25);
     Sim.Graph.ShowSymbols = 1;
     DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
-    EXPECT_EQ(LinesIn(PaletteColour(1)), 24u + 24u * 6u);
-    EXPECT_EQ(LinesIn(PaletteColour(12)), 24u + 24u * 4u);
-    EXPECT_EQ(LinesIn(PaletteColour(10)), 24u);
+    EXPECT_EQ(LinesIn(PaletteColour(Palette::Blue)), 24u + 24u * 6u);
+    EXPECT_EQ(LinesIn(PaletteColour(Palette::LightRed)), 24u + 24u * 4u);
+    EXPECT_EQ(LinesIn(PaletteColour(Palette::LightGreen)), 24u);
 
     Canvas.Drawn.clear();
     Sim.Graph.ShowSymbols = 0;
     DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
-    EXPECT_EQ(LinesIn(PaletteColour(1)), 24u);
+    EXPECT_EQ(LinesIn(PaletteColour(Palette::Blue)), 24u);
 }
 
 TEST_F(TimeGraph, AgainstAnotherSeries) {
     Record(2, 11);
     DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 1);
     // Series 1 gives X, so only series 2 is drawn; the axis is named after series 1.
-    EXPECT_EQ(LinesIn(PaletteColour(1)), 0u);
-    EXPECT_EQ(LinesIn(PaletteColour(12)), 10u);
+    EXPECT_EQ(LinesIn(PaletteColour(Palette::Blue)), 0u);
+    EXPECT_EQ(LinesIn(PaletteColour(Palette::LightRed)), 10u);
     EXPECT_EQ(Canvas.Texts().back(), "Series 1 ( V ) ------>");
     EXPECT_FLOAT_EQ(Sim.Graph.XMaximum, static_cast<float>(std::sin(1.0)));
 

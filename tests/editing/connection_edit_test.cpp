@@ -23,7 +23,7 @@ protected:
         return events;
     }
 
-    std::vector<Primitive> Drawn(RecordingCanvas::Kind kind, int colour) const {
+    std::vector<Primitive> Drawn(RecordingCanvas::Kind kind, Palette colour) const {
         std::vector<Primitive> found;
         for (const Primitive& p : Canvas.OfKind(kind)) {
             if (p.Fore == PaletteColour(colour)) found.push_back(p);

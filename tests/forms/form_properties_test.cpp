@@ -25,7 +25,8 @@ TEST_F(FormPropertiesTest, UnlinkedBlocksNeitherFeedNorAreFed) {
 }
 
 TEST_F(FormPropertiesTest, TerminalListGroupsAndColoursTheTerminals) {
-    EXPECT_EQ(TerminalList(Sim, 1), (Lines{{"No input terminals.", 1}, {"No output terminals.", 1}}));
+    EXPECT_EQ(TerminalList(Sim, 1),
+              (Lines{{"No input terminals.", Palette::Blue}, {"No output terminals.", Palette::Blue}}));
 
     const int out = Drop(50, 3000, 600);
     const int linkedIn = Drop(48, 600, 600);
@@ -35,13 +36,13 @@ TEST_F(FormPropertiesTest, TerminalListGroupsAndColoursTheTerminals) {
     Sim.Forms[1].Blocks[openIn].Title = "Spare";
     Sim.Forms[1].Blocks[linkedIn].Title = "From plant";
     Link(1, linkedIn, 2, 1);
-    EXPECT_EQ(TerminalList(Sim, 1), (Lines{{"Input Terminals:", 1},
-                                           {"  Terminal 2  From plant", 12},
-                                           {"  Terminal 3  Spare", 8},
-                                           {"Output Terminals:", 1},
-                                           {"  Terminal 1  To plant", 8}}));
+    EXPECT_EQ(TerminalList(Sim, 1), (Lines{{"Input Terminals:", Palette::Blue},
+                                           {"  Terminal 2  From plant", Palette::LightRed},
+                                           {"  Terminal 3  Spare", Palette::DarkGrey},
+                                           {"Output Terminals:", Palette::Blue},
+                                           {"  Terminal 1  To plant", Palette::DarkGrey}}));
     Connect(feeder, out);
-    EXPECT_EQ(TerminalList(Sim, 1).back(), (TerminalListLine{"  Terminal 1  To plant", 12}));
+    EXPECT_EQ(TerminalList(Sim, 1).back(), (TerminalListLine{"  Terminal 1  To plant", Palette::LightRed}));
 }
 
 TEST_F(FormPropertiesTest, WindowShowsAndNamesTheForm) {

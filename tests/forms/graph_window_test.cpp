@@ -62,9 +62,9 @@ TEST_F(GraphWindow, KeyListsEachSeriesWithItsCurveColour) {
     EXPECT_EQ(key[1].Title, "Temperature");
     EXPECT_EQ(key[1].Units, "u2");
     // Blue, light red and cyan, as the curves are drawn.
-    EXPECT_EQ(key[0].Pen, PaletteColour(1));
-    EXPECT_EQ(key[1].Pen, PaletteColour(12));
-    EXPECT_EQ(key[2].Pen, PaletteColour(3));
+    EXPECT_EQ(key[0].Pen, PaletteColour(Palette::Blue));
+    EXPECT_EQ(key[1].Pen, PaletteColour(Palette::LightRed));
+    EXPECT_EQ(key[2].Pen, PaletteColour(Palette::Cyan));
 }
 
 TEST(GraphWindowLayout, ControlsFollowTheWindowSize) {

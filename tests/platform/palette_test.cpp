@@ -5,13 +5,12 @@
 namespace quorvane {
 
 TEST(Palette, StandardSixteenColours) {
-    EXPECT_EQ(PaletteColour(0), Rgb(0, 0, 0));
-    EXPECT_EQ(PaletteColour(1), Rgb(0, 0, 128));
-    EXPECT_EQ(PaletteColour(11), Rgb(0, 255, 255));
-    EXPECT_EQ(PaletteColour(12), Rgb(255, 0, 0));
-    EXPECT_EQ(PaletteColour(14), Rgb(255, 255, 0));
-    EXPECT_EQ(PaletteColour(15), Rgb(255, 255, 255));
-    EXPECT_EQ(PaletteColour(16), PaletteColour(0));
+    EXPECT_EQ(PaletteColour(Palette::Black), Rgb(0, 0, 0));
+    EXPECT_EQ(PaletteColour(Palette::Blue), Rgb(0, 0, 128));
+    EXPECT_EQ(PaletteColour(Palette::LightCyan), Rgb(0, 255, 255));
+    EXPECT_EQ(PaletteColour(Palette::LightRed), Rgb(255, 0, 0));
+    EXPECT_EQ(PaletteColour(Palette::Yellow), Rgb(255, 255, 0));
+    EXPECT_EQ(PaletteColour(Palette::White), Rgb(255, 255, 255));
 }
 
 }  // namespace quorvane

@@ -31,11 +31,11 @@ TEST_F(QtCanvasTest, PngMapsTheUserScaleOntoPixels) {
     // 10 twips a pixel, as a sheet is drawn: a filled box from (500, 200) to (1000, 600) covers
     // pixels 50..100 by 20..60.
     canvas->SetScale(0, 0, 2000, 1000);
-    canvas->SetForeColour(PaletteColour(12));
+    canvas->SetForeColour(PaletteColour(Palette::LightRed));
     canvas->Box(500, 200, 1000, 600, true);
     // A scale with Y upwards, as the graphs use: y = 5 of 0..10 is the middle row.
     canvas->SetScale(0, 10, 20, 0);
-    canvas->SetForeColour(PaletteColour(1));
+    canvas->SetForeColour(PaletteColour(Palette::Blue));
     canvas->Line(0, 2.5, 20, 2.5);
     ASSERT_TRUE(canvas->Finish());
 
@@ -55,7 +55,7 @@ TEST_F(QtCanvasTest, XorDrawnTwiceLeavesNoTrace) {
     PainterCanvas canvas(image);
     canvas.Clear();
     canvas.SetScale(0, 0, 1500, 1500);
-    canvas.SetForeColour(PaletteColour(3));
+    canvas.SetForeColour(PaletteColour(Palette::Cyan));
     canvas.SetDrawMode(DrawMode::Xor);
     canvas.SetPen(PenStyle::Dot, 1);
     canvas.Line(150, 750, 1350, 750);
@@ -66,7 +66,7 @@ TEST_F(QtCanvasTest, XorDrawnTwiceLeavesNoTrace) {
     EXPECT_LT(dots, 80);   // dotted: gaps between the dots
     canvas.Begin(image);
     canvas.SetScale(0, 0, 1500, 1500);
-    canvas.SetForeColour(PaletteColour(3));
+    canvas.SetForeColour(PaletteColour(Palette::Cyan));
     canvas.SetDrawMode(DrawMode::Xor);
     canvas.SetPen(PenStyle::Dot, 1);
     canvas.Line(150, 750, 1350, 750);
@@ -79,7 +79,7 @@ TEST_F(QtCanvasTest, DashesRunOnAlongACurveDrawnInPieces) {
     QImage image(200, 20, QImage::Format_RGB32);
     PainterCanvas canvas(image);
     canvas.Clear();
-    canvas.SetForeColour(PaletteColour(1));
+    canvas.SetForeColour(PaletteColour(Palette::Blue));
     canvas.SetPen(PenStyle::Dash, 1);
     for (int x = 20; x < 170; ++x) canvas.Line(x, 10, x + 1, 10);
     canvas.SetPen(PenStyle::Solid, 1);
@@ -105,7 +105,7 @@ TEST_F(QtCanvasTest, TextSitsBelowAndRightOfItsPosition) {
     // 12-point type is 16 pixels (240 twips) high at 96 dots per inch; its line a little more.
     EXPECT_GT(height, 240);
     EXPECT_LT(height, 360);
-    canvas.SetForeColour(PaletteColour(0));
+    canvas.SetForeColour(PaletteColour(Palette::Black));
     canvas.Text(1500, 300, "WWWW");
     canvas.End();
     const QRect inside(100, 20, static_cast<int>(wide / 15), static_cast<int>(height / 15));

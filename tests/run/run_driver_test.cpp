@@ -404,7 +404,7 @@ TEST(RunDriver, WholeRunOfEveryBlockFamilyFollowsTheClosedForms) {
         EXPECT_NEAR(d.At(ColumnOf(d, "Negated"), row), -t, Tolerance);
     }
     EXPECT_NE(run.window.Text4, "Not Relevant");
-    EXPECT_EQ(run.window.Text4Colour, PaletteColour(1));
+    EXPECT_EQ(run.window.Text4Colour, PaletteColour(Palette::Blue));
 }
 
 }  // namespace

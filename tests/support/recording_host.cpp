@@ -20,7 +20,7 @@ bool RecordingHost::Ask(const std::string& text, const std::string& title) {
 
 void RecordingHost::Info(const std::string& text) { Log.push_back({Kind::Info, text, "", false, 0}); }
 
-void RecordingHost::PlaySound(int number) { Log.push_back({Kind::Sound, "", "", false, number}); }
+void RecordingHost::PlaySound(Sound sound) { Log.push_back({Kind::Sound, "", "", false, static_cast<int>(sound)}); }
 
 double RecordingHost::SecondsSinceMidnight() {
     constexpr double SecondsPerDay = 86400;

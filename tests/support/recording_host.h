@@ -25,7 +25,7 @@ public:
     using Host::Message;
     bool Ask(const std::string& text, const std::string& title) override;
     void Info(const std::string& text) override;
-    void PlaySound(int number) override;
+    void PlaySound(Sound sound) override;
     CalendarDate Today() override { return Date; }
     double SecondsSinceMidnight() override;
     double ElapsedSeconds() override;
