@@ -6,13 +6,12 @@
 
 #include "analysis/nice_interval.h"
 #include "engine/simulation.h"
+#include "model/block_traits.h"
 #include "platform/text.h"
 
 namespace quorvane {
 
 namespace {
-
-constexpr int PrbsGenerator = 41;
 
 // Feedback taps (A, B) by bit length; each gives a maximal-length sequence. 8 has none.
 std::pair<int, int> FeedbackTaps(int bitLength) {
@@ -50,8 +49,8 @@ bool DetectPrbs(Simulation& sim, int form) {
     int generator = 0;
     for (int b = 1; b <= f.BlockCount; ++b) {
         const int code = f.Blocks[b].FunctionCode;
-        if (code == PrbsGenerator) generator = b;
-        if (code == 46 || code == 47) prbs.CorrelatorPresent = true;
+        if (code == CodeNumber(FunctionCode::Prbs)) generator = b;
+        if (BaseOf(code) == FunctionCode::CorrelatePrbs) prbs.CorrelatorPresent = true;
     }
     prbs.BitLength = 10;
     if (generator != 0) {

@@ -2,7 +2,7 @@
 
 #include "analysis/nice_interval.h"
 #include "engine/simulation.h"
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "platform/circle_constants.h"
 #include "platform/text.h"
 
@@ -21,7 +21,7 @@ std::string LimitText(float value, float sentinel) {
 
 }  // namespace
 
-bool HasAdjustableProperties(int functionCode) { return functionCode != 42 && functionCode != 43; }
+bool HasAdjustableProperties(int functionCode) { return BaseOf(functionCode) != FunctionCode::Display; }
 
 std::optional<HelpTopic> OfferDisplayHelp(Simulation& sim, int functionCode) {
     if (sim.Ui.Ask("No Adjustable properties - Do you want to view help?", "Quorvane")) return BlockHelp(functionCode);
@@ -40,7 +40,7 @@ BlockPropertiesFields ActivateBlockProperties(const Simulation& sim, int form, i
 
     f.ConstantsCaption = function.ConstantsCaption;
     f.InitialCaption = function.ICLabel;
-    f.SaturationCaption = code == 36 || code == 37 ? "Integral Wind-up Limits" : "Saturation Levels";
+    f.SaturationCaption = BaseOf(code) == FunctionCode::Controller ? "Integral Wind-up Limits" : "Saturation Levels";
     f.InitialVisible = function.HasInitialCondition;
     f.SaturationVisible = function.HasSaturation;
     f.ConstantsVisible = !function.ConstantLabel[1].empty();

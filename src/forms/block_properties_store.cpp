@@ -6,7 +6,7 @@
 #include "engine/simulation.h"
 #include "forms/block_properties.h"
 #include "forms/edit_target.h"
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "platform/circle_constants.h"
 #include "platform/text.h"
 
@@ -30,13 +30,13 @@ class BlockStore {
 public:
     BlockStore(Simulation& sim, const BlockPropertiesFields& fields)
         : Sim(sim), Fields(fields), B(sim.Forms[fields.Form].Blocks[fields.Block]), Code(B.FunctionCode),
-          Function(sim.Functions[Code]) {}
+          Kind(BaseOf(Code)), Function(sim.Functions[Code]) {}
 
     BlockStoreResult Run() {
         B.Title = Fields.Title;
         B.Units = Fields.Units;
         B.InitialCondition = Stored(Val(Fields.InitialCondition));
-        if (Code == 1) B.Output = B.InitialCondition;
+        if (Kind == FunctionCode::Constant) B.Output = B.InitialCondition;
         if (!StoreLimits()) return Refused(BlockField::Saturation);
         if (HasConstant(1) && !StoreConstant1()) return Refused(BlockField::Constant1);
         if (HasConstant(2) && !StoreConstant2()) return Refused(BlockField::Constant2);
@@ -53,7 +53,8 @@ private:
     // A constant in stored units: frequencies typed in hertz become radians per second.
     double Value(int k) const {
         const auto i = static_cast<std::size_t>(k - 1);
-        const bool frequency = (k == 1 && (Code == 26 || Code == 27 || Code == 60)) || (k == 2 && Code == 60);
+        const bool chirp = Kind == FunctionCode::Chirp;
+        const bool frequency = (k == 1 && (chirp || Kind == FunctionCode::SineWave)) || (k == 2 && chirp);
         if (!frequency || !Sim.Run.FrequencyInHz) return Val(Fields.Constant[i]);
         if (Fields.Constant[i] == Fields.ShownConstant[i]) return B.Constant[k];
         return RadiansPerCycle * Val(Fields.Constant[i]);
@@ -84,22 +85,21 @@ private:
     bool StoreConstant1() {
         const double v = Value(1);
         if (v > 0) {
-            if (Code == 41) {   // PRBS bit length
+            if (Kind == FunctionCode::Prbs) {   // bit length
                 if (v < 2 || v > 11) return Refuse("bit length must be in the range 2 to 11");
                 if (v == 8) return Refuse("bit length cannot be 8");
             }
             return Keep(1, v);
         }
-        switch (CodeOf(Code)) {
-        case FunctionCode::Lead: case FunctionCode::LeadTurned:   // Lead: a negative time constant is allowed
+        switch (Kind) {
+        case FunctionCode::Lead:   // Lead: a negative time constant is allowed
             return v == 0 ? Refuse(Label(1) + " cannot be zero") : Keep(1, v);
-        case FunctionCode::SineWave: case FunctionCode::SineWaveTurned:
+        case FunctionCode::SineWave:
             // Sine Wave: the frequency comes from input 1 when it is connected
             return B.Input[1] != 0 || Refuse(Label(1) + " cannot be negative or zero");
-        case FunctionCode::Switch: case FunctionCode::SwitchTurned:   // Switch
+        case FunctionCode::Switch:
             return Keep(1, v);
-        case FunctionCode::Delay: case FunctionCode::DelayTurned: case FunctionCode::Hysteresis:
-        case FunctionCode::HysteresisTurned: // Delay Line, Hysteresis
+        case FunctionCode::Delay: case FunctionCode::Hysteresis:
             return v < 0 ? Refuse(Label(1) + " cannot be negative") : Keep(1, v);
         default:
             return Refuse(Label(1) + " cannot be negative or zero");
@@ -109,20 +109,19 @@ private:
     bool StoreConstant2() {
         const double v = Value(2);
         if (v > 0) {
-            if (Code == 58 || Code == 59) {   // Stick-slip: slip friction up to the static friction
+            if (Kind == FunctionCode::StickSlip) {   // slip friction up to the static friction
                 if (Stored(v) > B.Constant[1]) return Refuse(Label(2) + " most be less than or equal to " + Label(1));
-            } else if (Code == 60) {   // Chirp: the end frequency above the start frequency
+            } else if (Kind == FunctionCode::Chirp) {   // the end frequency above the start frequency
                 if (!(Stored(v) > B.Constant[1])) return Refuse(Label(2) + " must be greater than " + Label(1));
             }
             return Keep(2, v);
         }
-        switch (CodeOf(Code)) {
+        switch (Kind) {
         case FunctionCode::Prbs:   // PRBS: the duration is worked out by the run
             return Sim.Prbs.AutomaticDuration || Refuse(Label(2) + " cannot be negative or zero");
-        case FunctionCode::Dac: case FunctionCode::DacTurned: case FunctionCode::Adc:
-        case FunctionCode::AdcTurned: // DAC, ADC minimum
+        case FunctionCode::Dac: case FunctionCode::Adc:   // the minimum
             return Keep(2, v);
-        case FunctionCode::Hysteresis: case FunctionCode::HysteresisTurned:   // Hysteresis
+        case FunctionCode::Hysteresis:
             return v < 0 ? Refuse(Label(2) + " cannot be negative") : Keep(2, v);
         default:
             return Refuse(Label(2) + " cannot be negative or zero");
@@ -131,13 +130,13 @@ private:
 
     bool StoreConstant3() {
         const double v = Value(3);
-        if (Code >= 52 && Code <= 55) {   // DAC, ADC: the maximum above the minimum
+        if (Kind == FunctionCode::Dac || Kind == FunctionCode::Adc) {   // the maximum above the minimum
             if (!(Stored(v) > B.Constant[2])) return Refuse(Label(3) + " must exceed " + Label(2));
             return Keep(3, v);
         }
         if (v > 0) return Keep(3, v);
         // Chirp: with the automatic time span the run goes to the stop time.
-        if (Code == 60 && B.Work[3] == 1.0f) return true;
+        if (Kind == FunctionCode::Chirp && B.Work[3] == 1.0f) return true;
         return Refuse(Label(3) + " cannot be negative or zero");
     }
 
@@ -145,6 +144,7 @@ private:
     const BlockPropertiesFields& Fields;
     Block& B;
     const int Code;
+    const FunctionCode Kind;   ///< both orientations alike
     const BlockFunction& Function;
 };
 

@@ -11,7 +11,7 @@
 #include "editing/connection_route.h"
 #include "editing/form_slots.h"
 #include "engine/simulation.h"
-#include "model/function_code.h"
+#include "model/block_traits.h"
 #include "model/terminal_links.h"
 #include "platform/canvas.h"
 
@@ -64,8 +64,8 @@ BlockDialogRequest BlockDialogFor(const Model& model, int form, int block, int s
     const Block& b = model.Forms[form].Blocks[block];
     BlockDialogRequest request;
     if (IsTerminalLink(b.FunctionCode)) {
-        request.Dialog = b.FunctionCode <= CodeNumber(FunctionCode::InputTerminalTurned) ? BlockDialog::InputTerminal
-                                                                                   : BlockDialog::OutputTerminal;
+        request.Dialog = TraitsOf(b.FunctionCode).Link == LinkKind::Input ? BlockDialog::InputTerminal
+                                                                           : BlockDialog::OutputTerminal;
     }
     request.Form = form;
     request.Block = block;

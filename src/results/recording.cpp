@@ -1,5 +1,6 @@
 #include "results/recording.h"
 
+#include "model/block_traits.h"
 #include "model/model.h"
 #include "platform/host.h"
 #include "platform/text.h"
@@ -9,7 +10,7 @@ namespace quorvane {
 
 namespace {
 
-bool IsDisplay(int functionCode) { return functionCode == 42 || functionCode == 43; }
+bool IsDisplay(int functionCode) { return BaseOf(functionCode) == FunctionCode::Display; }
 
 }  // namespace
 

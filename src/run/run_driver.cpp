@@ -19,6 +19,7 @@
 #include "engine/run_error_report.h"
 #include "engine/simulation.h"
 #include "engine/stepping.h"
+#include "model/block_traits.h"
 #include "model/form_queries.h"
 #include "model/terminal_links.h"
 #include "platform/text.h"
@@ -29,7 +30,7 @@
 
 namespace quorvane {
 
-bool IsEffectiveFrequency(int functionCode) { return functionCode == 61 || functionCode == 62; }
+bool IsEffectiveFrequency(int functionCode) { return BaseOf(functionCode) == FunctionCode::EffectiveFrequency; }
 
 std::string EffectiveFrequencyUnits(const Settings& run) {
     const bool seconds = run.TimeUnits == "secs" || run.TimeUnits == "sec";
