@@ -16,6 +16,7 @@
 #include "drawing/frequency_graph.h"
 #include "engine/simulation.h"
 #include "forms/frequency_window.h"
+#include "forms/help_topic.h"
 #include "forms/prbs_window.h"
 #include "results/analysis_csv.h"
 
@@ -23,8 +24,6 @@ namespace quorvane {
 
 namespace {
 
-constexpr int PrbsHelpTopic = 1004;
-constexpr int UserManual = 1;
 constexpr int RowHeight = 300;
 
 }  // namespace
@@ -153,7 +152,7 @@ void Cplot::Command1_Click() {
 
 void Cplot::Command2_Click() { HideAnalysis(); }
 
-void Cplot::Command3_Click() { emit HelpRequested(PrbsHelpTopic, UserManual); }
+void Cplot::Command3_Click() { emit HelpRequested(PrbsHelp.Key, PrbsHelp.Manual); }
 
 void Cplot::Command4_Click() {
     ExportPictureFile("Export PRBS Analysis",

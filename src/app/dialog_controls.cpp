@@ -10,6 +10,12 @@
 
 namespace quorvane {
 
+void SetColour(QWidget* control, QPalette::ColorRole role, Colour colour) {
+    QPalette palette = control->palette();
+    palette.setColor(role, ToQColor(colour));
+    control->setPalette(palette);
+}
+
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 
 #include <string>
@@ -19,6 +20,9 @@ namespace quorvane {
 /// Model texts are UTF-8.
 inline QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 inline std::string FromQString(const QString& text) { return text.toStdString(); }
+
+/// One colour role of a control's palette set to a palette or RGB colour.
+void SetColour(QWidget* control, QPalette::ColorRole role, Colour colour);
 
 /// Controls named by their control names; a button's caption is its accessible name.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption);

@@ -66,9 +66,7 @@ QPushButton* FileDialog::AddButton(const char* name, const QString& caption) {
 
 void FileDialog::ShowDone() {
     Text1->setText(ToQString(State.Paths.CurrentPath));
-    QPalette blue = Text1->palette();
-    blue.setColor(QPalette::Text, ToQColor(PaletteColour(DoneColour)));
-    Text1->setPalette(blue);
+    SetColour(Text1, QPalette::Text, PaletteColour(DoneColour));
 }
 
 void FileDialog::PutFileInNameBox(const QString& fileName) {

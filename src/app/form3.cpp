@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/dialog_controls.h"
 #include "engine/simulation.h"
 #include "forms/main_window.h"
-#include "render/qt_colour.h"
 #include "run/run_driver.h"
 
 namespace quorvane {
@@ -135,12 +135,8 @@ void Form3::Load(const RunWindow& window) {
     Label8->setText(QString::fromStdString(window.Label8));
     Label13->setText(QString::fromStdString(window.Label13));
     Label14->setText(QString::fromStdString(window.Label14));
-    QPalette text4 = Text4->palette();
-    text4.setColor(QPalette::Text, ToQColor(window.Text4Colour));
-    Text4->setPalette(text4);
-    QPalette lamp = Shape1->palette();
-    lamp.setColor(QPalette::Window, ToQColor(window.Lamp));
-    Shape1->setPalette(lamp);
+    SetColour(Text4, QPalette::Text, window.Text4Colour);
+    SetColour(Shape1, QPalette::Window, window.Lamp);
     Loading = false;
 }
 

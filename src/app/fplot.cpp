@@ -15,14 +15,13 @@
 #include "app/twips.h"
 #include "drawing/frequency_graph.h"
 #include "engine/simulation.h"
+#include "forms/help_topic.h"
 #include "results/analysis_csv.h"
 
 namespace quorvane {
 
 namespace {
 
-constexpr int FrequencyHelpTopic = 1003;
-constexpr int UserManual = 1;
 constexpr int LabelHeight = 250;   // twips
 constexpr int ListHeight = 1300;
 constexpr int BoxHeight = 300;
@@ -232,7 +231,7 @@ void Fplot::Command2_Click() {
 
 void Fplot::Command3_Click() { HideAnalysis(); }
 
-void Fplot::Command4_Click() { emit HelpRequested(FrequencyHelpTopic, UserManual); }
+void Fplot::Command4_Click() { emit HelpRequested(FrequencyHelp.Key, FrequencyHelp.Manual); }
 
 void Fplot::Command5_Click() {
     ExportPictureFile("Export Frequency Analysis",

@@ -30,9 +30,7 @@ Gmaint::Gmaint(Simulation& sim, ProgramState& state, QWidget* parent)
     Text3->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text3->setMinimumHeight(EditorHeight);
-    QPalette blue = Text3->palette();
-    blue.setColor(QPalette::Text, ToQColor(PaletteColour(TextColour)));
-    Text3->setPalette(blue);
+    SetColour(Text3, QPalette::Text, PaletteColour(TextColour));
     Grid->addWidget(Label7, 2, 1);
     Grid->addWidget(MakeLabel(this, "Label8", "Contents:", Text3), 7, 0);
     Grid->addWidget(Text3, 8, 0, 1, 3);

@@ -14,13 +14,12 @@
 #include "drawing/time_graph.h"
 #include "engine/simulation.h"
 #include "forms/graph_window.h"
+#include "forms/help_topic.h"
 
 namespace quorvane {
 
 namespace {
 
-constexpr int GraphHelpTopic = 1002;
-constexpr int UserManual = 1;
 constexpr int WindowWidth = 12600;   // twips
 constexpr int WindowHeight = 7200;
 constexpr int ValueWidth = 2300;
@@ -146,7 +145,7 @@ void GPlot::Command4_Click() {
     Picture1_LostFocus();
 }
 
-void GPlot::Command5_Click() { emit HelpRequested(GraphHelpTopic, UserManual); }
+void GPlot::Command5_Click() { emit HelpRequested(GraphHelp.Key, GraphHelp.Manual); }
 
 void GPlot::Command6_Click() {
     ExportPictureFile("Export Graph", [this](Canvas& canvas) { DrawPrintedGraph(canvas); });

@@ -4,7 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "render/qt_colour.h"
+#include "app/dialog_controls.h"
 
 namespace quorvane {
 
@@ -48,11 +48,8 @@ void keyform::Fill(const std::vector<GraphKeyRow>& key) {
         if (!shown) continue;
         row.Title->setText(QString::fromStdString(key[i].Title));
         row.Units->setText(QString::fromStdString(key[i].Units));
-        const QColor colour = ToQColor(key[i].Pen);
-        QPalette palette = row.Line->palette();
-        palette.setColor(QPalette::Window, colour);
-        row.Line->setPalette(palette);
-        row.Line->setAccessibleName(row.Title->text() + " colour " + colour.name());
+        SetColour(row.Line, QPalette::Window, key[i].Pen);
+        row.Line->setAccessibleName(row.Title->text() + " colour " + ToQColor(key[i].Pen).name());
     }
 }
 

@@ -11,13 +11,11 @@
 #include "app/child_window.h"
 #include "app/dialog_parts.h"
 #include "engine/simulation.h"
+#include "forms/help_topic.h"
 
 namespace quorvane {
 
 namespace {
-
-constexpr int PrintFormatHelpTopic = 1001;
-constexpr int UserManual = 1;
 
 struct ColumnControls {
     QRadioButton* General = nullptr;
@@ -79,7 +77,8 @@ Pformat::Pformat(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
         connect(box, &QLineEdit::returnPressed, this, &Pformat::Command1_Click);
     }
     for (QPushButton* help : {data.Help, time.Help}) {
-        connect(help, &QPushButton::clicked, this, [this] { emit HelpRequested(PrintFormatHelpTopic, UserManual); });
+        connect(help, &QPushButton::clicked, this,
+                [this] { emit HelpRequested(PrintFormatHelp.Key, PrintFormatHelp.Manual); });
     }
     connect(buttons.Done, &QPushButton::clicked, this, &Pformat::Command1_Click);
     connect(buttons.Cancel, &QPushButton::clicked, this, &Pformat::Command2_Click);

@@ -9,11 +9,13 @@
 #include <cmath>
 
 #include "app/child_window.h"
+#include "app/dialog_controls.h"
 #include "app/dialog_parts.h"
 #include "app/pformat.h"
 #include "app/picture_box.h"
 #include "app/twips.h"
 #include "engine/simulation.h"
+#include "forms/help_topic.h"
 #include "forms/tabulation_window.h"
 #include "results/page_view.h"
 
@@ -21,20 +23,12 @@ namespace quorvane {
 
 namespace {
 
-constexpr int TabulationHelpTopic = 1001;
-constexpr int UserManual = 1;
 constexpr int ButtonWidth = 700;
 constexpr int SmallButtonWidth = 550;
 constexpr int HelpButtonWidth = 400;
 constexpr int WideButtonWidth = 1500;
 constexpr int ButtonHeight = 400;
 constexpr int ScrollWidth = 300;
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 }  // namespace
 
@@ -50,17 +44,17 @@ tabview::tabview(Simulation& sim, Pformat& format, QWidget* parent)
     VScroll1->setObjectName("VScroll1");
     VScroll1->setAccessibleName("Page");
     VScroll1->setMinimum(1);
-    Command1 = Button(this, "Command1", "Done");
-    Command2 = Button(this, "Command2", "Print");
-    Command3 = Button(this, "Command3", "<");
+    Command1 = MakeButton(this, "Command1", "Done");
+    Command2 = MakeButton(this, "Command2", "Print");
+    Command3 = MakeButton(this, "Command3", "<");
     Command3->setAccessibleName("Previous page");
     Command3->setToolTip("Previous page");
-    Command4 = Button(this, "Command4", ">");
+    Command4 = MakeButton(this, "Command4", ">");
     Command4->setAccessibleName("Next page");
     Command4->setToolTip("Next page");
-    Command5 = Button(this, "Command5", "Adjust format");
+    Command5 = MakeButton(this, "Command5", "Adjust format");
     Command6 = AddHelpButton(this, "Command6");
-    Command7 = Button(this, "Command7", "Export CSV...");
+    Command7 = MakeButton(this, "Command7", "Export CSV...");
 
     connect(Command1, &QPushButton::clicked, this, &tabview::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &tabview::Command2_Click);
@@ -153,7 +147,7 @@ void tabview::Command4_Click() {
 
 void tabview::Command5_Click() { ShowChildWindow(&Format); }
 
-void tabview::Command6_Click() { emit HelpRequested(TabulationHelpTopic, UserManual); }
+void tabview::Command6_Click() { emit HelpRequested(TabulationHelp.Key, TabulationHelp.Manual); }
 
 void tabview::Command7_Click() {
     const QString path = ChooseSaveFile(this, "Export CSV", "CSV files (*.csv)");
