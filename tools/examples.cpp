@@ -79,8 +79,9 @@ public:
         Sim->TabulationWindow.Left = 2000;
     }
 
-    /// Starts the next form (slot 1 is there from the start) with its sheet at (top, left).
-    void Form(const std::string& title, int top = 1200, int left = 0) {
+    /// Starts the next form (slot 1 is there from the start) with its sheet at (top, left); the
+    /// sheets open right of the toolbox (Left 50, Width 2000), which would otherwise hide them.
+    void Form(const std::string& title, int top = 1200, int left = 2100) {
         Current = Current == 0 ? 1 : AllocateForm(*Sim);
         SimulationForm& form = Sim->Forms[Current];
         form.Title = title;
@@ -314,7 +315,7 @@ Example TransportDelay() {
 
 Example TwoSheets() {
     Example m("Two Sheet Model", {.Stop = 10, .PrintInterval = 0.5f});
-    m.Form("Controller sheet", 1200, 0);
+    m.Form("Controller sheet");
     const int demand = m.Add(Constant, 960, 1440, {"Demand", "V", 1});
     const int drive = m.Add(Gain, 2880, 1440, {"Drive", "V", 0, {2}});
     const int toPlant = m.Add(OutputTerminal, 4800, 1440, {"To plant"});
@@ -323,7 +324,7 @@ Example TwoSheets() {
     m.Connect(drive, 1, toPlant, 1);
     m.Connect(drive, 1, d1, 1, {{3840, 1800}, {3840, 3000}});
     m.Terminal(toPlant, toPlant);
-    m.Form("Plant sheet", 1560, 600);
+    m.Form("Plant sheet", 1560, 2700);
     const int fromController = m.Add(InputTerminal, 960, 1440, {"From controller", "", 0, {1, 1, static_cast<float>(toPlant)}});
     const int lag = m.Add(Lag, 2880, 1440, {"Plant Output", "V", 0, {2}});
     const int d2 = m.Add(Display, 4800, 1440, {"Display"});
