@@ -5,37 +5,6 @@
 
 namespace quorvane {
 
-TEST(RunnerOptions, ReadsEveryOption) {
-    std::string error;
-    const auto options = ParseRunnerOptions(
-        {"m.vqe", "--form", "2", "--set", "StopTime=5", "--set", "TimeUnits=min", "--tabulate", "--csv", "-",
-         "--graph", "g.png", "--sheet", "3", "s.svg", "--spectrum", "4", "--correlate", "frequency", "--audit",
-         "--save", "out.vqe", "--yes"},
-        error);
-    ASSERT_TRUE(options) << error;
-    EXPECT_EQ(options->ModelPath, "m.vqe");
-    EXPECT_EQ(options->Form, 2);
-    ASSERT_EQ(options->Settings.size(), 2u);
-    EXPECT_EQ(options->Settings[0], std::make_pair(std::string("StopTime"), std::string("5")));
-    EXPECT_EQ(options->Settings[1], std::make_pair(std::string("TimeUnits"), std::string("min")));
-    EXPECT_TRUE(options->Tabulate);
-    EXPECT_EQ(options->CsvPath, "-");
-    EXPECT_EQ(options->GraphPath, "g.png");
-    EXPECT_EQ(options->SheetForm, 3);
-    EXPECT_EQ(options->SheetPath, "s.svg");
-    EXPECT_EQ(options->SpectrumSeries, 4);
-    EXPECT_EQ(options->Correlate, CorrelationOutput::Frequency);
-    EXPECT_TRUE(options->Audit);
-    EXPECT_EQ(options->SavePath, "out.vqe");
-    EXPECT_TRUE(options->Yes);
-
-    // Without a run, what the model holds can still be drawn, listed and saved.
-    const auto noRun =
-        ParseRunnerOptions({"m.vqe", "--no-run", "--audit", "--sheet", "1", "s.png", "--save", "o.vqe"}, error);
-    ASSERT_TRUE(noRun) << error;
-    EXPECT_TRUE(noRun->NoRun);
-}
-
 TEST(RunnerOptions, RefusesBadArguments) {
     const struct {
         std::vector<std::string> Args;

