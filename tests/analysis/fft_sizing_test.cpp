@@ -9,7 +9,7 @@
 
 #include "platform/text.h"
 #include "run/run_window.h"
-#include "support/analysis_support.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -29,7 +29,7 @@ struct Sizing : TestSimulation {
 };
 
 TEST(AutomaticTimeStep, SizesTheFftFromTheRunSpan) {
-    struct Case { float Stop; float Print; float Graph; double Step; double Sample; int HalfSize; Texts Messages; };
+    struct Case { float Stop; float Print; float Graph; double Step; double Sample; int HalfSize; Strings Messages; };
     const Case cases[] = {
         // 1024 points: 10 s gives RoundToNiceInterval(10 / 1024) = 0.009 and 1111 samples (M = 512);
         // 1001 samples of 1.125 ms drop the FFT to 512 points.
@@ -54,7 +54,7 @@ TEST(AutomaticTimeStep, SizesTheFftFromTheRunSpan) {
 }
 
 TEST(AutomaticTimeStep, FastestBlockAndDerivativeClassSetTheStep) {
-    struct Case { const char* Name; std::vector<std::vector<float>> Blocks; double Step; int DerivativeClass; Texts Messages; };
+    struct Case { const char* Name; std::vector<std::vector<float>> Blocks; double Step; int DerivativeClass; Strings Messages; };
     const Case cases[] = {
         // Blocks as code, k1, k2. Controller: class 1, lag 0.05 / 5 / 20 = 0.0005, refined to 1/2048.
         {"lag and controller", {{10, 0.05f, 0}, {36, 1, 1}}, 1.0 / 2048, 1, {}},
@@ -74,7 +74,7 @@ TEST(AutomaticTimeStep, FastestBlockAndDerivativeClassSetTheStep) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         Sizing s(10, false);
-        for (const auto& b : c.Blocks) s.AddBlock(static_cast<int>(b[0]), b[1], b[2]);
+        for (const auto& b : c.Blocks) s.Add(static_cast<int>(b[0]), "", {b[1], b[2]});
         EXPECT_EQ(AutomaticTimeStep(s.Sim, 1), c.Messages.empty());
         s.ExpectNear(s.Sim.Run.TimeStep, c.Step);
         EXPECT_EQ(s.Sim.Fft.DerivativeClass, c.DerivativeClass);
@@ -84,8 +84,8 @@ TEST(AutomaticTimeStep, FastestBlockAndDerivativeClassSetTheStep) {
 }
 
 TEST(AlignFftToManualStep, LengthCheckAndRaisedIntervals) {
-    const Texts raised{"Display times have bee automatically amended to align with FFT"};
-    struct Case { float Stop; float Step; double Sample; int HalfSize; Texts Messages; float Graph = 0.1f; float Print = 1.0f; };
+    const Strings raised{"Display times have bee automatically amended to align with FFT"};
+    struct Case { float Stop; float Step; double Sample; int HalfSize; Strings Messages; float Graph = 0.1f; float Print = 1.0f; };
     const Case cases[] = {
         {10, 0.001f, 0.009, 512, {}},   // 9 steps of 1 ms per sample
         {10, 0.004f, 0.008, 512, {}},   // 0.009 / 0.004 rounds to 2 steps
@@ -124,7 +124,7 @@ TEST(TimeStepWithinLimit, AStepOfExactlyTwoMillionthsOfTheSpanPasses) {
         EXPECT_TRUE(t.Host.Messages().empty());
         t.Sim.Run.TimeStep = std::nextafter(t.Sim.Run.TimeStep, 0.0f);
         EXPECT_FALSE(TimeStepWithinLimit(t.Sim));
-        EXPECT_EQ(t.Host.Messages(), Texts{"Time step is too small compared to time interval"});
+        EXPECT_EQ(t.Host.Messages(), Strings{"Time step is too small compared to time interval"});
     }
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/analysis_support.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -49,8 +49,8 @@ TEST(DetectPrbs, DurationFromTheRunSpanOrTheBlock) {
         SCOPED_TRACE(testing::Message() << c.Correlator << c.Automatic);
         TestSimulation t;
         t.SetRun(0, 100);
-        t.AddBlock(Generator, 10, 30, 0.5f);
-        if (c.Correlator) t.AddBlock(Correlator);
+        t.Add(Generator, "", {10, 30, 0.5f});
+        if (c.Correlator) t.Add(Correlator);
         t.Sim.Prbs.AutomaticDuration = c.Automatic;
         ASSERT_TRUE(DetectPrbs(t.Sim, 1));
         const PrbsData& p = t.Sim.Prbs;
@@ -71,9 +71,9 @@ TEST(DetectPrbs, BitLengthsWithoutASequenceRefuseTheRun) {
     for (const Case& c : {Case{8, eight}, Case{7.5f, eight}, Case{12, range}, Case{1, range}, Case{2.5f, ""}}) {
         SCOPED_TRACE(c.BitLength);
         TestSimulation t;
-        t.AddBlock(Generator, c.BitLength, 10, 1);
+        t.Add(Generator, "", {c.BitLength, 10, 1});
         EXPECT_EQ(DetectPrbs(t.Sim, 1), c.Message.empty());
-        EXPECT_EQ(t.Host.Messages(), c.Message.empty() ? Texts{} : Texts{c.Message});
+        EXPECT_EQ(t.Host.Messages(), c.Message.empty() ? Strings{} : Strings{c.Message});
         EXPECT_EQ(t.Sim.Prbs.PrbsState, c.Message.empty() ? -1 : 0);
         if (c.Message.empty()) { EXPECT_EQ(t.Sim.Prbs.Length, 3); }
     }
@@ -81,16 +81,16 @@ TEST(DetectPrbs, BitLengthsWithoutASequenceRefuseTheRun) {
 
 TEST(DetectPrbs, CorrelatorWithoutGenerator) {
     TestSimulation t;
-    t.AddBlock(Correlator);
+    t.Add(Correlator);
     t.Sim.Prbs.PrbsState = 2;
     EXPECT_TRUE(DetectPrbs(t.Sim, 1));
     EXPECT_EQ(t.Sim.Prbs.PrbsState, 0);
     EXPECT_TRUE(t.Sim.Prbs.CorrelatorPresent);
-    EXPECT_EQ(t.Host.Messages(), Texts{"Correllation block found -but no PRBS injection block"});
+    EXPECT_EQ(t.Host.Messages(), Strings{"Correllation block found -but no PRBS injection block"});
 }
 
 TEST(PrbsInjectionSetUp, StepsPerBitAndItsWarnings) {
-    struct Case { float BitInterval; float TimeStep; bool Manual; int StepsPerBit; Texts Messages; };
+    struct Case { float BitInterval; float TimeStep; bool Manual; int StepsPerBit; Strings Messages; };
     const Case cases[] = {
         {0.5f, 0.125f, false, 4, {}},
         {0.52f, 0.5f, false, 1, {}},   // 1.04 steps: close enough to one

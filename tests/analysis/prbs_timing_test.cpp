@@ -5,7 +5,7 @@
 #include <string>
 
 #include "analysis/prbs.h"
-#include "support/analysis_support.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -17,7 +17,7 @@ struct Case {
     bool Correlator, AutomaticDuration;
     float ManualDuration, Step;
     double BitInterval, NewStep, Stop;
-    Texts Messages;
+    Strings Messages;
     std::string Info;
     bool Refused = false;
 };
@@ -31,8 +31,8 @@ void CheckTiming(const Case& c, float entered, int n, bool manualStep) {
     t.Sim.Run.ManualTimeStep = manualStep;
     t.Sim.Run.PrintInterval = t.Sim.Run.GraphInterval = t.Sim.Status.MinDisplayInterval = 1;
     t.Sim.Prbs.AutomaticDuration = c.AutomaticDuration;
-    t.AddBlock(41, static_cast<float>(n), c.ManualDuration, 1);
-    if (c.Correlator) t.AddBlock(46);
+    t.Add(41, "", {static_cast<float>(n), c.ManualDuration, 1});
+    if (c.Correlator) t.Add(46);
     ASSERT_TRUE(DetectPrbs(t.Sim, 1));
     t.Sim.Run.StopTime = entered * 1.05f;
     t.Sim.Run.TimeStep = c.Step;
@@ -98,7 +98,7 @@ TEST(PrbsTimingSetUp, RefusedWhenStopTimeFallsBeforeStart) {
     TestSimulation t;   // a negative stop time stretched by 1.05
     t.SetRun(-100, -99 * 1.05f);
     EXPECT_FALSE(PrbsTimingSetUp(t.Sim));
-    EXPECT_EQ(t.Host.Messages(), Texts{"Stop Time must be greater than Start Time"});
+    EXPECT_EQ(t.Host.Messages(), Strings{"Stop Time must be greater than Start Time"});
 }
 
 }  // namespace

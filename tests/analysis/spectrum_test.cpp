@@ -7,7 +7,7 @@
 #include <numbers>
 #include <string>
 
-#include "support/analysis_support.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -54,14 +54,14 @@ TEST(SpectrumOfColumn, SineOnABinGivesItsAmplitudePhaseAndFrequency) {
         s.Sim.Fft.LogFrequency = c.LogFrequency;
         s.Sim.Fft.ShowPhase = true;
         SpectrumOfColumn(s.Sim, 1);
-        EXPECT_EQ(s.Headings(11, 13), (Texts{"Frequency ", c.Units, "Magnitude - Flow", "l/s", "Phase - Flow", "degrees"}));
+        EXPECT_EQ(s.Headings(11, 13), (Strings{"Frequency ", c.Units, "Magnitude - Flow", "l/s", "Phase - Flow", "degrees"}));
         for (int j = 0; j <= 510; ++j)
-            EXPECT_NEAR(s.At(12, j), j == c.Bin ? c.Amplitude : 0.0, MagnitudeTolerance * c.Amplitude) << j;
-        EXPECT_NEAR(s.At(13, c.Bin), c.Phase, 0.01);
+            EXPECT_NEAR(s.Sim.Display.At(12, j), j == c.Bin ? c.Amplitude : 0.0, MagnitudeTolerance * c.Amplitude) << j;
+        EXPECT_NEAR(s.Sim.Display.At(13, c.Bin), c.Phase, 0.01);
         // Bins far below the 5 % level have no phase, nor have the mean and the Nyquist term.
-        for (int j : {c.Bin == 7 ? 8 : 6, 0, 511}) EXPECT_EQ(s.At(13, j), PhaseUndefinedMarker) << j;
-        EXPECT_NEAR(s.At(11, c.Bin), c.Frequency, std::fabs(c.Frequency) * FrequencyTolerance);
-        EXPECT_NEAR(s.At(11, 0), -1 / 10.24, 1e-6);
+        for (int j : {c.Bin == 7 ? 8 : 6, 0, 511}) EXPECT_EQ(s.Sim.Display.At(13, j), PhaseUndefinedMarker) << j;
+        EXPECT_NEAR(s.Sim.Display.At(11, c.Bin), c.Frequency, std::fabs(c.Frequency) * FrequencyTolerance);
+        EXPECT_NEAR(s.Sim.Display.At(11, 0), -1 / 10.24, 1e-6);
         EXPECT_TRUE(s.Host.Messages().empty());
     }
 }
@@ -75,9 +75,9 @@ TEST(SpectrumOfColumn, ConstantGivesItsMeanAndNoPhases) {
         s.Sim.Fft.DbMagnitude = c.Decibels;
         s.Sim.Fft.ShowPhase = true;
         SpectrumOfColumn(s.Sim, 1);
-        EXPECT_NEAR(s.At(12, 0), c.Mean, 1e-6);
-        for (int j = 1; j <= 511; ++j) EXPECT_NEAR(s.At(12, j), c.Others, 1e-6) << j;
-        for (int j = 1; j <= 510; ++j) EXPECT_EQ(s.At(13, j), PhaseUndefinedMarker) << j;
+        EXPECT_NEAR(s.Sim.Display.At(12, 0), c.Mean, 1e-6);
+        for (int j = 1; j <= 511; ++j) EXPECT_NEAR(s.Sim.Display.At(12, j), c.Others, 1e-6) << j;
+        for (int j = 1; j <= 510; ++j) EXPECT_EQ(s.Sim.Display.At(13, j), PhaseUndefinedMarker) << j;
     }
 }
 
@@ -91,11 +91,11 @@ TEST(SpectrumOfColumn, SeriesNearTheFloatLimitKeepTheirSize) {
         s.Sim.Fft.ShowPhase = true;
         SpectrumOfColumn(s.Sim, 1);
         for (int j = 0; j <= 511; ++j) {
-            EXPECT_NEAR(s.At(12, j), j == c.Bin ? c.Magnitude : 0.0, MagnitudeTolerance * c.Magnitude) << j;
-            EXPECT_TRUE(std::isfinite(s.At(13, j))) << j;
+            EXPECT_NEAR(s.Sim.Display.At(12, j), j == c.Bin ? c.Magnitude : 0.0, MagnitudeTolerance * c.Magnitude) << j;
+            EXPECT_TRUE(std::isfinite(s.Sim.Display.At(13, j))) << j;
         }
         if (c.Bin) {
-            EXPECT_NEAR(s.At(13, c.Bin), 90, 0.01);
+            EXPECT_NEAR(s.Sim.Display.At(13, c.Bin), 90, 0.01);
         }
     }
 }
@@ -105,13 +105,13 @@ TEST(SpectrumOfColumn, DecimatesToTheSampleInterval) {
     Spectrum s(3 * 1024, [](int k) { return k % 3 == 0 ? Sine(2, 5)(k / 3) : 100.0; });
     s.Sim.Fft.SampleInterval = 0.03f;
     SpectrumOfColumn(s.Sim, 1);
-    EXPECT_NEAR(s.At(12, 5), 2.0, MagnitudeTolerance * 2);
-    EXPECT_NEAR(s.At(12, 0), 0.0, MagnitudeTolerance);
-    EXPECT_NEAR(s.At(11, 5), 5 / (1024 * 0.03), 1e-4);
+    EXPECT_NEAR(s.Sim.Display.At(12, 5), 2.0, MagnitudeTolerance * 2);
+    EXPECT_NEAR(s.Sim.Display.At(12, 0), 0.0, MagnitudeTolerance);
+    EXPECT_NEAR(s.Sim.Display.At(11, 5), 5 / (1024 * 0.03), 1e-4);
 }
 
 TEST(SpectrumOfColumn, ShortRecordingHalvesOnce) {
-    struct Case { int TargetSize; int Recorded; FrequencyWindowAction Action; int HalfSize; Texts Messages; };
+    struct Case { int TargetSize; int Recorded; FrequencyWindowAction Action; int HalfSize; Strings Messages; };
     const std::string resizing = "Automatically resizing FFT to  512 to optimise all requirements";
     const Case cases[] = {
         {1024, 600, FrequencyWindowAction::Redraw, 256, {resizing}},
@@ -131,7 +131,7 @@ TEST(SpectrumOfColumn, ShortRecordingHalvesOnce) {
 }
 
 TEST(SpectrumOfColumn, ResultColumnsAreLimited) {
-    const Texts noRoom{"No free display buffer for FFT display"};
+    const Strings noRoom{"No free display buffer for FFT display"};
     Spectrum s(1024, Sine(1, 4));
     s.Sim.Fft.ShowPhase = true;
     s.Sim.Display.At(16, 1) = 42;   // a correlation result
@@ -142,7 +142,7 @@ TEST(SpectrumOfColumn, ResultColumnsAreLimited) {
     SpectrumOfColumn(s.Sim, 1);   // column 15 is the last: the phase has no room
     EXPECT_EQ(s.Host.Messages(), noRoom);
     EXPECT_EQ(s.Sim.Fft.FftColumnsUsed, 4);
-    EXPECT_EQ(s.At(16, 1), 42.0f);
+    EXPECT_EQ(s.Sim.Display.At(16, 1), 42.0f);
     s.Host.Clear();
     s.Sim.Fft.FftColumnsUsed = 5;
     EXPECT_EQ(SpectrumOfColumn(s.Sim, 1), FrequencyWindowAction::Redraw);
@@ -165,10 +165,10 @@ TEST(RatioOfAnalyses, MagnitudeRatioOrDecibelDifference) {
         EXPECT_EQ(s.Sim.Fft.FftColumnsUsed, 3);
         EXPECT_FALSE(s.Sim.Fft.ShowPhase);
         // The ratio's axis is in cycles even when the spectra were in radians.
-        EXPECT_EQ(s.Headings(11, 14), (Texts{"Frequency ", "Hz", "Magnitude - Flow", "l/s", "Magnitude - Level", "m", "Ratio ", " "}));
-        EXPECT_NEAR(s.At(11, 9), 9 / 10.24, 1e-5);
-        EXPECT_NEAR(s.At(14, 9), decibels ? 20 * std::log10(4.0) : 4.0, 1e-3);
-        EXPECT_EQ(s.At(14, 600), 0.0f);
+        EXPECT_EQ(s.Headings(11, 14), (Strings{"Frequency ", "Hz", "Magnitude - Flow", "l/s", "Magnitude - Level", "m", "Ratio ", " "}));
+        EXPECT_NEAR(s.Sim.Display.At(11, 9), 9 / 10.24, 1e-5);
+        EXPECT_NEAR(s.Sim.Display.At(14, 9), decibels ? 20 * std::log10(4.0) : 4.0, 1e-3);
+        EXPECT_EQ(s.Sim.Display.At(14, 600), 0.0f);
         EXPECT_TRUE(s.Host.Messages().empty());
     }
 }
@@ -184,7 +184,7 @@ TEST(RatioOfAnalyses, RefusedWithoutMagnitudeOrTwoSeries) {
         s.Sim.Fft.PrimaryColumn = c.Primary;
         s.Sim.Fft.ComparisonColumn = c.Comparison;
         EXPECT_FALSE(RatioOfAnalyses(s.Sim));
-        EXPECT_EQ(s.Host.Messages(), Texts{c.Message});
+        EXPECT_EQ(s.Host.Messages(), Strings{c.Message});
         EXPECT_EQ(s.Sim.Display.ColumnTitle[14], "");
     }
 }

@@ -9,7 +9,7 @@
 
 #include <cmath>
 
-#include "analysis_run.h"
+#include "result_run.h"
 #include "platform/text.h"
 
 namespace quorvane {
@@ -128,7 +128,7 @@ private slots:
 
         answer = QString::fromStdString(w.Run.Path("impulse.csv"));
         w.Press("Command5");
-        std::vector<std::string> lines = FileLines(w.Run.Path("impulse.csv"));
+        std::vector<std::string> lines = testing::ReadLines(w.Run.Path("impulse.csv"));
         QCOMPARE(lines.size(), std::size_t(1 + 128));   // lags 0..127
         QCOMPARE(lines[0], std::string("Correlation Time ,PRBS Correlation "));
 
@@ -136,7 +136,7 @@ private slots:
         w.Click("Check3");
         answer = QString::fromStdString(w.Run.Path("frequency.csv"));
         w.Press("Command5");
-        lines = FileLines(w.Run.Path("frequency.csv"));
+        lines = testing::ReadLines(w.Run.Path("frequency.csv"));
         QCOMPARE(lines.size(), std::size_t(1 + 63));   // bins 1..63
         QCOMPARE(lines[0], std::string("Correlation Frequency ,Frequency Response,Phase - "));
         QVERIFY(w.Run.Host.Messages().empty());

@@ -44,7 +44,7 @@ class EditWindowsAccessTest : public QObject {
     Q_OBJECT
 private slots:
     void EveryControlIsNamedAndReachable() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         AllocateForm(rig.Sim);
         const int input = rig.Place(1, 48);
         const int output = rig.Place(2, 50);

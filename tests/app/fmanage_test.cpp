@@ -11,7 +11,7 @@ class FmanageTest : public QObject {
     Q_OBJECT
 private slots:
     void GridFollowsLoadingAndUnloading() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         rig.Place(1, 6);
         Fmanage window(rig.Sim);
         window.show();
@@ -53,7 +53,7 @@ private slots:
     }
 
     void RunBoxChoosesTheFormToRun() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         AllocateForm(rig.Sim);
         rig.Sim.CurrentForm = 2;
         Fmanage window(rig.Sim);

@@ -6,11 +6,8 @@
 #include <optional>
 
 #include "app/form1.h"
-#include "editing/start_up.h"
-#include "engine/simulation.h"
-#include "model/editing_state.h"
 #include "sheets_only_desktop.h"
-#include "support/recording_host.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 
@@ -18,14 +15,12 @@ namespace {
 
 /// The toolbox built at start-up, as the program builds it.
 struct Box {
-    Box() {
-        StartUp(Sim);
-        Started.emplace(Sim, Editing);
-    }
-    RecordingHost Host;
+    Box() { Started.emplace(Sim, Editing); }
     SheetsOnlyDesktop Windows;
-    Simulation Sim{Host, Windows};
-    EditingState Editing;
+    TestSimulation Test{Begin::Started, Windows};
+    Simulation& Sim = Test.Sim;
+    EditingState& Editing = Test.State;
+    RecordingHost& Host = Test.Host;
     std::optional<Form1> Started;
     Form1& Toolbox() { return *Started; }
 };
@@ -112,24 +107,6 @@ private slots:
         QCOMPARE(sheet.Blocks[2].FunctionCode, 1);
         QVERIFY(sheet.Blocks[2].Left != sheet.Blocks[1].Left);
         QVERIFY(box.Host.Log.empty());
-    }
-
-    void MathsSymbolsSwapTheCalculusPictures() {
-        Box box;
-        Form1& toolbox = box.Toolbox();
-        box.Windows.Attach(toolbox);
-        auto pictures = [&toolbox] {
-            std::map<int, QImage> images;
-            for (int code : {8, 10, 14}) images[code] = toolbox.Image1(code)->pixmap().toImage();
-            return images;
-        };
-        const auto plain = pictures();
-        box.Sim.Run.MathsSymbols = true;
-        box.Windows.RefreshOptions();
-        const auto symbols = pictures();
-        QVERIFY(symbols.at(8) != plain.at(8));
-        QVERIFY(symbols.at(14) != plain.at(14));
-        QVERIFY(symbols.at(10) == plain.at(10));
     }
 };
 

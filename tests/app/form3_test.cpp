@@ -11,13 +11,9 @@
 #include "app/form3.h"
 #include "app/form4.h"
 #include "app/fsim.h"
-#include "editing/start_up.h"
 #include "engine/audit_report.h"
-#include "engine/simulation.h"
-#include "run/result_handoff.h"
-#include "run/run_driver.h"
-#include "run/run_window.h"
-#include "storage/data_file_reader.h"
+#include "result_run.h"
+#include "window_rig.h"
 
 namespace quorvane {
 
@@ -25,40 +21,13 @@ using testing::ProgramUnderTest;
 
 namespace {
 
-/// Result windows that stay shut: the run's own figures are all these tests compare.
-class NoResults : public ResultHandOff {
-public:
-    void ShowTabulation(Simulation&) override {}
-    void HideTabulation(Simulation&) override {}
-    void ShowGraph(Simulation&, const std::vector<std::string>&) override {}
-    void HideGraph(Simulation&) override {}
-    void ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>&) override {}
-    void HideFrequencyAnalysis(Simulation&) override {}
-    void ShowPrbsAnalysis(Simulation&) override {}
-    void HidePrbsAnalysis(Simulation&) override {}
-    void RedrawSheet(Simulation&, int) override {}
-    void ShowRunError(Simulation&, const RunErrorReport&) override {}
-};
-
 /// The run window of a headless run of the same file, to compare the desktop's with.
 RunWindow HeadlessRun(const std::string& path) {
-    RecordingHost host;
-    NullDesktop windows;
-    Simulation sim(host, windows);
-    StartUp(sim);
-    LoadSimulation(sim, path);
-    RunWindow window;
-    RefreshRunWindow(sim, window);
-    NoResults results;
-    RunSimulation(sim, window, results);
-    return window;
-}
-
-template <typename T>
-T* Control(QWidget& window, const char* name) {
-    auto* control = window.findChild<T*>(name);
-    if (!control) qFatal("no control %s", name);
-    return control;
+    ResultRun run;
+    LoadSimulation(run.Sim, path);
+    WindowHandOff nowhere;
+    run.RunLoaded(nowhere);
+    return run.Window;
 }
 
 QString Text(QWidget& window, const char* name) { return Control<QLineEdit>(window, name)->text(); }

@@ -12,8 +12,9 @@ class Form8Test : public QObject {
     Q_OBJECT
 private slots:
     void RefusedEntryStaysUntilCorrected() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         const int gain = rig.Place(1, 6);
+        rig.Windows.Redraws = 0;
         Form8 window(rig.Sim);
         QSignalSpy edited(&window, &Form8::BlockEdited);
         window.Open(1, gain);
@@ -28,14 +29,14 @@ private slots:
         QCOMPARE(rig.Host.Messages(), std::vector<std::string>{"Gain cannot be negative or zero"});
         QVERIFY(window.isVisible());
         QCOMPARE(Control<QLineEdit>(window, "Text7")->text(), QString("-1"));
-        QCOMPARE(rig.At(1, gain).Title, std::string("Feedback"));
-        QCOMPARE(rig.At(1, gain).Constant[1], 1.0f);
+        QCOMPARE(rig.At(gain).Title, std::string("Feedback"));
+        QCOMPARE(rig.At(gain).Constant[1], 1.0f);
         QCOMPARE(edited.count(), 0);
 
         Retype(window, "Text7", "2.5");
         Press(window, "Command2");
         QVERIFY(!window.isVisible());
-        QCOMPARE(rig.At(1, gain).Constant[1], 2.5f);
+        QCOMPARE(rig.At(gain).Constant[1], 2.5f);
         QCOMPARE(rig.Windows.Redraws, 1);
         QCOMPARE(edited.count(), 1);
         QCOMPARE(edited.at(0).at(0).toInt(), 1);
@@ -43,7 +44,7 @@ private slots:
     }
 
     void EnterInTheUnitsFieldActsAsDone() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         const int pid = rig.Place(1, 36);
         Form8 window(rig.Sim);
         window.Open(1, pid);
@@ -57,16 +58,17 @@ private slots:
         Retype(window, "Text2", "kW");
         QTest::keyClick(Control<QLineEdit>(window, "Text2"), Qt::Key_Return);
         QVERIFY(!window.isVisible());
-        QCOMPARE(rig.At(1, pid).Units, std::string("kW"));
-        QCOMPARE(rig.At(1, pid).SatLow, -5.0f);
-        QCOMPARE(rig.At(1, pid).SatHigh, NoHighLimit);
-        QCOMPARE(rig.At(1, pid).Constant[3], 0.1f);
+        QCOMPARE(rig.At(pid).Units, std::string("kW"));
+        QCOMPARE(rig.At(pid).SatLow, -5.0f);
+        QCOMPARE(rig.At(pid).SatHigh, NoHighLimit);
+        QCOMPARE(rig.At(pid).Constant[3], 0.1f);
         QVERIFY(rig.Host.Log.empty());
     }
 
     void CancelAndEscapeStoreNothing() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         const int lag = rig.Place(1, 10);
+        rig.Windows.Redraws = 0;
         Form8 window(rig.Sim);
         for (const bool escape : {false, true}) {
             window.Open(1, lag);
@@ -74,14 +76,14 @@ private slots:
             if (escape) QTest::keyClick(Control<QLineEdit>(window, "Text1"), Qt::Key_Escape);
             else Press(window, "Command1");
             QVERIFY(!window.isVisible());
-            QCOMPARE(rig.At(1, lag).Title, std::string("Lag"));
+            QCOMPARE(rig.At(lag).Title, std::string("Lag"));
             QCOMPARE(window.EditForm(), 0);
         }
         QCOMPARE(rig.Windows.Redraws, 0);
     }
 
     void ChirpTimeSpanFollowsItsBox() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         rig.Sim.Run.StopTime = 25;
         const int chirp = rig.Place(1, 60);
         Form8 window(rig.Sim);
@@ -93,21 +95,21 @@ private slots:
         QCOMPARE(Control<QLabel>(window, "Label8")->text(), QString("Start Freq.(Hz)"));
 
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, check->height() / 2));
-        QCOMPARE(rig.At(1, chirp).Work[3], 1.0f);
+        QCOMPARE(rig.At(chirp).Work[3], 1.0f);
         QVERIFY(!span->isEnabled());
         QCOMPARE(span->text(), QString("25"));
 
         Retype(window, "Text7", "2");
         QCOMPARE(span->toolTip(), QString("Recommended Time Span:  30"));
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, check->height() / 2));
-        QCOMPARE(rig.At(1, chirp).Work[3], 0.0f);
+        QCOMPARE(rig.At(chirp).Work[3], 0.0f);
         QVERIFY(span->isEnabled());
         QCOMPARE(span->text(), QString("0"));
         QCOMPARE(Control<QLineEdit>(window, "Text7")->text(), QString("2"));   // typing kept
     }
 
     void PrbsDurationShowsAutoApart() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         const int prbs = rig.Place(1, 41);
         Form8 window(rig.Sim);
         window.Open(1, prbs);
@@ -118,12 +120,12 @@ private slots:
         Retype(window, "Text7", "2.5");
         Press(window, "Command2");
         QVERIFY(!window.isVisible());
-        QCOMPARE(rig.At(1, prbs).Constant[1], 2.5f);
-        QCOMPARE(rig.At(1, prbs).Constant[2], 10.0f);
+        QCOMPARE(rig.At(prbs).Constant[1], 2.5f);
+        QCOMPARE(rig.At(prbs).Constant[2], 10.0f);
     }
 
     void HelpAndDisplayBlocks() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         const int delay = rig.Place(1, 38);
         const int display = rig.Place(1, 43);
         Form8 window(rig.Sim);

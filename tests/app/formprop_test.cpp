@@ -11,10 +11,10 @@ class FormPropTest : public QObject {
     Q_OBJECT
 private slots:
     void ShowsTheFormAndStoresItsTitle() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         rig.Place(1, 6);
         const int input = rig.Place(1, 48, 2400);
-        rig.At(1, input).Title = "Demand";
+        rig.At(input).Title = "Demand";
         FormProp window(rig.Sim);
         QSignalSpy help(&window, &FormProp::HelpRequested);
         window.Open(1);

@@ -11,7 +11,8 @@
 
 #include <cmath>
 
-#include "analysis_run.h"
+#include "result_run.h"
+#include "window_rig.h"
 #include "app/fftprop.h"
 #include "platform/text.h"
 #include "results/recorded_csv.h"
@@ -36,9 +37,6 @@ struct SquareWaveRun : AnalysisWindows {
         if (Ran && Square > 0) Frequency.findChild<QListWidget*>("List1")->setCurrentRow(Square);
     }
     QListWidget* List(const char* name) { return Frequency.findChild<QListWidget*>(name); }
-    void Press(QWidget& window, const char* name) {
-        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
-    }
     bool Ran = false;
     int Square = -1;
 };
@@ -85,7 +83,7 @@ private slots:
         w.List("List2")->setCurrentRow(filtered);
         QCOMPARE(w.Run.Sim.Fft.ComparisonColumn, filtered);
         QVERIFY(AnalysisWindows::Pixels(w.Frequency, Palette::LightRed) > 50);   // B in red
-        w.Press(w.Frequency, "Command1");
+        Press(w.Frequency, "Command1");
         const Simulation& sim = w.Run.Sim;
         QVERIFY(sim.Fft.ComparisonActive);
         QCOMPARE(sim.Display.ColumnTitle[14], std::string("Ratio "));
@@ -138,7 +136,7 @@ private slots:
         // The primary list's "Unallocated" leaves an empty picture.
         w.List("List1")->setCurrentRow(w.List("List1")->count() - 1);
         QCOMPARE(AnalysisWindows::Pixels(w.Frequency, Palette::Blue), 0);
-        w.Press(w.Frequency, "Command3");
+        Press(w.Frequency, "Command3");
         QVERIFY(!w.Frequency.isVisible());
     }
 
@@ -146,7 +144,7 @@ private slots:
         SquareWaveRun w;
         const std::string pdf = w.Run.Path("spectrum-print.pdf");
         w.Frequency.ChoosePrinter = PdfPrinter(pdf);
-        w.Press(w.Frequency, "Command2");
+        Press(w.Frequency, "Command2");
         const std::string printed = PdfText(pdf);
         QVERIFY2(Holds(printed, " - FFT Analysis"), printed.c_str());
         QVERIFY2(Holds(printed, "Magnitude - Square"), printed.c_str());
@@ -156,7 +154,7 @@ private slots:
         w.Frequency.ChooseSaveFile = [&answer](QWidget*, const QString&, const QString&) { return answer; };
         for (const char* name : {"spectrum.png", "spectrum.svg", "spectrum.pdf"}) {
             answer = QString::fromStdString(w.Run.Path(name));
-            w.Press(w.Frequency, "Command5");
+            Press(w.Frequency, "Command5");
             QVERIFY2(QFile::exists(answer), name);
         }
         QCOMPARE(QImage(QString::fromStdString(w.Run.Path("spectrum.png"))).size(),
@@ -165,8 +163,8 @@ private slots:
         QVERIFY(Holds(PdfText(w.Run.Path("spectrum.pdf")), "Magnitude - Square"));
 
         answer = QString::fromStdString(w.Run.Path("spectrum.csv"));
-        w.Press(w.Frequency, "Command6");
-        const std::vector<std::string> lines = FileLines(w.Run.Path("spectrum.csv"));
+        Press(w.Frequency, "Command6");
+        const std::vector<std::string> lines = testing::ReadLines(w.Run.Path("spectrum.csv"));
         const Simulation& sim = w.Run.Sim;
         QCOMPARE(lines.size(), std::size_t(sim.Fft.HalfSize + 1));
         QCOMPARE(lines[0], std::string("Frequency ,Magnitude - Square Wave,Phase - Square Wave"));

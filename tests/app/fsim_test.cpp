@@ -21,16 +21,10 @@
 #include "app_fixture.h"
 #include "editing/block_edit.h"
 #include "editing/connection_edit.h"
-#include "editing/start_up.h"
-#include "engine/simulation.h"
 #include "forms/block_properties.h"
-#include "run/result_handoff.h"
-#include "run/run_driver.h"
-#include "run/run_window.h"
+#include "result_run.h"
 #include "sheets_only_desktop.h"
 #include "storage/data_file_writer.h"
-#include "support/recording_canvas.h"
-#include "support/recording_host.h"
 
 namespace quorvane {
 
@@ -67,14 +61,12 @@ void TakeFromToolbox(Form1& toolbox, Fsim& sheet, int code, QPoint corner) {
 /// Sheet 1 and the toolbox over a started simulation, as the program shows them.
 struct Desk {
     Desk() {
-        StartUp(Sim);
         Sheet = std::make_unique<Fsim>(1, Sim, Editing);
         Toolbox = std::make_unique<Form1>(Sim, Editing);
         Windows.Attach(*Sheet);
         Windows.Attach(*Toolbox);
         Sheet->show();
         Toolbox->show();
-        Host.Clear();
     }
 
     void FromToolbox(int code, QPoint corner) { TakeFromToolbox(*Toolbox, *Sheet, code, corner); }
@@ -84,27 +76,13 @@ struct Desk {
     const SimulationForm& Form() const { return Sim.Forms[1]; }
     ConnectionLine LineOf(int c, int i) const { return Form().Lines[Form().Connections[c].FirstLine + i - 1]; }
 
-    RecordingHost Host;
     SheetsOnlyDesktop Windows;
-    Simulation Sim{Host, Windows};
-    EditingState Editing;
+    TestSimulation Test{Begin::Started, Windows};
+    RecordingHost& Host = Test.Host;
+    Simulation& Sim = Test.Sim;
+    EditingState& Editing = Test.State;
     std::unique_ptr<Fsim> Sheet;
     std::unique_ptr<Form1> Toolbox;
-};
-
-/// Runs the results nowhere: the model's display buffer is what is looked at.
-class QuietHandOff : public ResultHandOff {
-public:
-    void ShowTabulation(Simulation&) override {}
-    void HideTabulation(Simulation&) override {}
-    void ShowGraph(Simulation&, const std::vector<std::string>&) override {}
-    void HideGraph(Simulation&) override {}
-    void ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>&) override {}
-    void HideFrequencyAnalysis(Simulation&) override {}
-    void ShowPrbsAnalysis(Simulation&) override {}
-    void HidePrbsAnalysis(Simulation&) override {}
-    void RedrawSheet(Simulation&, int) override {}
-    void ShowRunError(Simulation&, const RunErrorReport&) override {}
 };
 
 QByteArray SavedText(Simulation& sim, const QString& folder) {
@@ -147,12 +125,10 @@ private slots:
         QCOMPARE(desk.Host.Messages(), std::vector<std::string>{});
         QCOMPARE(desk.Host.Sounds(), (std::vector<int>{2, 1, 1, 2, 2, 2}));
 
-        RecordingHost host;
-        NullDesktop none;
-        Simulation built(host, none);
-        EditingState state;
-        RecordingCanvas canvas;
-        StartUp(built);
+        TestSimulation core(Begin::Started);
+        Simulation& built = core.Sim;
+        EditingState& state = core.State;
+        RecordingCanvas& canvas = core.Canvas;
         for (auto [code, left, top] : {std::tuple{Constant, 1200, 1200}, {Lag, 3600, 2400}, {Display, 6000, 2400}}) {
             BeginNewBlockDrag(state, code, 0, 0);
             PlaceBlock(built, state, 1, code, left, top);
@@ -200,7 +176,7 @@ private slots:
         window.Text5 = "sec";
         window.Check1 = true;
         window.Check2 = false;
-        QuietHandOff handOff;
+        WindowHandOff handOff;
         RunSimulation(desk.Sim, window, handOff);
         const DisplayBuffer& shown = desk.Sim.Display;
         QCOMPARE(shown.ColumnCount, 1);

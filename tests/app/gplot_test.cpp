@@ -21,6 +21,7 @@
 #include "app/twips.h"
 #include "platform/text.h"
 #include "result_run.h"
+#include "window_rig.h"
 
 namespace quorvane {
 
@@ -30,19 +31,7 @@ struct GraphWindows {
         Ran = Run.RunExample("PID Temperature Loop.vqe", &Graph, nullptr);
     }
 
-    template <typename T>
-    T* Control(QWidget& window, const char* name) {
-        return window.findChild<T*>(name);
-    }
     QImage Picture() { return Graph.findChild<PictureBox*>("Picture1")->Picture(); }
-    void Click(QWidget& window, const char* name) {
-        QTest::mouseClick(Control<QPushButton>(window, name), Qt::LeftButton);
-    }
-    void Type(QWidget& window, const char* name, const QString& text) {
-        QLineEdit* box = Control<QLineEdit>(window, name);
-        box->clear();
-        QTest::keyClicks(box, text);
-    }
 
     ResultRun Run;
     keyform Key;
@@ -60,7 +49,7 @@ private slots:
         const DisplayBuffer& display = w.Run.Sim.Display;
         QCOMPARE(display.ColumnCount, 3);
         QCOMPARE(display.RecordedCount, 301);
-        auto* list = w.Control<QListWidget>(w.Graph, "List1");
+        auto* list = Control<QListWidget>(w.Graph, "List1");
         QStringList entries;
         for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
         QStringList expected{"Time"};
@@ -92,20 +81,20 @@ private slots:
     void ChoosingASeriesAsXRedrawsAgainstIt() {
         GraphWindows w;
         const QImage byTime = w.Picture();
-        w.Control<QListWidget>(w.Graph, "List1")->setCurrentRow(1);
+        Control<QListWidget>(w.Graph, "List1")->setCurrentRow(1);
         QCOMPARE(w.Run.Sim.Graph.XColumn, 1);
         QCOMPARE(w.Run.Sim.Status.CurrentActivity, std::string("Graph X axis selection"));
         QVERIFY(w.Picture() != byTime);
         // The X span is now that of the oven temperature, not the 600 s of the run.
         QVERIFY(w.Run.Sim.Graph.XRange != 600.0f);
-        w.Control<QListWidget>(w.Graph, "List1")->setCurrentRow(0);
+        Control<QListWidget>(w.Graph, "List1")->setCurrentRow(0);
         QCOMPARE(w.Picture(), byTime);
     }
 
     void ShowSymbolsToggles() {
         GraphWindows w;
         const QImage plain = w.Picture();
-        auto* symbols = w.Control<QCheckBox>(w.Graph, "Check1");
+        auto* symbols = Control<QCheckBox>(w.Graph, "Check1");
         QTest::mouseClick(symbols, Qt::LeftButton);
         QCOMPARE(w.Run.Sim.Graph.ShowSymbols, 1);
         QVERIFY(w.Picture() != plain);
@@ -116,29 +105,29 @@ private slots:
 
     void ScalesDialogSetsManualLimitsAndRefusesBadOnes() {
         GraphWindows w;
-        w.Click(w.Graph, "Command1");
+        Press(w.Graph, "Command1");
         QVERIFY(w.Scales.isVisible());
-        QVERIFY(w.Control<QRadioButton>(w.Scales, "Option1")->isChecked());
-        QVERIFY(!w.Control<QLineEdit>(w.Scales, "Text1")->isEnabled());
+        QVERIFY(Control<QRadioButton>(w.Scales, "Option1")->isChecked());
+        QVERIFY(!Control<QLineEdit>(w.Scales, "Text1")->isEnabled());
         // The limits of the automatic drawing: time from 0 to 600.
-        QCOMPARE(w.Control<QLineEdit>(w.Scales, "Text3")->text(), QString(" 600"));
-        QCOMPARE(w.Control<QLineEdit>(w.Scales, "Text4")->text(), QString(" 0"));
+        QCOMPARE(Control<QLineEdit>(w.Scales, "Text3")->text(), QString(" 600"));
+        QCOMPARE(Control<QLineEdit>(w.Scales, "Text4")->text(), QString(" 0"));
 
-        QTest::mouseClick(w.Control<QRadioButton>(w.Scales, "Option2"), Qt::LeftButton);
-        QVERIFY(w.Control<QLineEdit>(w.Scales, "Text1")->isEnabled());
-        w.Type(w.Scales, "Text1", "10");
-        w.Type(w.Scales, "Text2", "40");
-        w.Click(w.Scales, "Command1");
+        QTest::mouseClick(Control<QRadioButton>(w.Scales, "Option2"), Qt::LeftButton);
+        QVERIFY(Control<QLineEdit>(w.Scales, "Text1")->isEnabled());
+        Retype(w.Scales, "Text1", "10");
+        Retype(w.Scales, "Text2", "40");
+        Press(w.Scales, "Command1");
         QCOMPARE(w.Run.Host.Messages(), std::vector<std::string>{"Y maximum must exceed Y minimum"});
         QVERIFY(w.Scales.isVisible());
-        QCOMPARE(w.Control<QLineEdit>(w.Scales, "Text1")->text(), QString("10"));
+        QCOMPARE(Control<QLineEdit>(w.Scales, "Text1")->text(), QString("10"));
         QCOMPARE(w.Run.Sim.Graph.YManual, 0);
 
         w.Run.Host.Clear();
         const QImage automatic = w.Picture();
-        w.Type(w.Scales, "Text1", "50");
-        w.Type(w.Scales, "Text2", "-50");
-        w.Click(w.Scales, "Command1");
+        Retype(w.Scales, "Text1", "50");
+        Retype(w.Scales, "Text2", "-50");
+        Press(w.Scales, "Command1");
         QVERIFY(w.Run.Host.Messages().empty());
         QVERIFY(!w.Scales.isVisible());
         QCOMPARE(w.Run.Sim.Graph.YManual, 1);
@@ -148,40 +137,40 @@ private slots:
         QVERIFY(w.Picture() != automatic);
 
         // Back to automatic: the boxes show the limits stored for the axis again.
-        w.Click(w.Graph, "Command1");
-        w.Type(w.Scales, "Text3", "1");
-        QTest::mouseClick(w.Control<QRadioButton>(w.Scales, "Option4"), Qt::LeftButton);
-        w.Type(w.Scales, "Text3", "1");
-        w.Type(w.Scales, "Text4", "2");
-        w.Click(w.Scales, "Command1");
+        Press(w.Graph, "Command1");
+        Retype(w.Scales, "Text3", "1");
+        QTest::mouseClick(Control<QRadioButton>(w.Scales, "Option4"), Qt::LeftButton);
+        Retype(w.Scales, "Text3", "1");
+        Retype(w.Scales, "Text4", "2");
+        Press(w.Scales, "Command1");
         QCOMPARE(w.Run.Host.Messages(), std::vector<std::string>{"X maximum must exceed X minimum"});
-        QTest::mouseClick(w.Control<QRadioButton>(w.Scales, "Option3"), Qt::LeftButton);
-        QCOMPARE(w.Control<QLineEdit>(w.Scales, "Text3")->text(), QString(" 600"));
-        w.Click(w.Scales, "Command2");
+        QTest::mouseClick(Control<QRadioButton>(w.Scales, "Option3"), Qt::LeftButton);
+        QCOMPARE(Control<QLineEdit>(w.Scales, "Text3")->text(), QString(" 600"));
+        Press(w.Scales, "Command2");
         QVERIFY(!w.Scales.isVisible());
     }
 
     void KeyListsEachSeriesWithItsColour() {
         GraphWindows w;
-        w.Click(w.Graph, "Command2");
+        Press(w.Graph, "Command2");
         QVERIFY(w.Key.isVisible());
         QCOMPARE(w.Key.windowTitle(), QString("Key to Graph"));
         const QColor expected[] = {QColor(0, 0, 0), PaletteQColor(Palette::Blue), PaletteQColor(Palette::LightRed), PaletteQColor(Palette::Cyan)};
         for (int row = 1; row <= 3; ++row) {
             const QString index = QString::number(row);
-            auto* title = w.Control<QLabel>(w.Key, qPrintable("Label1_" + index));
+            auto* title = Control<QLabel>(w.Key, qPrintable("Label1_" + index));
             QCOMPARE(title->text(), QString::fromStdString(w.Run.Sim.Display.ColumnTitle[row]));
             QVERIFY(title->isVisible());
-            QCOMPARE(w.Control<QLabel>(w.Key, qPrintable("Label2_" + index))->text(),
+            QCOMPARE(Control<QLabel>(w.Key, qPrintable("Label2_" + index))->text(),
                      QString::fromStdString(w.Run.Sim.Display.ColumnUnits[row]));
-            auto* line = w.Control<QFrame>(w.Key, qPrintable("Line1_" + index));
+            auto* line = Control<QFrame>(w.Key, qPrintable("Line1_" + index));
             QCOMPARE(line->palette().color(QPalette::Window), expected[row]);
         }
-        QVERIFY(!w.Control<QLabel>(w.Key, "Label1_4")->isVisible());
+        QVERIFY(!Control<QLabel>(w.Key, "Label1_4")->isVisible());
         // Beside the graph.
         QVERIFY(w.Key.geometry().left() > w.Graph.geometry().right());
 
-        w.Click(w.Graph, "Command4");
+        Press(w.Graph, "Command4");
         QVERIFY(!w.Graph.isVisible());
         QVERIFY(!w.Key.isVisible());
     }
@@ -189,7 +178,7 @@ private slots:
     void ClickReadsOutCoordinates() {
         GraphWindows w;
         auto* picture = w.Graph.findChild<PictureBox*>("Picture1");
-        auto* x = w.Control<QLabel>(w.Graph, "Label4");
+        auto* x = Control<QLabel>(w.Graph, "Label4");
         QVERIFY(!x->isVisible());
         // Against 0..600 s the picture spans -0.11 x 600 .. 600 + 0.08 x 600, so its middle is 291 s.
         const int middle = picture->width() / 2;
@@ -198,7 +187,7 @@ private slots:
         const double expectedX = -66.0 + middle * 714.0 / picture->width();
         QCOMPARE(x->text(), QString::fromStdString(Format(expectedX, "0.#####")));
         if (picture->width() % 2 == 0) QCOMPARE(x->text(), QString("291."));
-        QVERIFY(!w.Control<QLabel>(w.Graph, "Label5")->text().isEmpty());
+        QVERIFY(!Control<QLabel>(w.Graph, "Label5")->text().isEmpty());
         QVERIFY(picture->HasMarker());
         // Focus elsewhere hides the read-out and the marker.
         QFocusEvent focusOut(QEvent::FocusOut);
@@ -211,7 +200,7 @@ private slots:
         GraphWindows w;
         const std::string path = w.Run.Path("graph.pdf");
         w.Graph.ChoosePrinter = PdfPrinter(path);
-        w.Click(w.Graph, "Command3");
+        Press(w.Graph, "Command3");
         const std::string text = PdfText(path);
         QVERIFY2(Holds(text, "Quorvane Simulation Run Oven temperature control"), text.c_str());
         QVERIFY2(Holds(text, "Oven Temperature"), text.c_str());
@@ -226,7 +215,7 @@ private slots:
         w.Graph.ChooseSaveFile = [&answer](QWidget*, const QString&, const QString&) { return answer; };
         for (const char* name : {"graph.png", "graph.svg", "graph.pdf"}) {
             answer = QString::fromStdString(w.Run.Path(name));
-            w.Click(w.Graph, "Command6");
+            Press(w.Graph, "Command6");
             QVERIFY2(QFile::exists(answer), name);
         }
         const QImage png(QString::fromStdString(w.Run.Path("graph.png")));
@@ -236,9 +225,9 @@ private slots:
         QVERIFY(w.Run.Host.Messages().empty());
 
         answer = QString::fromStdString(w.Run.Path("missing folder/graph.png"));
-        w.Click(w.Graph, "Command6");
+        Press(w.Graph, "Command6");
         answer = QString::fromStdString(w.Run.Path("graph.txt"));
-        w.Click(w.Graph, "Command6");
+        Press(w.Graph, "Command6");
         const std::vector<std::string> messages = w.Run.Host.Messages();
         QCOMPARE(messages.size(), size_t(2));
         // The reason follows the name.
@@ -251,7 +240,7 @@ private slots:
     void HelpAndResize() {
         GraphWindows w;
         QSignalSpy help(&w.Graph, &GPlot::HelpRequested);
-        w.Click(w.Graph, "Command5");
+        Press(w.Graph, "Command5");
         QCOMPARE(help.count(), 1);
         QCOMPARE(help.at(0).at(0).toInt(), 1002);
         QCOMPARE(help.at(0).at(1).toInt(), 1);
@@ -261,7 +250,7 @@ private slots:
         QCOMPARE(picture->width(), TwipsToPixels(PixelsToTwips(900) - 500));
         QCOMPARE(picture->height(), TwipsToPixels(PixelsToTwips(600) - 1400));
         QCOMPARE(w.Picture().size(), picture->size());
-        QVERIFY(w.Control<QPushButton>(w.Graph, "Command4")->geometry().top() > picture->geometry().bottom());
+        QVERIFY(Control<QPushButton>(w.Graph, "Command4")->geometry().top() > picture->geometry().bottom());
     }
 
 private:

@@ -12,11 +12,12 @@ class TerminalWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void ChoosingAnOutputTerminalLinksTheInput() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         AllocateForm(rig.Sim);
         const int input = rig.Place(1, 48);
         const int output = rig.Place(2, 50);
-        rig.At(2, output).Title = "Speed";
+        rig.Sim.Forms[2].Blocks[output].Title = "Speed";
+        rig.Windows.Redraws = 0;
         Form7 window(rig.Sim);
         QSignalSpy edited(&window, &Form7::BlockEdited);
         window.Open(1, input);
@@ -29,14 +30,14 @@ private slots:
 
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(rig.At(1, input).Constant[1], 2.0f);
-        QCOMPARE(rig.At(1, input).Constant[2], 1.0f);
-        QCOMPARE(rig.At(1, input).Constant[3], static_cast<float>(output));
+        QCOMPARE(rig.At(input).Constant[1], 2.0f);
+        QCOMPARE(rig.At(input).Constant[2], 1.0f);
+        QCOMPARE(rig.At(input).Constant[3], static_cast<float>(output));
 
         Retype(window, "Text1", "Measured speed");
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(!window.isVisible());
-        QCOMPARE(rig.At(1, input).Title, std::string("Measured speed"));
+        QCOMPARE(rig.At(input).Title, std::string("Measured speed"));
         QCOMPARE(rig.Windows.Redraws, 1);
         QCOMPARE(edited.count(), 1);
 
@@ -45,11 +46,11 @@ private slots:
         Retype(window, "Text1", "dropped");
         Press(window, "Command2");
         QVERIFY(!window.isVisible());
-        QCOMPARE(rig.At(1, input).Title, std::string("Measured speed"));
+        QCOMPARE(rig.At(input).Title, std::string("Measured speed"));
     }
 
     void OutputTerminalTitleAndUnits() {
-        WindowRig rig;
+        TestSimulation rig(Begin::Started);
         rig.Place(1, 6);
         const int output = rig.Place(1, 51);
         Form9 window(rig.Sim);
@@ -62,8 +63,8 @@ private slots:
         Retype(window, "Text1", "Speed");
         QTest::keyClick(Control<QLineEdit>(window, "Text1"), Qt::Key_Return);
         QVERIFY(!window.isVisible());
-        QCOMPARE(rig.At(1, output).Title, std::string("Speed"));
-        QCOMPARE(rig.At(1, output).Units, std::string("rpm"));
+        QCOMPARE(rig.At(output).Title, std::string("Speed"));
+        QCOMPARE(rig.At(output).Units, std::string("rpm"));
     }
 };
 

@@ -10,7 +10,7 @@
 #include "engine/simulation.h"
 #include "model/catalogue.h"
 #include "storage/data_file_writer.h"
-#include "support/recording_host.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 
@@ -160,26 +160,13 @@ TEST(Runner, SettingsAndSaveTakeEffect) {
 
 TEST(Runner, RunErrorNamesTheBlockAndExitsOne) {
     const std::string folder = ScratchFolder("run-error");
-    RecordingHost host;
-    NullDesktop windows;
-    Simulation sim(host, windows);
-    StartUp(sim);
-    SimulationForm& form = sim.Forms[1];
-    const auto add = [&](int code, const std::string& title) {
-        const int b = ++form.BlockCount;
-        form.Blocks[b].FunctionCode = code;
-        form.Blocks[b].Left = 600 * b;
-        form.Blocks[b].Title = title;
-        return b;
-    };
-    const int one = add(1, "One");
-    form.Blocks[one].InitialCondition = 1;
-    const int zero = add(1, "Zero");
-    const int divide = add(18, "Ratio");
-    form.Blocks[divide].Input[1] = one;
-    form.Blocks[divide].Input[2] = zero;
-    add(42, "Display");
-    form.Blocks[4].Input[1] = divide;
+    TestSimulation t(Begin::Started);
+    t.Add(1, "One", {}, 1);
+    t.Add(1, "Zero");
+    t.Add(18, "Ratio");
+    t.Add(42, "Display");
+    t.Connect({{"One", "Ratio", 1}, {"Zero", "Ratio", 2}, {"Ratio", "Display"}});
+    Simulation& sim = t.Sim;
     ASSERT_TRUE(SaveSimulation(sim, folder + "/divide.vqe"));
 
     const RunnerResult run = RunRunner({folder + "/divide.vqe"}, folder);

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "support/results_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
+
+using Kind = RecordingCanvas::Kind;
 namespace {
 
 TEST(Annotation, FormatValueChoosesDecimalsByMagnitude) {
@@ -27,7 +30,7 @@ TEST(Annotation, FormatValueChoosesDecimalsByMagnitude) {
     }
 }
 
-struct AnnotationSheet : ResultsFixture {
+struct AnnotationSheet : SimulationFixture<Begin::Ran> {
     struct Placed {
         double X, Y;
         std::string Text;
@@ -46,7 +49,7 @@ struct AnnotationSheet : ResultsFixture {
 
 TEST_F(AnnotationSheet, LagLinesStackUpFromItsTop) {
     // Block at (1200, 1200): X = 1200, Y0 = 1000, lines 175 apart, the title 20 further left.
-    Block& lag = Add(10);
+    Block& lag = AddAt(10, 1200, 1200);
     lag.Title = "Lag";
     lag.Units = "m";
     lag.Constant[1] = 0.5f;
@@ -78,8 +81,8 @@ TEST_F(AnnotationSheet, LagLinesStackUpFromItsTop) {
 }
 
 TEST_F(AnnotationSheet, SineShowsItsInputWhenDriven) {
-    Add(40, 120, 1200).Title = "Unit Ramp";
-    Block& sine = Add(26);
+    AddAt(40, 120, 1200).Title = "Unit Ramp";
+    Block& sine = AddAt(26, 1200, 1200);
     sine.Title = "Sine Wave";
     sine.Constant[1] = 0.628f;
     sine.Constant[2] = 1;
@@ -95,9 +98,9 @@ TEST_F(AnnotationSheet, SineShowsItsInputWhenDriven) {
 }
 
 TEST_F(AnnotationSheet, OutputValuesSitBesideTheOutputTerminal) {
-    Add(6).Output = 12.34f;
-    Add(7, 3000).Output = 12.34f;
-    Add(42, 4800).Output = 5;   // a Display has no output to show
+    AddAt(6, 1200, 1200).Output = 12.34f;
+    AddAt(7, 3000, 1200).Output = 12.34f;
+    AddAt(42, 4800, 1200).Output = 5;   // a Display has no output to show
     Sim.Run.ShowOutputs = true;
     Sim.Run.AnnotateNumbers = true;
     Annotate();
@@ -107,11 +110,11 @@ TEST_F(AnnotationSheet, OutputValuesSitBesideTheOutputTerminal) {
 }
 
 TEST_F(AnnotationSheet, OutputsOnlyWhenAnnotationIsOff) {
-    Block& gain = Add(6);
+    Block& gain = AddAt(6, 1200, 1200);
     gain.Title = "Gain";
     gain.Constant[1] = 3;
     gain.Output = -0.5f;
-    Add(63, 2400).Title = "Note";
+    AddAt(63, 2400, 1200).Title = "Note";
     Sim.Run.ShowOutputs = true;
     Annotate();
     EXPECT_EQ(Canvas.Texts(), (std::vector<std::string>{"-0.5"}));
@@ -140,7 +143,7 @@ TEST_F(AnnotationSheet, ParameterLinesOfTheOtherKinds) {
         {31, 1e-6f, 0, 0, true, "Zero Set to:1.e-6"},
     };
     Sim.Run.AnnotateBlocks = true;
-    Block& block = Add(0);
+    Block& block = AddAt(0, 1200, 1200);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Code);
         block.FunctionCode = c.Code;

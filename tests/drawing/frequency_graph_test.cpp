@@ -6,15 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "support/results_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
+
+using Kind = RecordingCanvas::Kind;
 namespace {
 
 using Primitive = RecordingCanvas::Primitive;
 constexpr double Tolerance = 1e-6;
 
-struct FrequencyGraphTest : ResultsFixture {
+struct FrequencyGraphTest : SimulationFixture<Begin::Ran> {
     /// A spectrum with M = 8 (rows 1..6 plotted) at 1 Hz a row: magnitude 10 / j, phase -5 j
     /// degrees with row 3 undefined, and means 0.5 and 0 in row 0 at -1 Hz.
     void Spectrum() {

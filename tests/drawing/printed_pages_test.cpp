@@ -5,12 +5,15 @@
 #include <algorithm>
 
 #include "results/tabulation.h"
-#include "support/results_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
+
+using Kind = RecordingCanvas::Kind;
 namespace {
 
-struct PrintedTabulation : ResultsFixture {
+struct PrintedTabulation : SimulationFixture<Begin::Ran> {
     /// `rows` samples of one series (value = row number), every row printed.
     void Record(int rows) {
         Sim.Forms[1].Title = "Reactor A";

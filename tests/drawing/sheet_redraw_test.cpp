@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "drawing/block_pictures.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 using Kind = RecordingCanvas::Kind;
 using Primitive = RecordingCanvas::Primitive;
 
-class SheetRedraw : public ModelFixture {
+class SheetRedraw : public SimulationFixture<> {
 protected:
     /// A constant feeding a gain through three lines; an output terminal (entry 1) beside them
     /// and an input terminal (entry 2) below.

@@ -8,14 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "support/results_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
+
+using Kind = RecordingCanvas::Kind;
 namespace {
 
 constexpr double Tolerance = 1e-6;
 
-struct TimeGraph : ResultsFixture {
+struct TimeGraph : SimulationFixture<Begin::Ran> {
     /// `count` series of `rows` samples 0.1 apart from t = 0: series c is sin(t) / c.
     void Record(int count, int rows) {
         DisplayBuffer& d = Sim.Display;

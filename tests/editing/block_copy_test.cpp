@@ -2,19 +2,19 @@
 
 #include "editing/block_copy.h"
 #include "editing/block_selection.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using BlockCopy = ModelFixture;
+using BlockCopy = SimulationFixture<>;
 
 TEST_F(BlockCopy, TwoConnectedBlocksPasteWithOneNewConnectionBetweenThem) {
     Drop(ConstantCode, 1200, 1200);   // 1 feeds 2 and 3
     Drop(GainCode, 3600, 1200);
     Drop(GainCode, 3600, 3600);
-    Connect(1, 2);
-    Connect(1, 3);
+    ConnectOnSheet(1, 2);
+    ConnectOnSheet(1, 3);
     Sim.Forms[1].Blocks[2].Title = "Pump gain";
     Sim.Forms[1].Blocks[2].Units = "l/s";
     Sim.Forms[1].Blocks[2].Constant[1] = 2.5f;
@@ -79,16 +79,12 @@ TEST_F(BlockCopy, APasteTheSheetCannotTakeIsRefusedWholeWithOneMessage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        RecordingHost host;
-        NullDesktop windows;
-        Simulation sim{host, windows};
-        StartUp(sim);
-        EditingState state;
+        TestSimulation t(Begin::Started);
+        Simulation& sim = t.Sim;
+        EditingState& state = t.State;
+        RecordingHost& host = t.Host;
         SimulationForm& sheet = sim.Forms[1];
-        for (int b = 1; b <= c.BlocksBefore; ++b) {
-            BeginNewBlockDrag(state, ConstantCode, 0, 0);
-            PlaceBlock(sim, state, 1, ConstantCode, 120 * b, 120);
-        }
+        for (int b = 1; b <= c.BlocksBefore; ++b) t.Place(1, ConstantCode, 120 * b, 120);
         // Connections stored straight into the tables, one line each and the rest of the lines
         // on the last: only the counts matter.
         for (int n = 1; n <= c.ConnectionsBefore; ++n) {

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "model/terminal_links.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using BlockEdit = ModelFixture;
+using BlockEdit = SimulationFixture<>;
 
 TEST_F(BlockEdit, DropSnapsToTheGridTowardsZero) {
     struct Row { int X, Y, GrabX, GrabY, Left, Top; };
@@ -70,8 +70,8 @@ TEST_F(BlockEdit, DeletingTheFirstOfThreeRenumbersTheRest) {
     Drop(ConstantCode, 1200, 1200);
     Drop(GainCode, 2400, 1200);
     Drop(GainCode, 3600, 1200);
-    Connect(1, 2);
-    Connect(2, 3);
+    ConnectOnSheet(1, 2);
+    ConnectOnSheet(2, 3);
     const ConnectionLine kept[] = {LineOf(2, 1), LineOf(2, 2), LineOf(2, 3)};
     PressOutput(3, 1);   // pending from block 3, which becomes block 2
     Windows.Calls.clear();
@@ -106,11 +106,11 @@ TEST_F(BlockEdit, DeletingTheThirdOfFiveRenumbersInputsConnectionsAndTerminals) 
     Drop(GainCode, 2400, 2400);             // 3, deleted below
     Drop(OutputTerminalCode, 6000, 1200);   // 4
     Drop(SumCode, 3600, 1200);              // 5
-    Connect(1, 3);
-    Connect(3, 5, 1);
-    Connect(1, 2);
-    Connect(2, 5, 2);
-    Connect(5, 4);
+    ConnectOnSheet(1, 3);
+    ConnectOnSheet(3, 5, 1);
+    ConnectOnSheet(1, 2);
+    ConnectOnSheet(2, 5, 2);
+    ConnectOnSheet(5, 4);
     ASSERT_EQ(Sheet().NextConnection, 6);
     Sim.Forms[1].Blocks[5].Input[3] = 3;   // a stale reference no connection explains
     Host.Clear();
@@ -140,7 +140,7 @@ TEST_F(BlockEdit, TurningRoundAndItsRefusals) {
     Drop(GainCode, 2400, 2400);       // 3
     Drop(ConstantCode, 3600, 3600);   // 4
     Drop(GainCode, 4800, 3600);       // 5
-    Connect(2, 3);
+    ConnectOnSheet(2, 3);
     ClickBody(1);
     Host.Clear();
 
@@ -172,7 +172,7 @@ TEST_F(BlockEdit, TurningRoundAndItsRefusals) {
 TEST_F(BlockEdit, MovedBlockCarriesItsLineEnds) {
     Drop(GainCode, 1200, 1200);   // output anchor (1800, 1560)
     Drop(SumCode, 3600, 2400);    // input anchors (3600, 2520), (3600, 2760), (3600, 3000)
-    Connect(1, 2, 2);             // three lines with the vertical at 2700
+    ConnectOnSheet(1, 2, 2);             // three lines with the vertical at 2700
     PressOutput(1, 1);
     Bend(2400, 3000);
     PressInput(2, 3);             // two lines
@@ -191,7 +191,7 @@ TEST_F(BlockEdit, MovedBlockCarriesItsLineEnds) {
 
 TEST_F(BlockEdit, SelfFedBlockMovesItsConnectionWhole) {
     Drop(GainCode, 1200, 1200);
-    Connect(1, 1);
+    ConnectOnSheet(1, 1);
     ASSERT_EQ(LineOf(1, 1), (ConnectionLine{1800, 1560, 1500, 1560}));
     ASSERT_EQ(LineOf(1, 3), (ConnectionLine{1500, 1560, 1200, 1560}));
     // Moving by exactly the width between input and output puts the input end where the output

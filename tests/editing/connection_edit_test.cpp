@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
 using Primitive = RecordingCanvas::Primitive;
 
-class ConnectionEdit : public ModelFixture {
+class ConnectionEdit : public SimulationFixture<> {
 protected:
     /// Sounds and messages in the order they came.
     Strings Events() const {
@@ -139,7 +139,7 @@ TEST_F(ConnectionEdit, RefusalsForSameKindsAndTakenInputs) {
     Drop(GainCode, 1200, 1200);   // 1
     Drop(GainCode, 3600, 1200);   // 2, input taken below
     Drop(GainCode, 3600, 3600);   // 3
-    Connect(1, 2);
+    ConnectOnSheet(1, 2);
     Host.Clear();
 
     PressInput(2, 1);    // idle, on a taken input
@@ -204,14 +204,14 @@ TEST_F(ConnectionEdit, LineTableRefusesWhatWouldOverflowIt) {
     Drop(ConstantCode, 0, 0);
     for (int s = 0; s < 34; ++s) Drop(SumCode, 1200 + (s % 7) * 960, 1200 + (s / 7) * 960);
     auto target = [](int k) { return k / 3 + 2; };
-    for (int k = 0; k < 93; ++k) Connect(1, target(k), k % 3 + 1);
+    for (int k = 0; k < 93; ++k) ConnectOnSheet(1, target(k), k % 3 + 1);
     ASSERT_EQ(Sheet().NextLine, 280);
     PressOutput(1, 1);
     Bend(0, 7200);
     PressInput(target(93), 93 % 3 + 1);   // 282 + 20 is past the table: warned
-    for (int k = 94; k < 99; ++k) Connect(1, target(k), k % 3 + 1);   // direct routes warn of nothing
+    for (int k = 94; k < 99; ++k) ConnectOnSheet(1, target(k), k % 3 + 1);   // direct routes warn of nothing
     ASSERT_EQ(Sheet().NextLine, 297);
-    Connect(1, target(99), 99 % 3 + 1);   // 297 + 3 lines would reach 300
+    ConnectOnSheet(1, target(99), 99 % 3 + 1);   // 297 + 3 lines would reach 300
     EXPECT_EQ(Host.Messages(), (Strings{"You have almost used up the available connection lines",
                                         "the graphics library has run out of lines"}));
     EXPECT_EQ(Sheet().Blocks[target(99)].Input[99 % 3 + 1], 0);
@@ -222,11 +222,11 @@ TEST_F(ConnectionEdit, LineTableRefusesWhatWouldOverflowIt) {
 TEST_F(ConnectionEdit, DeletingTheFirstOfThreeMovesTheOthersDown) {
     Drop(GainCode, 600, 240);   // output anchor (1200, 600)
     Drop(SumCode, 2400, 960);   // input anchors (2400, 1080), (2400, 1320), (2400, 1560)
-    Connect(1, 2, 1);
+    ConnectOnSheet(1, 2, 1);
     PressOutput(1, 1);
     Bend(1800, 2400);
     PressInput(2, 2);
-    Connect(1, 2, 3);
+    ConnectOnSheet(1, 2, 3);
     ASSERT_EQ(Sheet().NextLine, 9);
     Host.Clear();
 
@@ -294,7 +294,7 @@ TEST_F(ConnectionEdit, HitTestReachesJustUnderAHundredTwips) {
 TEST_F(ConnectionEdit, JointOfTheSelectedConnectionIsDragged) {
     Drop(GainCode, 600, 240);
     Drop(GainCode, 2400, 960);
-    Connect(1, 2);   // (1200,600) (1800,600) (1800,1320) (2400,1320), selected
+    ConnectOnSheet(1, 2);   // (1200,600) (1800,600) (1800,1320) (2400,1320), selected
     EXPECT_EQ(JointAt(Sim, 1, 1899, 699).Line, 1);
     EXPECT_EQ(JointAt(Sim, 1, 1900, 600).Connection, 0);
     EXPECT_EQ(JointAt(Sim, 1, 1200, 600).Connection, 0);    // nor is the start
@@ -353,7 +353,7 @@ TEST_F(ConnectionEdit, RubberBandRubsOutWhatItDrew) {
 TEST_F(ConnectionEdit, SheetPressesClicksAndTheDeleteKey) {
     Drop(GainCode, 600, 240);
     Drop(GainCode, 2400, 960);
-    Connect(1, 2);   // vertical at 1800 from 600 to 1320
+    ConnectOnSheet(1, 2);   // vertical at 1800 from 600 to 1320
     ClearConnectionSelection(Sim, State, 1);
     Host.Clear();
 

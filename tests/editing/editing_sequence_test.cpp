@@ -5,13 +5,13 @@
 
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 #include "support/scratch_folder.h"
 
 namespace quorvane {
 namespace {
 
-using EditingSequence = ModelFixture;
+using EditingSequence = SimulationFixture<>;
 
 inline constexpr int DisplayCode = 42;
 
@@ -25,15 +25,15 @@ TEST_F(EditingSequence, ModelBuiltByEditingSurvivesSaveAndLoad) {
     Drop(OutputTerminalCode, 7200, 4800);    // 6
     ClickBody(2);
     ASSERT_TRUE(TurnBlock(Sim, 1, 2));
-    Connect(1, 3);
+    ConnectOnSheet(1, 3);
     PressOutput(3, 1);
     Bend(4200, 2040);
     Bend(4560, 2280);
     PressInput(4, 1);
-    Connect(4, 5);
-    Connect(1, 2);
-    Connect(2, 4, 2);
-    Connect(4, 6);
+    ConnectOnSheet(4, 5);
+    ConnectOnSheet(1, 2);
+    ConnectOnSheet(2, 4, 2);
+    ConnectOnSheet(4, 6);
     BeginBlockDrag(Sim, State, 1, 3, 0, 0);
     ASSERT_TRUE(MoveBlock(Sim, State, 1, 3000, 1440));
     ASSERT_TRUE(DeleteBlock(Sim, State, 1, 2));

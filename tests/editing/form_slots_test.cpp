@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "model/terminal_links.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using FormSlotsTest = ModelFixture;
+using FormSlotsTest = SimulationFixture<>;
 
 TEST_F(FormSlotsTest, SlotsAreTakenLowestFirstAndReleasedOnce) {
     EXPECT_EQ(AllocateForm(Sim), 2);

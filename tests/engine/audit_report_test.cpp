@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "engine/ordering.h"
-#include "support/engine_support.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -42,7 +42,7 @@ std::string Zones(std::initializer_list<std::string> items) {
 }
 
 TEST(AuditReport, ListsBlocksInPlacementOrderThenInExecutionOrder) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(6, "Gain", {2});
     m.Add(1, "Supply", {}, 3);
     m.At("Supply").Output = 3;
@@ -96,7 +96,7 @@ TEST(AuditReport, ListsBlocksInPlacementOrderThenInExecutionOrder) {
 }
 
 TEST(AuditReport, EmptyFormsTerminalEntriesAndTheDisplayRunList) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(8, "Tank", {1});
     m.Add(6, "Gain", {2});
     m.Add(42, "Display");
@@ -124,7 +124,7 @@ TEST(AuditReport, EmptyFormsTerminalEntriesAndTheDisplayRunList) {
 }
 
 TEST(AuditReport, OverlongItemsStayApart) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     const int b = m.Add(6, "Gain", {-1.234567e-5f});
     m.Sim.Forms[1].Blocks[b].Constant[2] = 5;
     const std::string row = AuditReport(m.Sim)[5];
@@ -132,7 +132,7 @@ TEST(AuditReport, OverlongItemsStayApart) {
 }
 
 TEST(AuditReport, ColumnsCountCharactersNotBytes) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(22, "Plant", {1, 1});
     const std::string row = AuditReport(m.Sim)[5];
     // The description holds a two-byte "²"; the inputs still start at character column 53.

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/stepping.h"
-#include "support/engine_support.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -51,7 +51,7 @@ TEST(BlockRules, MemorylessValues) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
-        EngineModel m;
+        TestSimulation m{Begin::RunReady};
         m.Add(row.Code, "Block", row.Constants, row.InitialCondition);
         const float inputs[] = {row.Input1, row.Input2};
         for (int k = 1; k <= 2; ++k) {
@@ -69,7 +69,7 @@ TEST(BlockRules, MemorylessValues) {
 }
 
 TEST(BlockRules, SourcesAtTheStartAndAtTheEndOfEachStep) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(40, "Ramp");
     m.Add(26, "Sine", {2.0f, 3.0f});
     m.Add(44, "Delta");
@@ -96,7 +96,7 @@ TEST(BlockRules, SourcesAtTheStartAndAtTheEndOfEachStep) {
     // Instantaneous frequency 1 + 2 x 0.2 t in hertz.
     EXPECT_NEAR(m.At("Freq").Output, 1.4 / (2.0 * M_PI), FloatTolerance);
 
-    EngineModel pulse;
+    TestSimulation pulse{Begin::RunReady};
     pulse.Add(44, "Delta");
     pulse.Sim.Fft.HalfSize = 512;
     pulse.Sim.Fft.SampleInterval = 0.25f;
@@ -108,7 +108,7 @@ TEST(BlockRules, SourcesAtTheStartAndAtTheEndOfEachStep) {
 }
 
 TEST(BlockRules, RampDrivenBlocks) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(40, "Ramp");
     m.Add(38, "Delay", {0.5f}, 9.0f);
     m.Add(39, "Through", {0.0f}, 9.0f);
@@ -162,7 +162,7 @@ TEST(BlockRules, RampDrivenBlocks) {
 }
 
 TEST(BlockRules, StateBlocksAndTheRefreshThatFollowsThem) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(1, "One", {}, 1.0f);
     m.Add(8, "Integrator", {1.0f});
     m.Add(6, "Gain", {3.0f});
@@ -195,7 +195,7 @@ TEST(BlockRules, StateBlocksAndTheRefreshThatFollowsThem) {
 }
 
 TEST(BlockRules, LimitsAndSecondOrderStepsWorkedByHand) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(1, "One", {}, 1.0f);
     m.Add(8, "Held", {1.0f});
     m.At("Held").SatHigh = 0.25f;
@@ -241,7 +241,7 @@ TEST(BlockRules, LimitsAndSecondOrderStepsWorkedByHand) {
 }
 
 TEST(BlockRules, LinksToOtherFormsAndPrbs) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Sim.Forms[2].Blocks[4].Output = 4.5f;
     m.Add(48, "Linked", {2.0f, 1.0f, 4.0f});
     m.Add(49, "Dropped", {0.0f, 0.0f, 0.0f});

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "engine/simulation.h"
-#include "model/desktop.h"
-#include "support/recording_host.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 
 TEST(ClearModel, ClearsBlocksButKeepsLinksSlotsAndTheSharedStore) {
-    RecordingHost host;
-    NullDesktop windows;
-    Simulation sim(host, windows);
+    TestSimulation t;
+    Simulation& sim = t.Sim;
     SimulationForm& form = sim.Forms[2];
     form.BlockCount = 3;
     form.Title = "Plant";
@@ -55,9 +52,8 @@ TEST(ClearModel, ClearsBlocksButKeepsLinksSlotsAndTheSharedStore) {
 }
 
 TEST(ResetSettings, KeepsTheTitleAndTheStartUpOptions) {
-    RecordingHost host;
-    NullDesktop windows;
-    Simulation sim(host, windows);
+    TestSimulation t;
+    Simulation& sim = t.Sim;
     sim.Run.StopTime = 99;
     sim.Run.SimulationTitle = "Boiler";
     sim.Run.ManualTimeStep = true;

@@ -5,14 +5,14 @@
 
 #include "engine/ordering.h"
 #include "model/terminal_links.h"
-#include "support/engine_support.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
 constexpr const char* LoopWarning = "A block self loopback condition exists in the model";
 
-std::vector<std::string> TitlesInOrder(EngineModel& m) {
+std::vector<std::string> TitlesInOrder(TestSimulation& m) {
     std::vector<std::string> titles;
     for (int b = 1; b <= m.Sim.Forms[m.Form].BlockCount; ++b) {
         titles.push_back(m.Sim.Forms[m.Form].Blocks[b].Title);
@@ -21,7 +21,7 @@ std::vector<std::string> TitlesInOrder(EngineModel& m) {
 }
 
 TEST(ExecutionOrder, ChainIsSectionedAndEveryReferenceFollows) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     // Placed back to front, so every block moves.
     m.Add(42, "Display");
     m.Add(8, "Integrator", {1.0f});
@@ -68,7 +68,7 @@ TEST(ExecutionOrder, LoopWarningOnlyForLoopsWithoutStateBlock) {
                         {"controller loop", 36, {1.0f, 1.0f, 1.0f}, true}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
-        EngineModel m;
+        TestSimulation m{Begin::RunReady};
         m.Add(1, "C", {}, 1.0f);
         m.Add(row.Code, "A", row.Constants);
         m.Add(2, "B");
@@ -80,7 +80,7 @@ TEST(ExecutionOrder, LoopWarningOnlyForLoopsWithoutStateBlock) {
 }
 
 TEST(ExecutionOrder, EvaluatedBlocksFollowTheirLevelsAndSinesTheirInput) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     // Two chains of different length into one Multiply; a driven sine among them.
     m.Add(20, "Sat");
     m.Add(16, "Mul");
@@ -102,7 +102,7 @@ TEST(ExecutionOrder, EvaluatedBlocksFollowTheirLevelsAndSinesTheirInput) {
 }
 
 TEST(ExecutionOrder, TerminalEntriesFollowTheirBlocksOnce) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     // The constant moves first, so OutA goes 1->2 and OutB 2->3: the entry moved to 2 must
     // not be taken for OutB's.
     m.Add(50, "OutA");
@@ -121,7 +121,7 @@ TEST(ExecutionOrder, TerminalEntriesFollowTheirBlocksOnce) {
 }
 
 TEST(DisplayRunList, FollowsChainsUpstreamUntilStateOrFixedSource) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(1, "C", {}, 1.0f);
     m.Add(8, "I", {1.0f});
     m.Add(2, "Sum");
@@ -142,7 +142,7 @@ TEST(DisplayRunList, FollowsChainsUpstreamUntilStateOrFixedSource) {
 }
 
 TEST(DisplayRunList, StopsAtItsCapacity) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     // Eleven displays on a Gain-Sum loop: each chain runs to its 21-entry limit, 231 in all.
     m.Add(6, "G", {1.0f});
     m.Add(2, "S");

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/preparation.h"
-#include "support/engine_support.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -37,7 +37,7 @@ TEST(ValidateParameters, MarksExactlyTheBlocksWithUnusableConstants) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Code);
-        EngineModel m;
+        TestSimulation m{Begin::RunReady};
         m.Add(1, "C", {}, 1.0f);
         const int b = m.Add(row.Code, "B", row.Constants);
         EXPECT_EQ(ValidateParameters(m.Sim, m.Form), row.Fails ? 1 : 0);
@@ -52,7 +52,7 @@ TEST(ValidateParameters, MarksExactlyTheBlocksWithUnusableConstants) {
 }
 
 TEST(ValidateParameters, MarksAtMostTen) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     for (int i = 0; i < 11; ++i) {
         m.Add(8, "I", {0.0f});
     }
@@ -68,7 +68,7 @@ TEST(ValidateParameters, MarksAtMostTen) {
 TEST(PrepareBlocks, DelayLinesAreLimitedInNumberAndLength) {
     {
         SCOPED_TRACE("six delay lines");
-        EngineModel m;
+        TestSimulation m{Begin::RunReady};
         for (int i = 0; i < 6; ++i) {
             m.Add(38, "D", {1.0f});
         }
@@ -79,7 +79,7 @@ TEST(PrepareBlocks, DelayLinesAreLimitedInNumberAndLength) {
     }
     // With a step of 0.5, 15000.5 s is 30001 steps, one more than the longest line (whose full
     // use BlockRules.RampDrivenBlocks shows). The refused line still holds its initial condition.
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(38, "Short", {0.0f});
     m.Add(38, "Long", {15000.5f}, 7.0f);
     m.Sim.Run.TimeStep = 0.5f;
@@ -92,7 +92,7 @@ TEST(PrepareBlocks, ChirpWarnsWhenTheStepCannotResolveItsEndFrequency) {
     // 6.283 / 0.1 = 62.83 against 3.999 x end frequency: 16 rad/s is too fast, 15 is not.
     for (float endFrequency : {15.0f, 16.0f}) {
         SCOPED_TRACE(endFrequency);
-        EngineModel m;
+        TestSimulation m{Begin::RunReady};
         m.Add(60, "Chirp", {1.0f, endFrequency, 10.0f}, 1.0f);
         m.Sim.Run.TimeStep = 0.1f;
         EXPECT_EQ(PrepareBlocks(m.Sim, m.Form), 0);

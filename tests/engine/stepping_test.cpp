@@ -8,7 +8,7 @@
 
 #include "engine/run_error.h"
 #include "engine/stepping.h"
-#include "support/engine_support.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 TEST(Stepping, LagStepFollowsTheExponential) {
     // The lag is exact for an input held over the step, so only float rounding remains.
     constexpr double Tolerance = 1e-5;
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(1, "Step", {}, 1.0f);
     m.Add(10, "Lag", {0.5f});
     m.Connect("Step", "Lag");
@@ -35,7 +35,7 @@ TEST(Stepping, IntegratorOfASineIsItsTrapezoidalSum) {
     constexpr double K = 0.5;
     constexpr double Ts = 0.01;
     constexpr double RoundingBound = 6e-5;
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(8, "Integrator", {static_cast<float>(K)});
     m.Add(26, "Sine", {static_cast<float>(Omega), 1.0f});
     m.Connect("Sine", "Integrator");
@@ -75,7 +75,7 @@ struct SecondOrder {
 };
 
 double SecondLagError(const SecondOrder& system, double ts, double stop) {
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     m.Add(22, "Lag2", {static_cast<float>(system.A), static_cast<float>(system.B)});
     m.Add(1, "Step", {}, 1.0f);
     m.Connect("Step", "Lag2");
@@ -120,7 +120,7 @@ TEST(Stepping, ControllerLoopSettlesOnItsDemand) {
     // term; its integral limits must still hold the integral term inside the (absent) limits.
     for (const Row& row : {Row{"direct", 2.0f, 1.0f}, Row{"reverse", -2.0f, -1.0f}}) {
         SCOPED_TRACE(row.Name);
-        EngineModel m;
+        TestSimulation m{Begin::RunReady};
         m.Add(36, "PID", {row.Proportional, 1.0f, 0.05f});
         m.Add(6, "Plant gain", {row.PlantGain});
         m.Add(10, "Plant", {1.0f});
@@ -171,7 +171,7 @@ TEST(Stepping, ArithmeticFaultsNameTheBlockAndLeaveTheTablesFinite) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
-        EngineModel m;
+        TestSimulation m{Begin::RunReady};
         m.Add(row.Code, "Faulty", row.Constants, row.InitialCondition);
         for (int k = 1; k <= 2; ++k) {
             const Feed& feed = k == 1 ? row.In1 : row.In2;

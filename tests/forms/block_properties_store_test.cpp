@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "forms/block_properties.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 using Values = std::array<float, 3>;
 using Edit = std::function<void(Simulation&, BlockPropertiesFields&)>;
 
-class BlockStoreTest : public ModelFixture {
+class BlockStoreTest : public SimulationFixture<> {
 protected:
     /// Places a block of `code`, fills its window, lets `edit` type into it and presses Done.
     BlockStoreResult Done(int code, const Edit& edit) {

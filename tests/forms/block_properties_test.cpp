@@ -5,7 +5,7 @@
 #include <cfloat>
 #include <functional>
 
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 using Texts = std::array<std::string, 3>;
 using Flags = std::array<bool, 3>;
 
-class BlockPropertiesTest : public ModelFixture {
+class BlockPropertiesTest : public SimulationFixture<> {
 protected:
     /// A block of `code` placed on sheet 1, with its window filled.
     BlockPropertiesFields Open(int code) {

@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 #include "run/run_window.h"
 
 namespace quorvane {
 
-using DataDisplay = testing::FormsFixture;
+using DataDisplay = SimulationFixture<Begin::Bare>;
 
 TEST_F(DataDisplay, ShowsTheIntervalsAndTimeUnits) {
     Sim.Run.PrintInterval = 0.25f;

@@ -4,10 +4,7 @@
 
 #include "editing/block_edit.h"
 #include "editing/connection_edit.h"
-#include "editing/start_up.h"
-#include "engine/simulation.h"
-#include "support/recording_canvas.h"
-#include "support/recording_host.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -15,24 +12,10 @@ namespace {
 constexpr int Constant = 1;
 constexpr int Lag = 10;
 
-class DiagramSheet : public ::testing::Test {
+class DiagramSheet : public SimulationFixture<> {
 protected:
-    DiagramSheet() {
-        StartUp(Sim);
-        AllocateSecondSheet();
-        Host.Clear();
-    }
+    DiagramSheet() { AllocateSecondSheet(); }
     void AllocateSecondSheet() { Sim.Forms[2].InUse = 1; }
-    int Place(int form, int code, int left, int top) {
-        BeginNewBlockDrag(State, code, 0, 0);
-        return PlaceBlock(Sim, State, form, code, left, top);
-    }
-
-    RecordingHost Host;
-    NullDesktop Windows;
-    Simulation Sim{Host, Windows};
-    EditingState State;
-    RecordingCanvas Canvas;
 };
 
 TEST_F(DiagramSheet, BlockAtTakesThePictureSquareAndTheTopmostBlock) {

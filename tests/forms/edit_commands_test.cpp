@@ -9,7 +9,7 @@
 #include "forms/form_properties.h"
 #include "forms/terminal_dialogs.h"
 #include "model/terminal_links.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -27,10 +27,9 @@ struct Tables {
 };
 
 /// A started simulation edited by random operations of every kind the windows offer.
-class RandomEditor {
+class RandomEditor : public TestSimulation {
 public:
-    explicit RandomEditor(unsigned sequence) : Random(sequence) {
-        StartUp(Sim);
+    explicit RandomEditor(unsigned sequence) : TestSimulation(Begin::Started), Random(sequence) {
         States.emplace_back(Sim);
     }
 
@@ -124,12 +123,6 @@ public:
         CancelConnection(Sim, State, form, Canvas);
         Note();
     }
-
-    RecordingHost Host;
-    NullDesktop Windows;
-    Simulation Sim{Host, Windows};
-    EditingState State;
-    RecordingCanvas Canvas;
 
 private:
     // Each action of a window that changed the tables is one step.
@@ -228,7 +221,7 @@ TEST(EditCommands, UndoingEveryStepOfRandomEditsGivesBackEveryModelOnTheWay) {
     }
 }
 
-using EditCommandsTest = ModelFixture;
+using EditCommandsTest = SimulationFixture<>;
 
 TEST_F(EditCommandsTest, UndoBringsBackAnUnloadedSheetAndForgetsTheSelection) {
     LoadNewForm(Sim);
@@ -256,8 +249,8 @@ TEST_F(EditCommandsTest, ASelectionMovesTogetherWithTheConnectionsAmongIt) {
     Drop(ConstantCode, 1200, 1200);   // 1 -> 2 inside the group, 2 -> 3 to a block left behind
     Drop(GainCode, 3600, 2400);
     Drop(GainCode, 7200, 2400);
-    Connect(1, 2);
-    Connect(2, 3);
+    ConnectOnSheet(1, 2);
+    ConnectOnSheet(2, 3);
     const ConnectionLine inner = LineOf(1, 2);
     const ConnectionLine outerStart = LineOf(2, 1);
     const ConnectionLine outerEnd = LineOf(2, 3);

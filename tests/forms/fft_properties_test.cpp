@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 
-using FftProperties = testing::FormsFixture;
+using FftProperties = SimulationFixture<Begin::Bare>;
 
 TEST_F(FftProperties, ShowsTheCurrentSettings) {
     FftPropertiesDialog dialog = LoadFftProperties(Sim);
@@ -39,21 +40,20 @@ TEST(FftPropertiesLevel, LevelsFromZeroToBelowNinetyNinePercentAreTaken) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Typed);
-        RecordingHost host;
-        RecordingDesktop windows;
-        Simulation sim(host, windows);
+        TestSimulation t;
+        Simulation& sim = t.Sim;
         sim.CurrentForm = 2;
         // The size and the duration mode are taken whatever the level.
         const bool taken = ApplyFftProperties(sim, {3, true, c.Typed});
         EXPECT_EQ(taken, c.Message == nullptr);
         EXPECT_EQ(sim.Fft.PhaseMinimumLevel, c.Level);
-        EXPECT_EQ(host.Messages(), c.Message ? std::vector<std::string>{c.Message} : std::vector<std::string>{});
+        EXPECT_EQ(t.Host.Messages(), c.Message ? std::vector<std::string>{c.Message} : std::vector<std::string>{});
         EXPECT_EQ(sim.Fft.TargetSize, 4096);
         EXPECT_EQ(sim.Fft.TargetExponent, 12);
         EXPECT_EQ(sim.Fft.HalfSize, 2048);
         EXPECT_FALSE(sim.Prbs.AutomaticDuration);
         // The sheet's PRBS blocks show the duration mode.
-        EXPECT_EQ(windows.Calls, std::vector<std::string>{"RequestRedraw 2"});
+        EXPECT_EQ(t.Windows.Calls, std::vector<std::string>{"RequestRedraw 2"});
         EXPECT_EQ(sim.Status.CurrentActivity, "Setting FFT Properties");
     }
 }

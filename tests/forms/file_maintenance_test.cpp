@@ -1,23 +1,24 @@
 #include <gtest/gtest.h>
 
 #include "forms/file_maintenance.h"
-#include "forms/forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using testing::ReadFile;
+using testing::ReadAll;
 using testing::ScratchFolder;
-using testing::WriteFile;
+using testing::WriteAll;
 
-struct Maintenance : testing::FormsFixture {
+struct Maintenance : SimulationFixture<Begin::Bare> {
     ScratchFolder Scratch;
     std::string Path = (Scratch / "NelqueStor.dat").string();
 };
 
 TEST_F(Maintenance, AFileSavedUnchangedKeepsItsBytes) {
     const std::string content = "2\r\n\"/m/a.vqe\"\r\n\"/m/b.vqe\"\r\n\"0\"\r\n\"12-06-2026\"\r\n";
-    WriteFile(Path, content);
+    WriteAll(Path, content);
     MaintainedFile file;
     ASSERT_TRUE(OpenMaintainedFile(Sim, Path, file));
     EXPECT_EQ(file.Path, Path);
@@ -27,7 +28,7 @@ TEST_F(Maintenance, AFileSavedUnchangedKeepsItsBytes) {
 
     Host.Answers = {true};
     EXPECT_TRUE(SaveAmendedFile(Sim, Path, file.Text));
-    EXPECT_EQ(ReadFile(Path), content);
+    EXPECT_EQ(ReadAll(Path), content);
     ASSERT_EQ(Host.Log.size(), 1u);
     EXPECT_EQ(Host.Log[0].What, RecordingHost::Kind::Question);
     EXPECT_EQ(Host.Log[0].Text, "Over Write  " + Path);
@@ -35,12 +36,12 @@ TEST_F(Maintenance, AFileSavedUnchangedKeepsItsBytes) {
 }
 
 TEST_F(Maintenance, AnEditIsWrittenOnlyAfterYes) {
-    WriteFile(Path, "1\r\n\"/m/a.vqe\"\r\n");
+    WriteAll(Path, "1\r\n\"/m/a.vqe\"\r\n");
     EXPECT_FALSE(SaveAmendedFile(Sim, Path, "0"));   // No
-    EXPECT_EQ(ReadFile(Path), "1\r\n\"/m/a.vqe\"\r\n");
+    EXPECT_EQ(ReadAll(Path), "1\r\n\"/m/a.vqe\"\r\n");
     Host.Answers = {true};
     EXPECT_TRUE(SaveAmendedFile(Sim, Path, "0\n\"0\"\n"));
-    EXPECT_EQ(ReadFile(Path), "0\r\n\"0\"\r\n\r\n");
+    EXPECT_EQ(ReadAll(Path), "0\r\n\"0\"\r\n\r\n");
     EXPECT_EQ(Host.Log.size(), 2u);
 
     // Nothing chosen: nothing asked, nothing written.

@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "forms/first_run.h"
-#include "forms/forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using testing::ReadFile;
+using testing::ReadAll;
 using testing::ScratchFolder;
-using testing::WriteFile;
+using testing::WriteAll;
 
 const VersionInfo Version{2, 3, 4, "Test Company", "Test notice"};
 
@@ -16,9 +17,9 @@ struct FirstRun {
     FirstRun() {
         Folders.Program = Program.Path;
         Folders.UserData = Data.Path / "user";
-        WriteFile(Program / "examples" / "Lag.vqe", "lag");
-        WriteFile(Program / "examples" / "Loop.vqe", "loop");
-        WriteFile(Program / "examples" / "README.txt", "not a model");
+        WriteAll(Program / "examples" / "Lag.vqe", "lag");
+        WriteAll(Program / "examples" / "Loop.vqe", "loop");
+        WriteAll(Program / "examples" / "README.txt", "not a model");
     }
     std::filesystem::path Prepare(const std::filesystem::path& appFolder) {
         return PrepareExamples(Host, Folders, appFolder, "Examples", "vqe", Version);
@@ -36,19 +37,19 @@ TEST(PrepareExamples, FirstStartAnnouncesWritesTheSlipAndCopiesTheModelsThenStay
     const auto examples = run.Program.Path / "Examples";
     EXPECT_EQ(run.Prepare(run.Program.Path), run.Program.Path);
     EXPECT_EQ(run.Host.Messages(), (std::vector<std::string>{"creating " + examples.string(), "Creating Packing Slip"}));
-    EXPECT_EQ(ReadFile(examples / "Packing Slip.pck"),
+    EXPECT_EQ(ReadAll(examples / "Packing Slip.pck"),
               "\"Quorvane Packing Slip  \"\r\n\"Installed: 06/12/2026 15:04:09\"\r\n\"Version 2.3.4\"\r\n"
               "\"Test Company\"\r\n\"Test notice\"\r\n\" \"\r\n\"End of File\"\r\n");
-    EXPECT_EQ(ReadFile(examples / "Lag.vqe"), "lag");
-    EXPECT_EQ(ReadFile(examples / "Loop.vqe"), "loop");
+    EXPECT_EQ(ReadAll(examples / "Lag.vqe"), "lag");
+    EXPECT_EQ(ReadAll(examples / "Loop.vqe"), "loop");
     EXPECT_FALSE(std::filesystem::exists(examples / "README.txt"));
 
     // A later start finds the slip: nothing said, nothing copied over what the user changed.
-    WriteFile(examples / "Lag.vqe", "edited");
+    WriteAll(examples / "Lag.vqe", "edited");
     run.Host.Clear();
     run.Prepare(run.Program.Path);
     EXPECT_TRUE(run.Host.Log.empty());
-    EXPECT_EQ(ReadFile(examples / "Lag.vqe"), "edited");
+    EXPECT_EQ(ReadAll(examples / "Lag.vqe"), "edited");
 }
 
 TEST(PrepareExamples, RepairsAFolderWithoutSlipAndReportsMissingModels) {
@@ -56,7 +57,7 @@ TEST(PrepareExamples, RepairsAFolderWithoutSlipAndReportsMissingModels) {
     std::filesystem::create_directories(run.Program / "Examples");
     run.Prepare(run.Program.Path);
     EXPECT_EQ(run.Host.Messages(), std::vector<std::string>{"Creating packing slip"});
-    EXPECT_EQ(ReadFile(run.Program / "Examples" / "Loop.vqe"), "loop");
+    EXPECT_EQ(ReadAll(run.Program / "Examples" / "Loop.vqe"), "loop");
 
     FirstRun bare;
     std::filesystem::remove_all(bare.Program / "examples");
@@ -68,15 +69,15 @@ TEST(PrepareExamples, RepairsAFolderWithoutSlipAndReportsMissingModels) {
 
 TEST(PrepareExamples, AnotherAppFolderAlsoReceivesTheManuals) {
     FirstRun run;
-    WriteFile(run.Program / "Quorvane Manual.pdf", "manual");
+    WriteAll(run.Program / "Quorvane Manual.pdf", "manual");
     const auto appFolder = ChooseAppFolder(run.Folders);
     ASSERT_EQ(appFolder, run.Program.Path);   // a writable program folder keeps everything
 
     const auto elsewhere = run.Data.Path / "user";
     std::filesystem::create_directories(elsewhere);
     run.Prepare(elsewhere);
-    EXPECT_EQ(ReadFile(elsewhere / "Quorvane Manual.pdf"), "manual");
-    EXPECT_EQ(ReadFile(elsewhere / "Examples" / "Lag.vqe"), "lag");
+    EXPECT_EQ(ReadAll(elsewhere / "Quorvane Manual.pdf"), "manual");
+    EXPECT_EQ(ReadAll(elsewhere / "Examples" / "Lag.vqe"), "lag");
 }
 
 }  // namespace

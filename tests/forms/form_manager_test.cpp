@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "editing/form_slots.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using FormManagerTest = ModelFixture;
+using FormManagerTest = SimulationFixture<>;
 
 TEST_F(FormManagerTest, RowsFollowTheSlots) {
     Place(1, 6);

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "editing/form_slots.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using FormPropertiesTest = ModelFixture;
+using FormPropertiesTest = SimulationFixture<>;
 using Lines = std::vector<TerminalListLine>;
 
 TEST_F(FormPropertiesTest, UnlinkedBlocksNeitherFeedNorAreFed) {
@@ -17,8 +17,8 @@ TEST_F(FormPropertiesTest, UnlinkedBlocksNeitherFeedNorAreFed) {
     const int source = Drop(1, 600, 2400);
     const int gain = Drop(6, 2400, 2400);
     const int display = Drop(42, 4200, 2400);
-    Connect(source, gain);
-    Connect(gain, display);
+    ConnectOnSheet(source, gain);
+    ConnectOnSheet(gain, display);
     EXPECT_EQ(CountUnlinkedBlocks(Sheet()), 1);
     Sim.Forms[1].Blocks[lonely].Input[1] = lonely;   // a block fed by itself is linked
     EXPECT_EQ(CountUnlinkedBlocks(Sheet()), 0);
@@ -41,7 +41,7 @@ TEST_F(FormPropertiesTest, TerminalListGroupsAndColoursTheTerminals) {
                                            {"  Terminal 3  Spare", Palette::DarkGrey},
                                            {"Output Terminals:", Palette::Blue},
                                            {"  Terminal 1  To plant", Palette::DarkGrey}}));
-    Connect(feeder, out);
+    ConnectOnSheet(feeder, out);
     EXPECT_EQ(TerminalList(Sim, 1).back(), (TerminalListLine{"  Terminal 1  To plant", Palette::LightRed}));
 }
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 
@@ -16,7 +17,7 @@ constexpr double Tolerance = 1e-3;
 
 /// Two recorded series: "Drive" = 1 + 2 sin(2 pi f t) and "Echo" = sin(2 pi f t), with f on
 /// frequency row 32 of a 1024-point FFT: 32 / (1024 x 0.01 s) = 3.125 Hz.
-struct FrequencyWindow : testing::FormsFixture {
+struct FrequencyWindow : SimulationFixture<Begin::Bare> {
     FrequencyWindow() {
         DisplayBuffer& display = Sim.Display;
         display.ColumnCount = 2;

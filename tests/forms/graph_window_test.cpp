@@ -2,11 +2,12 @@
 
 #include <string>
 
-#include "forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 
-using GraphWindow = testing::FormsFixture;
+using GraphWindow = SimulationFixture<Begin::Bare>;
 
 TEST_F(GraphWindow, ListAndSymbolEventsWaitWhileTheRunFillsTheWindows) {
     Sim.Display.ColumnCount = 3;

@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "editing/start_up.h"
-#include "forms/forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 #include "forms/load_save_dialogs.h"
 #include "storage/data_file_writer.h"
 
 namespace quorvane {
 namespace {
 
-using testing::ReadFile;
+using testing::ReadAll;
 using testing::ScratchFolder;
-using testing::WriteFile;
+using testing::WriteAll;
 
 /// A started model, its recent-file store and a folder of models in a scratch folder.
-struct Files : testing::FormsFixture {
+struct Files : SimulationFixture<Begin::Bare> {
     Files() {
         StartUp(Sim);
         State.Filestor = Scratch / "NelqueStor.dat";
@@ -79,7 +80,7 @@ TEST_F(Files, SavingOverAFileReplacesItOnlyWhenTheQuestionIsAnsweredYes) {
     Sim.Run.SimulationTitle = "Oven";
     EXPECT_TRUE(SaveTypedSimulation(Sim, State, "Oven", Models.string(), true));
     EXPECT_EQ(Host.Log.size(), 1u);   // "Simulation Saved: ...", no question for a new file
-    const std::string first = ReadFile(Model("Oven.vqe"));
+    const std::string first = ReadAll(Model("Oven.vqe"));
     EXPECT_EQ(first.substr(0, 12), "\"Oven.vqe\"\r\n");
 
     Host.Clear();
@@ -88,7 +89,7 @@ TEST_F(Files, SavingOverAFileReplacesItOnlyWhenTheQuestionIsAnsweredYes) {
     Sim.Forms[1].Title = "Changed";
     Host.Answers = {false};
     EXPECT_FALSE(SaveTypedSimulation(Sim, State, Model("Oven.vqe"), "/elsewhere", true));
-    EXPECT_EQ(ReadFile(Model("Oven.vqe")), first);
+    EXPECT_EQ(ReadAll(Model("Oven.vqe")), first);
     EXPECT_TRUE(State.NewModel);
     EXPECT_EQ(State.Paths.CurrentPath, "/before.vqe");
     ASSERT_EQ(Host.Log.size(), 1u);
@@ -98,7 +99,7 @@ TEST_F(Files, SavingOverAFileReplacesItOnlyWhenTheQuestionIsAnsweredYes) {
     Host.Clear();
     Host.Answers = {true};
     EXPECT_TRUE(SaveTypedSimulation(Sim, State, Model("Oven.vqe"), "/elsewhere", true));
-    EXPECT_NE(ReadFile(Model("Oven.vqe")).find("\"Changed\""), std::string::npos);
+    EXPECT_NE(ReadAll(Model("Oven.vqe")).find("\"Changed\""), std::string::npos);
     EXPECT_FALSE(State.NewModel);
     EXPECT_EQ(State.Paths.CurrentPath, Model("Oven.vqe"));
     EXPECT_EQ(Host.Messages(), std::vector<std::string>{"Simulation Saved: " + Model("Oven.vqe")});
@@ -141,8 +142,8 @@ TEST_F(Files, TheStoreKeepsSixPathsNewestFirstAndTheMenuShowsFive) {
 
     // A file gone is "Unavailable"; a file whose first line is empty is listed by its path.
     std::filesystem::remove(Model("b.vqe"));
-    WriteFile(Model("c.vqe"), "\"\"\r\n\"Title\"\r\n");
-    WriteFile(Model("d.vqe"), "\"R&D.vqe\"\r\n\"Title\"\r\n");
+    WriteAll(Model("c.vqe"), "\"\"\r\n\"Title\"\r\n");
+    WriteAll(Model("d.vqe"), "\"R&D.vqe\"\r\n\"Title\"\r\n");
     EXPECT_TRUE(ReadFilestor(Sim, State));
     EXPECT_EQ(State.Recent.RecentCount, 6);
     EXPECT_EQ(RecentFileCaptions(State.Recent),
@@ -157,7 +158,7 @@ TEST_F(Files, ADamagedStoreIsReportedAndStartedAfresh) {
     EXPECT_EQ(Host.Messages(),
               std::vector<std::string>{"System Filestore  " + State.Filestor.string() + "  cannot be accessed"});
     EXPECT_EQ(State.Recent.RecentCount, 0);
-    EXPECT_EQ(ReadFile(State.Filestor).substr(0, 3), "0\r\n");
+    EXPECT_EQ(ReadAll(State.Filestor).substr(0, 3), "0\r\n");
     EXPECT_TRUE(RecentFileCaptions(State.Recent).empty());
 }
 

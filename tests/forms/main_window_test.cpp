@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "forms/forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 #include "forms/main_window.h"
 #include "storage/data_file_writer.h"
 
 namespace quorvane {
 namespace {
 
-using testing::ReadFile;
+// What the main window's start-up and menus ask of the windows, in order.
+Strings ShellCalls(const TestSimulation& shell) {
+    return shell.Windows.Of({"ShowSheet", "SetMainCaption", "ShowToolWindows", "RefreshOptions", "RequestRedraw",
+                             "ClearRunFigures"});
+}
+
+using testing::ReadAll;
 using testing::ScratchFolder;
-using testing::ShellSimulation;
-using testing::WriteFile;
+using testing::WriteAll;
 
 const VersionInfo Version{1, 0, 0, "Company", "Notice"};
 
@@ -18,15 +24,15 @@ struct Start {
     Start() {
         Folders.Program = Program.Path;
         Folders.UserData = Program / "user";
-        WriteFile(Program / "examples" / "Lag.vqe", "lag");
+        WriteAll(Program / "examples" / "Lag.vqe", "lag");
         std::filesystem::create_directories(Program / "Examples");
-        WriteFile(Program / "Examples" / "Packing Slip.pck", "slip");
+        WriteAll(Program / "Examples" / "Packing Slip.pck", "slip");
     }
     void Go() { StartProgram(Shell.Sim, State, Folders, Version); }
 
     ScratchFolder Program;
     ProgramFolders Folders;
-    ShellSimulation Shell;
+    TestSimulation Shell;
     ProgramState State;
 };
 
@@ -40,8 +46,8 @@ TEST(StartProgram, AnEmptyStoreLeavesTheCaptionAndStartsOnSheetOne) {
     EXPECT_EQ(start.State.Paths.CurrentExt, "dat");
     EXPECT_EQ(start.State.Paths.CurrentPath, "");
     // The first start writes the empty store it could not find.
-    EXPECT_EQ(ReadFile(start.Program / "NelqueStor.dat").substr(0, 3), "0\r\n");
-    EXPECT_EQ(start.Shell.ShellCalls(),
+    EXPECT_EQ(ReadAll(start.Program / "NelqueStor.dat").substr(0, 3), "0\r\n");
+    EXPECT_EQ(ShellCalls(start.Shell),
               (std::vector<std::string>{"ShowSheet 1 Unnamed Form  1", "RefreshOptions", "ShowToolWindows"}));
     const Simulation& sim = start.Shell.Sim;
     EXPECT_EQ(sim.Forms[1].InUse, 1);
@@ -53,14 +59,14 @@ TEST(StartProgram, AnEmptyStoreLeavesTheCaptionAndStartsOnSheetOne) {
 TEST(StartProgram, ARecentFileNamesTheFolderAndMarksTheModelNew) {
     Start start;
     const auto recent = start.Program / "models" / "Oven.vqe";
-    WriteFile(recent, "\"Oven.vqe\"\r\n\"Oven\"\r\n");
+    WriteAll(recent, "\"Oven.vqe\"\r\n\"Oven\"\r\n");
     ASSERT_EQ(Filstore(start.Program / "NelqueStor.dat", recent.string(), {2026, 12, 6}), "");
     start.Go();
     EXPECT_TRUE(start.State.NewModel);
     EXPECT_EQ(start.State.Paths.CurrentFolder, (start.Program / "models").string() + "/");
     EXPECT_EQ(start.State.Paths.CurrentExt, "vqe");
     EXPECT_EQ(start.State.Paths.CurrentPath, (start.Program / "models" / "Unnamed Simulation.vqe").string());
-    EXPECT_EQ(start.Shell.ShellCalls().front(), "SetMainCaption Quorvane  06 December 2026       Unnamed Simulation");
+    EXPECT_EQ(ShellCalls(start.Shell).front(), "SetMainCaption Quorvane  06 December 2026       Unnamed Simulation");
 }
 
 TEST(StartProgram, ADamagedStoreIsReportedThenReplacedByAnEmptyOne) {
@@ -70,7 +76,7 @@ TEST(StartProgram, ADamagedStoreIsReportedThenReplacedByAnEmptyOne) {
     const std::string store = (start.Program / "NelqueStor.dat").string();
     EXPECT_EQ(start.Shell.Host.Messages(),
               std::vector<std::string>{"System Filestore  " + store + "  cannot be accessed"});
-    EXPECT_EQ(ReadFile(store).substr(0, 3), "0\r\n");
+    EXPECT_EQ(ReadAll(store).substr(0, 3), "0\r\n");
     EXPECT_FALSE(start.State.NewModel);
     EXPECT_EQ(start.Shell.Sim.Forms[1].InUse, 1);   // the program went on
 }
@@ -85,7 +91,7 @@ TEST(FrequencyUnits, FollowTheSwitchAndTheTimeUnitOnFormsInUse) {
                           {false, "sec", "rad/s"},      {false, "hours", "radians /hours"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.TimeUnits) + (c.Hertz ? " Hz" : " rad"));
-        ShellSimulation shell;
+        TestSimulation shell;
         Simulation& sim = shell.Sim;
         sim.FormCount = 2;
         for (int f = 1; f <= 3; ++f) {
@@ -104,7 +110,7 @@ TEST(FrequencyUnits, FollowTheSwitchAndTheTimeUnitOnFormsInUse) {
         EXPECT_EQ(sim.Forms[1].Blocks[3].Units, "old");   // not an effective-frequency block
         EXPECT_EQ(sim.Forms[2].Blocks[1].Units, "old");   // a free slot
         EXPECT_EQ(sim.Forms[3].Blocks[1].Units, "old");   // beyond FormCount
-        EXPECT_EQ(shell.ShellCalls(), std::vector<std::string>{"RefreshOptions"});
+        EXPECT_EQ(ShellCalls(shell), std::vector<std::string>{"RefreshOptions"});
     }
 }
 
@@ -125,14 +131,14 @@ TEST(LoadNamedSimulation, LoadsAndRemembersOnlyAFileThatLoaded) {
 
     EXPECT_FALSE(LoadNamedSimulation(start.Shell.Sim, start.State, (start.Program / "models" / "Missing").string()));
     EXPECT_TRUE(start.State.NewModel);
-    EXPECT_EQ(ReadFile(start.Program / "NelqueStor.dat").substr(0, 3), "0\r\n");
+    EXPECT_EQ(ReadAll(start.Program / "NelqueStor.dat").substr(0, 3), "0\r\n");
 
     // A bare name takes the default extension.
     EXPECT_TRUE(LoadNamedSimulation(start.Shell.Sim, start.State, (start.Program / "models" / "Pair").string()));
     EXPECT_FALSE(start.State.NewModel);
     EXPECT_EQ(start.State.Paths.CurrentPath, model.string());
     EXPECT_EQ(start.Shell.Sim.Run.SimulationTitle, "Pair");
-    EXPECT_NE(ReadFile(start.Program / "NelqueStor.dat").find(model.string()), std::string::npos);
+    EXPECT_NE(ReadAll(start.Program / "NelqueStor.dat").find(model.string()), std::string::npos);
 }
 
 }  // namespace

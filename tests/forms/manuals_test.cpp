@@ -2,17 +2,18 @@
 
 #include <filesystem>
 
-#include "forms/forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 #include "forms/manuals.h"
 
 namespace quorvane {
 namespace {
 
 using testing::ScratchFolder;
-using testing::WriteFile;
+using testing::WriteAll;
 
 void MakeProgram(const std::filesystem::path& path) {
-    WriteFile(path, "#!/bin/sh\n");
+    WriteAll(path, "#!/bin/sh\n");
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 
@@ -21,7 +22,7 @@ TEST(FindPdfReader, TakesThePreferredReaderAcrossThePath) {
     ScratchFolder second;
     MakeProgram(first / "xdg-open");
     MakeProgram(second / "okular");
-    WriteFile(first / "evince", "not executable");
+    WriteAll(first / "evince", "not executable");
     const std::string path = first.Path.string() + "::" + second.Path.string();
     EXPECT_EQ(FindPdfReader(path), (second / "okular").string());
     MakeProgram(second / "evince");
@@ -53,8 +54,8 @@ TEST(OpenManual, OpensTheNamedManualOrTheTopicInTheFunctionBlockGuide) {
     ScratchFolder readers;
     ScratchFolder help;
     MakeProgram(readers / "evince");
-    WriteFile(help / "Quorvane Manual.pdf", "1");
-    WriteFile(help / "Quorvane Function Blocks.pdf", "2");
+    WriteAll(help / "Quorvane Manual.pdf", "1");
+    WriteAll(help / "Quorvane Function Blocks.pdf", "2");
     const std::string helpFolder = help.Path.string() + "/";
     RecordingHost host;
     std::vector<ReaderLaunch> started;

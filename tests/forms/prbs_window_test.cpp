@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 
@@ -10,7 +11,7 @@ namespace {
 
 /// A finished PRBS run of bit length 4 (L = 15), 0.1 s a bit, whose correlator recorded the
 /// sequence itself.
-struct PrbsWindow : testing::FormsFixture {
+struct PrbsWindow : SimulationFixture<Begin::Bare> {
     PrbsWindow() {
         PrbsData& prbs = Sim.Prbs;
         prbs.BitLength = 4;

@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "drawing/time_graph.h"
-#include "forms_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 #include "support/recording_canvas.h"
 
 namespace quorvane {
 
-using ScalesDialogs = testing::FormsFixture;
+using ScalesDialogs = SimulationFixture<Begin::Bare>;
 
 TEST_F(ScalesDialogs, ShowsTheModesAndTheLimitsOfTheLastDrawing) {
     // A ramp from 0 to 7.3 against time 0..10 is drawn on a 0..8 axis by 0..10.

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "editing/form_slots.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using TerminalDialogsTest = ModelFixture;
+using TerminalDialogsTest = SimulationFixture<>;
 
 std::vector<std::string> Items(const InputTerminalFields& f) {
     std::vector<std::string> items;

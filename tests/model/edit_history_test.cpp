@@ -2,12 +2,12 @@
 
 #include "editing/form_slots.h"
 #include "model/edit_history.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using EditHistoryTest = ModelFixture;
+using EditHistoryTest = SimulationFixture<>;
 
 TEST_F(EditHistoryTest, RecordsOnlyStepsThatChangeTheTables) {
     const SimulationForm empty = Sheet();

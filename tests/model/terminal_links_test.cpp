@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "editing/form_slots.h"
-#include "support/model_fixture.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-using TerminalLinks = ModelFixture;
+using TerminalLinks = SimulationFixture<>;
 
 TEST_F(TerminalLinks, StartingValuesOfNewBlocks) {
     Sim.Run.StartTime = 2;

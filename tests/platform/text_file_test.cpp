@@ -19,16 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::ReadAll;
 using testing::ScratchFolder;
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteAll(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+using testing::WriteAll;
 
 std::set<std::string> Names(const fs::path& folder) {
     std::set<std::string> names;

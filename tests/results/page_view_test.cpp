@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "results/print_dump_state.h"
-#include "support/results_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-struct PageView : ResultsFixture {
-    PageView() { Dump.PrintDumpPath = (Folder / "Print Dump.txt").string(); }
+struct PageView : SimulationFixture<Begin::Ran> {
+    PageView() { Dump.PrintDumpPath = (Scratch / "Print Dump.txt").string(); }
     ~PageView() override { Dump.Reader.close(); }
 
     /// A dump of eight header lines ("h1".."h8") and `rows` data lines ("r1"...).
@@ -20,6 +21,8 @@ struct PageView : ResultsFixture {
     }
 
     PrintDumpState Dump;
+
+    const testing::ScratchFolder Scratch;
 };
 
 TEST_F(PageView, LinesAreReadInAnyOrderAndPastTheEndGiveTheMarker) {

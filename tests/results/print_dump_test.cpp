@@ -5,13 +5,14 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "support/results_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-struct PrintDump : ResultsFixture {
-    PrintDump() { Sim.Dump.PrintDumpPath = (Folder / "Print Dump.txt").string(); }
+struct PrintDump : SimulationFixture<Begin::Ran> {
+    PrintDump() { Sim.Dump.PrintDumpPath = (Scratch / "Print Dump.txt").string(); }
 
     /// Two series recorded every 0.1 s on form 2, tabulated every 0.2 s with two decimals.
     void TwoSeries() {
@@ -40,12 +41,14 @@ struct PrintDump : ResultsFixture {
             d.At(2, r) = flow[r - 1];
         }
     }
+
+    const testing::ScratchFolder Scratch;
 };
 
 TEST_F(PrintDump, WholeDumpMatchesTheHandWrittenFile) {
     TwoSeries();
     ASSERT_TRUE(WritePrintDump(Sim, Sim.Display, Sim.Dump, Sim.Status.MinDisplayInterval, Sim.Ui));
-    EXPECT_EQ(FileText(Sim.Dump.PrintDumpPath), FileText(QUORVANE_TEST_DATA "/print_dump_two_series.txt"));
+    EXPECT_EQ(testing::ReadAll(Sim.Dump.PrintDumpPath), testing::ReadAll(QUORVANE_TEST_DATA "/print_dump_two_series.txt"));
     EXPECT_TRUE(Host.Messages().empty());
 }
 
@@ -53,7 +56,7 @@ TEST_F(PrintDump, InitialDumpStaysWhenThereIsNothingToWrite) {
     WriteInitialPrintDump(Sim.Dump, Sim.Ui);
     std::string initial = "\"Quorvane Simulation Run          Unnamed                          06 December 2026\"\n";
     for (int i = 0; i < 7; ++i) initial += "\" \"\n";
-    EXPECT_EQ(FileText(Sim.Dump.PrintDumpPath), initial);
+    EXPECT_EQ(testing::ReadAll(Sim.Dump.PrintDumpPath), initial);
 
     EXPECT_FALSE(WritePrintDump(Sim, Sim.Display, Sim.Dump, Sim.Status.MinDisplayInterval, Sim.Ui));
     EXPECT_EQ(Host.Messages(), std::vector<std::string>{"No data to display"});
@@ -62,9 +65,9 @@ TEST_F(PrintDump, InitialDumpStaysWhenThereIsNothingToWrite) {
     Sim.Run.DataDigitsAfter = 0;
     EXPECT_FALSE(WritePrintDump(Sim, Sim.Display, Sim.Dump, Sim.Status.MinDisplayInterval, Sim.Ui));
     EXPECT_EQ(Host.Messages().size(), 1u);
-    EXPECT_EQ(FileText(Sim.Dump.PrintDumpPath), initial);
+    EXPECT_EQ(testing::ReadAll(Sim.Dump.PrintDumpPath), initial);
 
-    Sim.Dump.PrintDumpPath = (Folder / "missing" / "Print Dump.txt").string();
+    Sim.Dump.PrintDumpPath = (Scratch / "missing" / "Print Dump.txt").string();
     Sim.Run.DataDigitsBefore = 4;
     EXPECT_THROW(WritePrintDump(Sim, Sim.Display, Sim.Dump, Sim.Status.MinDisplayInterval, Sim.Ui), std::runtime_error);
 }

@@ -5,14 +5,15 @@
 #include <limits>
 
 #include "platform/text.h"
-#include "support/results_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
 
-struct Recording : ResultsFixture {
+struct Recording : SimulationFixture<Begin::Ran> {
     int AddTitled(int functionCode, const std::string& title, int input = 0) {
-        Block& block = Add(functionCode);
+        Block& block = AddAt(functionCode, 1200, 1200);
         block.Title = title;
         block.Units = title + " units";
         block.Input[1] = input;

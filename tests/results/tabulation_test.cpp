@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/results_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -65,7 +66,7 @@ TEST(Tabulation, HeadingsSplitAtSpacesAroundTheLineWidth) {
     }
 }
 
-using TabulatedRows = ResultsFixture;
+using TabulatedRows = SimulationFixture<Begin::Ran>;
 
 TEST_F(TabulatedRows, ArePickedByThePrintIntervalOverTheRecordInterval) {
     struct Case { float Print, Record; std::vector<int> Rows; };

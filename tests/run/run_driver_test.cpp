@@ -11,7 +11,7 @@
 #include "engine/run_error_report.h"
 #include "run/result_handoff.h"
 #include "run/run_window.h"
-#include "support/engine_support.h"
+#include "support/test_simulation.h"
 #include "support/scratch_folder.h"
 
 namespace quorvane {
@@ -67,7 +67,7 @@ struct DriverRun {
     void Go() { RunSimulation(m.Sim, window, handOff); }
     std::vector<std::string> Messages() const { return m.Host.Messages(); }
 
-    EngineModel m;
+    TestSimulation m{Begin::RunReady};
     RunWindow window;
     RecordingHandOff handOff;
 };
@@ -347,7 +347,7 @@ int ColumnOf(const DisplayBuffer& d, const std::string& title) {
 
 TEST(RunDriver, WholeRunOfEveryBlockFamilyFollowsTheClosedForms) {
     DriverRun run;
-    EngineModel& m = run.m;
+    TestSimulation& m = run.m;
     m.Add(1, "One", {}, 1);
     m.Add(40, "Ramp");
     m.Add(26, "Sine", {1, 2});

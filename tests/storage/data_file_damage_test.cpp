@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "storage/data_file_reader.h"
-#include "support/storage_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane::testing {
 namespace {

@@ -3,14 +3,14 @@
 #include <bit>
 #include <cfloat>
 #include <cstdint>
-#include <fstream>
 
 #include "editing/form_slots.h"
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
 #include "storage/legacy_reader.h"
 #include "storage/line_reader.h"
-#include "support/storage_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane::testing {
 namespace {
@@ -46,19 +46,9 @@ TEST(DataFile, SmallModelMatchesTheHandWrittenFile) {
 // with a freed terminal entry below the used one, limits, spare values, window places left unset
 // and every setting away from its default.
 void BuildSectionModel(Simulation& sim) {
-    sim.Run = Settings{.SimulationTitle = "sections", .StartTime = 0.5f, .StopTime = 20.0f, .TimeStep = 0.001f,
-                       .TimeUnits = "ms", .PrintInterval = 0.25f, .GraphInterval = 0.05f,
-                       .DataColumnFormatMode = 1, .DataDigitsBefore = 3, .DataDigitsAfter = 4,
-                       .TimeColumnFormatMode = 1, .TimeDigitsBefore = 2, .TimeDigitsAfter = 7,
-                       .GraphicalOutput = false, .TabulationOutput = false, .AnnotateBlocks = true,
-                       .ShowOutputs = true, .FftEnabled = true, .CorrelationEnabled = true, .ManualTimeStep = true,
-                       .MathsSymbols = true, .FrequencyInHz = false, .PowerOfTwoTimeStep = false};
-    sim.FormCount = 1;
-    sim.RunForm = 2;
+    SetUnusualSettings(sim, "sections");
+    ClaimSlot(sim, 2, "Heater loop");
     SimulationForm& form = sim.Forms[2];
-    form.InUse = 1;
-    form.RegId = 2;
-    form.Title = "Heater loop";
     form.BlockCount = 2;
     form.Blocks[1] = Block{.FunctionCode = 1, .Left = 1200, .Top = 960, .Output = 2.5f, .SatHigh = 5.0f,
                            .SatLow = -5.0f, .InitialCondition = 2.5f, .Title = "Supply", .Units = "V"};
@@ -86,27 +76,6 @@ void BuildSectionModel(Simulation& sim) {
     form.SpareSingle = 2.5f;
     sim.BlockSpareLong[1] = 1000003;
     sim.BlockSpareLong[2] = -9;
-    sim.GraphWindow = WindowPlace{1215.0, 60.0, std::nullopt, std::nullopt};
-    sim.TabulationWindow = WindowPlace{std::nullopt, 4500.0, std::nullopt, std::nullopt};
-    sim.PickListShown = 1;
-    sim.Graph = GraphSettings{.XColumn = 2, .ShowSymbols = 1, .YManual = 1, .XManual = 1, .YMaximum = 12.5f,
-                              .YMinimum = -3.0f, .XMaximum = 8.0f, .XMinimum = 1e-06f};
-    sim.Fft = FftState{.TargetSize = 4096, .TargetExponent = 12, .HalfSize = 2048, .PrimaryColumn = 3,
-                       .ComparisonColumn = 2, .ShowMagnitude = false, .ShowPhase = true, .FftFlag = true,
-                       .LogFrequency = true, .DbMagnitude = false, .ShowSymbols = 1};
-    sim.Prbs.LogFrequency = true;
-    sim.Prbs.LogMagnitude = false;
-    sim.Prbs.ImpulseResponseMode = false;
-    sim.Prbs.AutomaticDuration = true;
-    sim.Status.StopExtendFactor = 1.05;
-}
-
-// A section of the file as written by hand from the file layout, one value a line.
-std::vector<std::string> SectionLines(const std::string& name) {
-    std::ifstream in(std::filesystem::path(QUORVANE_TEST_DATA) / "sections" / name);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
 }
 
 TEST(DataFile, EverySectionIsWrittenAsLaidOut) {
@@ -117,7 +86,7 @@ TEST(DataFile, EverySectionIsWrittenAsLaidOut) {
     std::size_t at = 0;
     for (const char* name : {"header.txt", "form.txt", "result_windows.txt", "terminal.txt", "status.txt"}) {
         SCOPED_TRACE(name);
-        const std::vector<std::string> section = SectionLines(name);
+        const Strings section = ReadLines(std::filesystem::path(QUORVANE_TEST_DATA) / "sections" / name);
         ASSERT_FALSE(section.empty());
         ASSERT_LE(at + section.size(), written.size());
         EXPECT_EQ(std::vector<std::string>(written.begin() + static_cast<long>(at),

@@ -7,7 +7,8 @@
 
 #include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
-#include "support/storage_fixture.h"
+#include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -29,7 +30,7 @@ TEST(Examples, EachLoadsWithoutAMessageAndSavesBackToTheSameBytes) {
     ASSERT_EQ(examples.size(), 10u);
     for (const std::filesystem::path& path : examples) {
         SCOPED_TRACE(path.filename().string());
-        testing::TestSimulation t;
+        TestSimulation t;
         ASSERT_TRUE(LoadSimulation(t.Sim, path.string()));
         EXPECT_TRUE(t.Host.Messages().empty());
         const std::optional<std::string> saved = SimulationText(t.Sim, path.filename().string());
