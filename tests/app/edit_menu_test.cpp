@@ -1,22 +1,18 @@
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QTest>
 
 #include <memory>
 
 #include "app/app_fixture.h"
-#include "app/block_drag.h"
-#include "app/form1.h"
 #include "app/fsim.h"
 #include "app/mdigen.h"
 #include "app/twips.h"
 #include "editing/block_selection.h"
 #include "engine/simulation.h"
 #include "storage/clipboard_text.h"
+#include "window_rig.h"
 
 namespace quorvane {
 
@@ -42,18 +38,7 @@ private:
     std::vector<int> Selected() { return SelectedBlocks(Main().SheetEditing(), 1); }
 
     /// A toolbox image pressed in its middle and dropped with the block's corner at (x, y) twips.
-    void Place(int code, int x, int y) {
-        QTest::mousePress(Main().Toolbox().Image1(code), Qt::LeftButton, {}, QPoint(16, 16));
-        Drop(Pixels(x, y) + QPoint(24, 24));
-    }
-    void Drop(QPoint pixel) {
-        QMimeData mime;
-        mime.setData(BlockMimeType, {});
-        QDragEnterEvent enter(pixel, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&Sheet(), &enter);
-        QDropEvent drop(QPointF(pixel), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&Sheet(), &drop);
-    }
+    void Place(int code, int x, int y) { TakeFromToolbox(Main().Toolbox(), Sheet(), code, Pixels(x, y)); }
     /// Output 1 of `from` to input 1 of `to`, pressed on their terminals.
     void Connect(int from, int to) {
         const Block& source = Form().Blocks[from];
@@ -193,7 +178,7 @@ void EditMenuTest::SelectedBlocksMoveAndGoTogether() {
     // Block 2 pressed and dropped 480 twips further right: block 1 and the line go along.
     const ConnectionLine line = Form().Lines[2];
     QTest::mousePress(&Sheet(), Qt::LeftButton, {}, Pixels(3600 + 100, 1200 + 100));
-    Drop(Pixels(3600 + 100 + 480, 1200 + 100 + 960));
+    DropOn(Sheet(), Pixels(3600 + 100 + 480, 1200 + 100 + 960));
     QCOMPARE(Form().Blocks[2].Left, 4080);
     QCOMPARE(Form().Blocks[1].Left, 1680);
     QCOMPARE(Form().Blocks[1].Top, 2160);

@@ -246,21 +246,6 @@ private slots:
         Press(dialog, "Command2");
         QVERIFY(!dialog.isVisible());
     }
-
-    void EveryControlIsNamedForAssistiveTechnology() {
-        ProgramUnderTest program;
-        program.Start();
-        MDIGen& window = *program.Window;
-        for (FileDialog* dialog : std::initializer_list<FileDialog*>{&window.LoadWindow(), &window.SaveWindow(),
-                                                                      &window.MaintenanceWindow()}) {
-            for (QWidget* control : dialog->findChildren<QWidget*>()) {
-                if (control->focusPolicy() == Qt::NoFocus || control->objectName().isEmpty() ||
-                    control->objectName().startsWith("qt_"))
-                    continue;
-                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-            }
-        }
-    }
 };
 
 }  // namespace quorvane

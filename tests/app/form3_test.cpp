@@ -104,22 +104,15 @@ private slots:
         program.Start();
         Simulation& sim = program.Window->Model();
         SimulationForm& sheet = sim.Forms[1];
-        auto add = [&](int code, const char* title, float value, int left, int top) {
-            Block& block = sheet.Blocks[++sheet.BlockCount];
-            block.FunctionCode = code;
-            block.Title = title;
-            block.InitialCondition = value;
-            block.Output = value;
-            block.Left = left;
-            block.Top = top;
-        };
-        add(1, "One", 1, 240, 240);
-        add(1, "Nothing", 0, 240, 1200);
-        add(18, "Ratio", 0, 1800, 720);
-        add(42, "Show", 0, 3600, 720);
-        sheet.Blocks[3].Input[1] = 1;
-        sheet.Blocks[3].Input[2] = 2;
-        sheet.Blocks[4].Input[1] = 3;
+        AddBlock(sheet, 1, "One", {}, 1);
+        AddBlock(sheet, 1, "Nothing");
+        const int ratio = AddBlock(sheet, 18, "Ratio");
+        AddBlock(sheet, 42, "Show");
+        ConnectBlocks(sheet, 1, ratio, 1);
+        ConnectBlocks(sheet, 2, ratio, 2);
+        ConnectBlocks(sheet, ratio, 4);
+        sheet.Blocks[ratio].Left = 1800;
+        sheet.Blocks[ratio].Top = 720;
         QTest::mouseClick(Control<QPushButton>(program.Window->RunWindow(), "Command1"), Qt::LeftButton);
 
         Form10& error = program.Window->RunErrorWindow();

@@ -1,13 +1,9 @@
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -18,7 +14,6 @@
 #include "app/form3.h"
 #include "app/gplot.h"
 #include "app/pformat.h"
-#include "app/picture_box.h"
 #include "app/tabview.h"
 #include "engine/simulation.h"
 
@@ -78,28 +73,6 @@ private slots:
                 timing->parentWidget()->size());
         Trigger(window, "mPf");
         QVERIFY(window.findChild<Pformat*>("Pformat")->isVisible());
-    }
-
-    void EveryControlIsNamedAndReachedFromTheKeyboard() {
-        ProgramUnderTest program;
-        program.Start(program.Example("PID Temperature Loop"));
-        MDIGen& window = *program.Window;
-        Press(window.RunWindow(), "Command1");
-        for (const char* name : {"Form3", "Form4", "Form10", "GPlot", "Form11", "keyform", "tabview", "Pformat", "DispTim",
-                                 "Fplot", "Cplot", "FFTProp"}) {
-            auto* shown = window.findChild<QWidget*>(name);
-            QVERIFY2(shown, name);
-            for (QWidget* control : shown->findChildren<QWidget*>()) {
-                const bool operated = qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
-                                      qobject_cast<QAbstractItemView*>(control) || qobject_cast<PictureBox*>(control) ||
-                                      qobject_cast<QPlainTextEdit*>(control);
-                if (!operated) continue;
-                const QString where = QString(name) + "." + control->objectName();
-                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-                QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), qPrintable(where));
-                QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(where));
-            }
-        }
     }
 
     void NewIntervalsShowInTheRunWindowWhenItIsNextUsed() {

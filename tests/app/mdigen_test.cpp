@@ -111,17 +111,6 @@ private slots:
         Item(window, "Mhz")->trigger();
         QCOMPARE(sim.Forms[1].Blocks[1].Units, std::string("Hz"));
 
-        const std::pair<const char*, bool Settings::*> annotate[] = {
-            {"MInCon", &Settings::AnnotateIC}, {"MSat", &Settings::AnnotateLimits}, {"MblkN", &Settings::AnnotateNumbers}};
-        for (auto [name, option] : annotate) {
-            Item(window, name)->trigger();
-            QVERIFY2(Item(window, name)->isChecked() && sim.Run.*option, name);
-            Item(window, name)->trigger();
-            QVERIFY2(!Item(window, name)->isChecked() && !(sim.Run.*option), name);
-        }
-        Item(window, "MTitle")->trigger();
-        QVERIFY(Item(window, "MTitle")->isChecked() && window.Program().AnnotateTitle);
-
         Item(window, "MsMath")->trigger();
         QVERIFY(sim.Run.MathsSymbols && Item(window, "MsMath")->isChecked());
         Item(window, "Msnodes")->trigger();
@@ -168,14 +157,18 @@ private slots:
             QVERIFY2(Item(window, name)->isChecked(), name);
             QVERIFY2(sheet.grab().toImage() == clean, name);
         }
-        for (const char* name : {"MInCon", "MSat", "MblkN"}) {
+        QVERIFY(window.Program().AnnotateTitle);
+        const Settings& run = window.Model().Run;
+        const std::pair<const char*, const bool*> annotate[] = {
+            {"MInCon", &run.AnnotateIC}, {"MSat", &run.AnnotateLimits}, {"MblkN", &run.AnnotateNumbers}};
+        for (auto [name, option] : annotate) {
             scribble();
             Item(window, name)->trigger();
-            QVERIFY2(Item(window, name)->isChecked(), name);
+            QVERIFY2(Item(window, name)->isChecked() && *option, name);
             const QImage annotated = sheet.grab().toImage();
             QVERIFY2(annotated != clean, name);
             Item(window, name)->trigger();
-            QVERIFY2(!Item(window, name)->isChecked(), name);
+            QVERIFY2(!Item(window, name)->isChecked() && !*option, name);
             QVERIFY2(sheet.grab().toImage() == clean, name);
         }
     }

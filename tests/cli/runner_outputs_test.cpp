@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/runner_support.h"
+#include "support/scratch_folder.h"
 
 namespace quorvane {
 
@@ -24,12 +25,7 @@ std::set<std::string> Names(const fs::path& folder) {
     return names;
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+using testing::ReadAll;
 
 // What the runner left in a temporary folder (Qt keeps a runtime folder of its own there).
 std::set<std::string> ScratchLeft(const fs::path& folder) {
@@ -45,13 +41,15 @@ std::string Row(int time) { return "\n " + std::to_string(time) + " "; }
 
 TEST(RunnerOutputs, AFailedWriteIsReportedAndLeavesNoPartialFile) {
     // The lag example without its tabulation, whose print dump would meet the limit first.
-    const std::string lag = ScratchFolder("full-disk-model") + "/lag.vqe";
+    const testing::ScratchFolder modelFolder;
+    const std::string lag = (modelFolder / "lag.vqe").string();
     std::istringstream example(ReadAll(ExamplePath("First Order Lag.vqe")));
     std::ofstream model(lag, std::ios::binary);
     int number = 0;
     for (std::string line; std::getline(example, line);) model << (++number == 18 ? "#FALSE#\r" : line) << "\n";
     model.close();
-    const std::string folder = ScratchFolder("full-disk");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     const struct {
         std::vector<std::string> Args;
         RunnerShell Shell;
@@ -77,7 +75,8 @@ TEST(RunnerOutputs, AFailedWriteIsReportedAndLeavesNoPartialFile) {
 
 TEST(RunnerOutputs, AFailedStandardOutputIsReported) {
     const std::string lag = ExamplePath("First Order Lag.vqe");
-    const std::string folder = ScratchFolder("stdout");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     const std::vector<std::string> requests[] = {
         {lag, "--csv", "-"},
         {lag, "--tabulate"},
@@ -100,7 +99,8 @@ TEST(RunnerOutputs, AFailedStandardOutputIsReported) {
 }
 
 TEST(RunnerOutputs, RunsSideBySidePrintTheirOwnTables) {
-    const std::string folder = ScratchFolder("parallel");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     // Runs of 1..8 seconds: run k prints the row of k seconds and none of k + 1.
     std::vector<std::future<RunnerResult>> runs;
     for (int k = 1; k <= 8; ++k) {
@@ -128,7 +128,8 @@ TEST(RunnerOutputs, RunsSideBySidePrintTheirOwnTables) {
 }
 
 TEST(RunnerOutputs, ScratchFilesArePrivateAndRemovedOnEveryExit) {
-    const std::string folder = ScratchFolder("scratch");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     fs::create_directory(folder + "/tmp");
     const RunnerShell privateTmp{"export TMPDIR=" + folder + "/tmp", ""};
     const std::string lag = ExamplePath("First Order Lag.vqe");
@@ -172,7 +173,8 @@ TEST(RunnerOutputs, ScratchFilesArePrivateAndRemovedOnEveryExit) {
 }
 
 TEST(RunnerOutputs, AnInheritedDisplayPlatformIsIgnored) {
-    const std::string folder = ScratchFolder("platform");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     for (const char* platform : {"xcb", "wayland"}) {
         SCOPED_TRACE(platform);
         const RunnerShell desktop{std::string("export QT_QPA_PLATFORM=") + platform + " && unset DISPLAY WAYLAND_DISPLAY", ""};
@@ -186,7 +188,8 @@ TEST(RunnerOutputs, AnInheritedDisplayPlatformIsIgnored) {
 }
 
 TEST(RunnerOutputs, OutputsMayNotOverwriteTheModelOrEachOther) {
-    const std::string folder = ScratchFolder("clash");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     fs::copy_file(ExamplePath("First Order Lag.vqe"), folder + "/m.vqe");
     fs::create_symlink("m.vqe", folder + "/link.csv");
     const std::string model = ReadAll(folder + "/m.vqe");

@@ -3,10 +3,11 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "support/scratch_folder.h"
 
 namespace quorvane {
 
@@ -19,13 +20,6 @@ std::string Quoted(const std::string& text) {
         else quoted += c;
     }
     return quoted + "'";
-}
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 }  // namespace
@@ -47,18 +41,11 @@ RunnerResult RunRunner(const std::vector<std::string>& args, const std::string& 
     const int raw = std::system(command.c_str());
     RunnerResult result;
     result.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.Out = ReadAll(out);
-    result.Err = ReadAll(err);
+    result.Out = testing::ReadAll(out);
+    result.Err = testing::ReadAll(err);
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return result;
-}
-
-std::string ScratchFolder(const std::string& name) {
-    const std::filesystem::path folder = std::filesystem::path(QUORVANE_TEST_OUTPUT) / "cli" / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder.string();
 }
 
 std::string ExamplePath(const std::string& name) { return std::string(QUORVANE_EXAMPLES) + "/" + name; }

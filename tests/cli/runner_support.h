@@ -21,9 +21,6 @@ struct RunnerShell {
 /// side by side, also in one folder.
 RunnerResult RunRunner(const std::vector<std::string>& args, const std::string& folder, const RunnerShell& shell = {});
 
-/// A fresh empty folder for one test's files.
-std::string ScratchFolder(const std::string& name);
-
 std::string ExamplePath(const std::string& name);
 
 /// CSV text as rows of numbers, the header line skipped.

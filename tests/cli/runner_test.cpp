@@ -6,6 +6,7 @@
 
 #include "cli/options.h"
 #include "cli/runner_support.h"
+#include "support/scratch_folder.h"
 #include "editing/start_up.h"
 #include "engine/simulation.h"
 #include "model/catalogue.h"
@@ -38,7 +39,8 @@ std::size_t Occurrences(const std::string& text, const std::string& part) {
 }  // namespace
 
 TEST(Runner, EveryExampleRunsQuietlyAndDraws) {
-    const std::string folder = ScratchFolder("examples");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     for (const auto& entry : std::filesystem::directory_iterator(QUORVANE_EXAMPLES)) {
         if (entry.path().extension() != ".vqe") continue;
         const std::string name = entry.path().stem().string();
@@ -57,7 +59,8 @@ TEST(Runner, EveryExampleRunsQuietlyAndDraws) {
 }
 
 TEST(Runner, FirstOrderLagFollowsItsExponential) {
-    const RunnerResult run = RunRunner({ExamplePath("First Order Lag.vqe"), "--csv", "-"}, ScratchFolder("lag"));
+    const RunnerResult run =
+        RunRunner({ExamplePath("First Order Lag.vqe"), "--csv", "-"}, testing::ScratchFolder().Path.string());
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto rows = CsvRows(run.Out);
     ASSERT_EQ(rows.size(), 101u);   // 0..10 s every 0.1 s
@@ -70,7 +73,8 @@ TEST(Runner, FirstOrderLagFollowsItsExponential) {
 }
 
 TEST(Runner, MassSpringDamperMatchesTheSecondOrderStep) {
-    const RunnerResult run = RunRunner({ExamplePath("Mass Spring Damper.vqe"), "--csv", "-"}, ScratchFolder("msd"));
+    const RunnerResult run =
+        RunRunner({ExamplePath("Mass Spring Damper.vqe"), "--csv", "-"}, testing::ScratchFolder().Path.string());
     ASSERT_EQ(run.Status, 0) << run.Err;
     // 0.25 y'' + 0.2 y' + y = 0.25: natural frequency 2 rad/s, damping ratio 0.2.
     const double zeta = 0.2;
@@ -92,7 +96,7 @@ TEST(Runner, MassSpringDamperMatchesTheSecondOrderStep) {
 
 TEST(Runner, PrbsCorrelationRecoversThePlantImpulseResponse) {
     const RunnerResult run =
-        RunRunner({ExamplePath("PRBS Identification.vqe"), "--correlate", "impulse"}, ScratchFolder("prbs"));
+        RunRunner({ExamplePath("PRBS Identification.vqe"), "--correlate", "impulse"}, testing::ScratchFolder().Path.string());
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto rows = CsvRows(run.Out);
     // 7 bits: lags 0..127 (the last repeats lag 0).
@@ -118,7 +122,7 @@ TEST(Runner, PrbsCorrelationRecoversThePlantImpulseResponse) {
 
 TEST(Runner, SquareWaveSpectrumPeaksAtItsFundamental) {
     const RunnerResult run =
-        RunRunner({ExamplePath("Square Wave Spectrum.vqe"), "--spectrum", "2"}, ScratchFolder("fft"));
+        RunRunner({ExamplePath("Square Wave Spectrum.vqe"), "--spectrum", "2"}, testing::ScratchFolder().Path.string());
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto rows = CsvRows(run.Out);
     ASSERT_GE(rows.size(), 256u);
@@ -132,7 +136,8 @@ TEST(Runner, SquareWaveSpectrumPeaksAtItsFundamental) {
 }
 
 TEST(Runner, TabulatesOnlyWhenAsked) {
-    const std::string folder = ScratchFolder("tabulate");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     const RunnerResult run = RunRunner({ExamplePath("First Order Lag.vqe"), "--tabulate"}, folder);
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_TRUE(std::filesystem::exists(folder + "/Print Dump.txt"));
@@ -145,7 +150,8 @@ TEST(Runner, TabulatesOnlyWhenAsked) {
 }
 
 TEST(Runner, SettingsAndSaveTakeEffect) {
-    const std::string folder = ScratchFolder("settings");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     const RunnerResult run = RunRunner({ExamplePath("First Order Lag.vqe"), "--set", "StopTime=5", "--set",
                                         "TimeUnits=min", "--csv", "-", "--save", folder + "/saved.vqe"},
                                        folder);
@@ -159,7 +165,8 @@ TEST(Runner, SettingsAndSaveTakeEffect) {
 }
 
 TEST(Runner, RunErrorNamesTheBlockAndExitsOne) {
-    const std::string folder = ScratchFolder("run-error");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     TestSimulation t(Begin::Started);
     t.Add(1, "One", {}, 1);
     t.Add(1, "Zero");
@@ -176,7 +183,8 @@ TEST(Runner, RunErrorNamesTheBlockAndExitsOne) {
 }
 
 TEST(Runner, UsageAndLoadErrorsExitTwo) {
-    const std::string folder = ScratchFolder("usage");
+    const testing::ScratchFolder scratch;
+    const std::string folder = scratch.Path.string();
     const RunnerResult help = RunRunner({"--help"}, folder);
     EXPECT_EQ(help.Status, 0);
     EXPECT_EQ(help.Out, RunnerUsage());

@@ -1,15 +1,21 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAbstractSlider>
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
+#include "app/app_fixture.h"
 #include "app/fmanage.h"
 #include "app/form7.h"
 #include "app/form8.h"
 #include "app/form9.h"
+#include "app/form3.h"
 #include "app/formprop.h"
+#include "app/gload.h"
+#include "app/gmaint.h"
+#include "app/gsave.h"
+#include "app/picture_box.h"
 #include "editing/form_slots.h"
 #include "window_rig.h"
 
@@ -25,7 +31,7 @@ QStringList Unreachable(QWidget& window) {
         if (control->objectName().isEmpty() || !control->isVisibleTo(&window) || !control->isEnabled()) continue;
         const bool worked = qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractButton*>(control) ||
                             qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractItemView*>(control) ||
-                            qobject_cast<QAbstractSlider*>(control);
+                            qobject_cast<PictureBox*>(control) || qobject_cast<QPlainTextEdit*>(control);
         if (!worked) continue;
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
         if (face == nullptr || face->text(QAccessible::Name).trimmed().isEmpty()) {
@@ -40,10 +46,10 @@ QStringList Unreachable(QWidget& window) {
 
 }  // namespace
 
-class EditWindowsAccessTest : public QObject {
+class AccessTest : public QObject {
     Q_OBJECT
 private slots:
-    void EveryControlIsNamedAndReachable() {
+    void EveryEditWindowIsNamedAndReachable() {
         TestSimulation rig(Begin::Started);
         AllocateForm(rig.Sim);
         const int input = rig.Place(1, 48);
@@ -67,11 +73,30 @@ private slots:
         Fmanage manager(rig.Sim);
         manager.show();
         faults += Unreachable(manager);
-        QCOMPARE(faults, QStringList());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    }
+
+    // After a run every result window exists; the file dialogs are there from the start.
+    void EveryResultWindowAndFileDialogIsNamedAndReachable() {
+        testing::ProgramUnderTest program;
+        program.Start(program.Example("PID Temperature Loop"));
+        MDIGen& window = *program.Window;
+        Press(window.RunWindow(), "Command1");
+        QStringList faults;
+        for (const char* name : {"Form3", "Form4", "Form10", "GPlot", "Form11", "keyform", "tabview", "Pformat", "DispTim",
+                                 "Fplot", "Cplot", "FFTProp"}) {
+            auto* shown = window.findChild<QWidget*>(name);
+            QVERIFY2(shown, name);
+            faults += Unreachable(*shown);
+        }
+        faults += Unreachable(window.LoadWindow());
+        faults += Unreachable(window.SaveWindow());
+        faults += Unreachable(window.MaintenanceWindow());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 };
 
 }  // namespace quorvane
 
-QTEST_MAIN(quorvane::EditWindowsAccessTest)
-#include "edit_windows_access_test.moc"
+QTEST_MAIN(quorvane::AccessTest)
+#include "access_test.moc"
