@@ -1,0 +1,66 @@
+#include "app/shell/app_desktop.h"
+
+#include "app/analysis/cplot.h"
+#include "app/analysis/fplot.h"
+#include "app/controls/child_window.h"
+#include "app/results/gplot.h"
+#include "app/results/pformat.h"
+#include "app/results/tabview.h"
+#include "app/shell/form3.h"
+#include "app/shell/mdigen.h"
+#include "engine/simulation.h"
+
+namespace quorvane {
+
+void AppDesktop::SetMainCaption(const std::string& caption) { Main.setWindowTitle(QString::fromStdString(caption)); }
+
+void AppDesktop::RefreshOptions() {
+    SheetDesktop::RefreshOptions();
+    Main.RefreshOptionTicks();
+}
+
+void AppDesktop::ShowToolWindows() { Main.ShowToolWindows(); }
+
+void AppDesktop::ClearRunFigures() { Main.RunWindow().ClearFigures(); }
+
+void AppDesktop::PlaceGraphWindow() { Main.PlaceResultWindow(&Main.GraphWindow(), Main.Model().GraphWindow); }
+
+void AppDesktop::PlaceTabulationWindow() {
+    Main.PlaceResultWindow(&Main.TabulationWindow(), Main.Model().TabulationWindow);
+}
+
+void AppDesktop::HideResultWindows() {
+    Main.GraphWindow().HideGraph();
+    Main.TabulationWindow().HideTabulation();
+}
+
+void AppDesktop::RefreshGraphSwitches() { Main.GraphWindow().RefreshSwitches(); }
+
+void AppDesktop::RefreshFrequencySwitches() { Main.FrequencyWindow().RefreshSwitches(); }
+void AppDesktop::RefreshPrbsSwitches() { Main.PrbsWindow().RefreshSwitches(); }
+void AppDesktop::HidePrbsWindow() { Main.PrbsWindow().HideAnalysis(); }
+void AppDesktop::CloseFrequencyWindow() { Main.FrequencyWindow().Unload(); }
+
+void AppDesktop::HidePrintFormatDialog() {
+    Main.PrintFormatWindow().Refresh();
+    HideChildWindow(&Main.PrintFormatWindow());
+}
+
+void AppDesktop::ShowTabulation(Simulation&) { Main.TabulationWindow().ShowTabulation(); }
+void AppDesktop::HideTabulation(Simulation&) { Main.TabulationWindow().HideTabulation(); }
+void AppDesktop::ShowGraph(Simulation&, const std::vector<std::string>& series) {
+    Main.GraphWindow().ShowGraph(series);
+}
+void AppDesktop::HideGraph(Simulation&) { Main.GraphWindow().HideGraph(); }
+void AppDesktop::ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>& series) {
+    Main.FrequencyWindow().ShowAnalysis(series);
+}
+void AppDesktop::HideFrequencyAnalysis(Simulation&) { Main.FrequencyWindow().HideAnalysis(); }
+void AppDesktop::ShowPrbsAnalysis(Simulation&) { Main.PrbsWindow().ShowAnalysis(); }
+void AppDesktop::HidePrbsAnalysis(Simulation&) { Main.PrbsWindow().HideAnalysis(); }
+
+void AppDesktop::RedrawSheet(Simulation&, int form) { RequestRedraw(form); }
+
+void AppDesktop::ShowRunError(Simulation&, const RunErrorReport& report) { Main.ShowRunError(report); }
+
+}  // namespace quorvane

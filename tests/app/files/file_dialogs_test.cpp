@@ -1,0 +1,254 @@
+#include <QAction>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "app/controls/dialog_controls.h"
+#include "app/files/file_browser.h"
+#include "app/files/gload.h"
+#include "app/files/gmaint.h"
+#include "app/files/gsave.h"
+#include "app/support/app_fixture.h"
+#include "app/support/window_rig.h"
+#include "engine/simulation.h"
+#include "platform/canvas.h"
+
+namespace quorvane {
+
+using testing::ProgramUnderTest;
+
+namespace {
+
+QAction* Item(MDIGen& window, const QString& name) {
+    auto* item = window.findChild<QAction*>(name);
+    if (!item) qFatal("no menu item %s", qPrintable(name));
+    return item;
+}
+
+QByteArray Bytes(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// Clicks a file of the list once the folder has been read.
+bool ClickFile(FileDialog& dialog, const QString& name) {
+    auto* list = Control<QListView>(dialog, "File1");
+    if (!QTest::qWaitFor([&] { return dialog.Lists().Files().contains(name); })) return false;
+    const int row = static_cast<int>(dialog.Lists().Files().indexOf(name));
+    const QModelIndex index = list->model()->index(row, 0, list->rootIndex());
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    return true;
+}
+
+bool IsBlue(QLineEdit* box) {
+    return box->palette().color(QPalette::Text) == ToQColor(PaletteColour(Palette::Blue));
+}
+
+}  // namespace
+
+class FileDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void LoadsAFileClickedOrNamedWithEnter() {
+        ProgramUnderTest program;
+        program.Start();
+        MDIGen& window = *program.Window;
+        Gload& dialog = window.LoadWindow();
+        Item(window, "mload")->trigger();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Control<QLineEdit>(dialog, "Text2")->text(), QString("*.vqe"));
+        dialog.Lists().ShowFolder(QString::fromStdString(program.Path("examples")));
+        QVERIFY(ClickFile(dialog, "First Order Lag.vqe"));
+        QCOMPARE(dialog.NameBox()->text().toStdString(), program.Example("First Order Lag"));
+        QVERIFY(!Control<QLabel>(dialog, "Label1")->text().isEmpty());
+        Press(dialog, "Command1");
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(window.Model().Run.SimulationTitle, std::string("First Order Lag"));
+        QVERIFY(window.Model().Forms[1].BlockCount > 0);
+        QVERIFY(!window.Program().NewModel);
+        QVERIFY(IsBlue(dialog.NameBox()));
+
+        // A bare name is looked for in the folder shown, with the default extension.
+        Item(window, "MnewSim")->trigger();
+        Item(window, "ML1")->trigger();
+        dialog.Lists().ShowFolder(QString::fromStdString(program.Path("examples")));
+        Retype(dialog, "Text1", "First Order Lag");
+        QTest::keyClick(dialog.NameBox(), Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(!window.Program().NewModel);
+        QCOMPARE(window.Program().Paths.CurrentPath, program.Example("First Order Lag"));
+
+        // A name that does not load stays in view.
+        program.Host.Clear();
+        Item(window, "mload")->trigger();
+        Retype(dialog, "Text1", "Nothing Here");
+        Press(dialog, "Command1");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(program.Host.Messages().size(), size_t(1));
+        QVERIFY(program.Host.Messages()[0].ends_with(" - File Load"));
+        QVERIFY(!Bytes(program.Path("NelqueStor.dat")).contains("Nothing Here"));
+    }
+
+    void CtrlOLoadsTheOlderLayout() {
+        ProgramUnderTest program;
+        program.Start();
+        MDIGen& window = *program.Window;
+        Item(window, "mload")->trigger();
+        Retype(window.LoadWindow(), "Text1", QUORVANE_TEST_DATA "/old_layout");
+        QTest::keyClick(window.LoadWindow().NameBox(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(!window.LoadWindow().isVisible());
+        QCOMPARE(window.Model().Run.SimulationTitle, std::string("old_layout"));
+        QCOMPARE(window.Model().Forms[1].InUse, 1);
+        QVERIFY(window.Model().Forms[1].BlockCount > 0);
+    }
+
+    void SavesANewFileAndReplacesOneOnlyAfterYes() {
+        ProgramUnderTest program;
+        program.Start();
+        MDIGen& window = *program.Window;
+        Gsave& dialog = window.SaveWindow();
+        const std::string path = program.Path("Oven.vqe");
+        // "Save" of the menu bar with no current path yet asks for a name.
+        Item(window, "Ms1")->trigger();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(Control<QPushButton>(dialog, "Command3")->isHidden());
+        QVERIFY(program.Host.Log.size() == 2);   // only the start-up's messages
+        Retype(dialog, "Text1", QString::fromStdString(program.Path("Oven")));
+        Press(dialog, "Command1");
+        QVERIFY(!dialog.isVisible());
+        const QByteArray first = Bytes(path);
+        QVERIFY(first.startsWith("\"Oven.vqe\"\r\n"));
+        QVERIFY(IsBlue(dialog.NameBox()));
+
+        program.Host.Clear();
+        window.Model().Forms[1].Title = "Changed";
+        Item(window, "msave")->trigger();
+        QCOMPARE(dialog.NameBox()->text().toStdString(), path);
+        Press(dialog, "Command1");   // answered No
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Bytes(path), first);
+        program.Host.Answers = {true};
+        Press(dialog, "Command1");
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(Bytes(path).contains("\"Changed\""));
+        QCOMPARE(program.Host.Log[0].Text, std::string("file exists - overwrite ?"));
+        QCOMPARE(program.Host.Log[1].Text, std::string("file exists - overwrite ?"));
+        QCOMPARE(program.Host.Messages(), std::vector<std::string>{"Simulation Saved: " + path});
+
+        // "Save" of the menu bar saves a model that has a file under its name at once.
+        program.Host.Clear();
+        window.Model().Forms[1].Title = "Again";
+        program.Host.Answers = {true};
+        Item(window, "Ms1")->trigger();
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(Bytes(path).contains("\"Again\""));
+    }
+
+    void TheFileMenuListsTheFiveNewestFiles() {
+        ProgramUnderTest program;
+        program.Start();
+        MDIGen& window = *program.Window;
+        Gsave& dialog = window.SaveWindow();
+        for (const char* name : {"g", "f", "e", "d", "c", "b", "a"}) {
+            Item(window, "msave")->trigger();
+            Retype(dialog, "Text1", QString::fromStdString(program.Path(name)));
+            Press(dialog, "Command1");
+        }
+        QFile::remove(QString::fromStdString(program.Path("b.vqe")));
+        emit window.findChild<QMenu*>("Mfile")->aboutToShow();
+        QCOMPARE(window.Program().Recent.RecentCount, 6);
+        const QStringList expected{"&1 a.vqe", "&2 Unavailable", "&3 c.vqe", "&4 d.vqe", "&5 e.vqe"};
+        for (int n = 1; n <= 5; ++n) {
+            QAction* item = Item(window, QString("mblank%1").arg(n));
+            QCOMPARE(item->text(), expected[n - 1]);
+            QVERIFY(item->isVisible() && item->isEnabled());
+        }
+
+        Item(window, "MnewSim")->trigger();
+        Item(window, "mblank3")->trigger();
+        QCOMPARE(window.Program().Paths.CurrentPath, program.Path("c.vqe"));
+        QVERIFY(!window.Program().NewModel);
+        QCOMPARE(window.Model().Run.SimulationTitle, std::string("c"));
+    }
+
+    void ExitWithANewModelSavesThroughFinishAndEnds() {
+        ProgramUnderTest program;
+        program.Start();
+        MDIGen& window = *program.Window;
+        window.Program().NewModel = true;
+        program.Host.Clear();
+        program.Host.Answers = {true};
+        Item(window, "mexit")->trigger();
+        Gsave& dialog = window.SaveWindow();
+        QVERIFY(window.isVisible());
+        QVERIFY(dialog.isVisible());
+        QVERIFY(Control<QPushButton>(dialog, "Command3")->isVisible());
+        const std::string path = program.Path("Kept.vqe");
+        QFile existing(QString::fromStdString(path));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        // A save that fails keeps the program, and the model, open.
+        Retype(dialog, "Text1", QString::fromStdString(program.Path("no such folder/Kept")));
+        Press(dialog, "Command3");
+        QVERIFY(window.isVisible() && dialog.isVisible());
+        Retype(dialog, "Text1", QString::fromStdString(path));
+        Press(dialog, "Command3");   // no question: Finish replaces what is there
+        QVERIFY(Bytes(path).startsWith("\"Kept.vqe\"\r\n"));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(program.Host.Log.size(), size_t(3));
+        QCOMPARE(program.Host.Log[0].Text, std::string("Do you wish to save .."));
+        QVERIFY(program.Host.Log[1].Text.starts_with("Error encountered during Saving Simulation - "));
+
+        // Cancel keeps the program, and the next save from the menu has no Finish.
+        ProgramUnderTest again;
+        again.Start();
+        again.Window->Program().NewModel = true;
+        again.Host.Answers = {true};
+        Item(*again.Window, "mexit")->trigger();
+        Press(again.Window->SaveWindow(), "Command2");
+        QVERIFY(again.Window->isVisible());
+        Item(*again.Window, "msave")->trigger();
+        QVERIFY(Control<QPushButton>(again.Window->SaveWindow(), "Command3")->isHidden());
+    }
+
+    void MaintenanceWritesAnEditOnlyAfterYes() {
+        ProgramUnderTest program;
+        program.Start();
+        MDIGen& window = *program.Window;
+        Gmaint& dialog = window.MaintenanceWindow();
+        Item(window, "mmaint")->trigger();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Control<QLineEdit>(dialog, "Text2")->text(), QString("*.dat"));
+        QVERIFY(ClickFile(dialog, "NelqueStor.dat"));
+        const std::string store = program.Path("NelqueStor.dat");
+        QCOMPARE(dialog.NameBox()->text().toStdString(), store);
+        auto* editor = Control<QPlainTextEdit>(dialog, "Text3");
+        QVERIFY(editor->toPlainText().startsWith("0\n\"0\"\n"));
+        QCOMPARE(Control<QLabel>(dialog, "Label7")->text(), QString("%1 bytes").arg(Bytes(store).size()));
+
+        const QByteArray before = Bytes(store);
+        editor->setFocus();
+        editor->moveCursor(QTextCursor::End);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClicks(editor, "note");
+        program.Host.Clear();
+        Press(dialog, "Command1");   // answered No
+        QCOMPARE(Bytes(store), before);
+        program.Host.Answers = {true};
+        Press(dialog, "Command1");
+        QCOMPARE(Bytes(store), before + "note\r\n");
+        QCOMPARE(program.Host.Log.size(), size_t(2));
+        QCOMPARE(program.Host.Log[1].Text, "Over Write  " + store);
+        QCOMPARE(program.Host.Log[1].Title, std::string("Warning"));
+        Press(dialog, "Command2");
+        QVERIFY(!dialog.isVisible());
+    }
+};
+
+}  // namespace quorvane
+
+QTEST_MAIN(quorvane::FileDialogsTest)
+#include "file_dialogs_test.moc"

@@ -1,0 +1,116 @@
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+
+#include <map>
+#include <optional>
+
+#include "app/sheets/form1.h"
+#include "sheets_only_desktop.h"
+#include "support/test_simulation.h"
+
+namespace quorvane {
+
+namespace {
+
+/// The toolbox built at start-up, as the program builds it.
+struct Box {
+    Box() { Started.emplace(Sim, Editing); }
+    SheetsOnlyDesktop Windows;
+    TestSimulation Test{Begin::Started, Windows};
+    Simulation& Sim = Test.Sim;
+    EditingState& Editing = Test.State;
+    RecordingHost& Host = Test.Host;
+    std::optional<Form1> Started;
+    Form1& Toolbox() { return *Started; }
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+private slots:
+    void TurningToPageTwoAndBackKeepsPageOneInPlace() {
+        Box box;
+        Form1& toolbox = box.Toolbox();
+        toolbox.show();
+        QCOMPARE(toolbox.windowTitle(), QString("  Simulation Toolbox"));
+
+        auto shown = [&toolbox] {
+            std::map<int, QPoint> places;
+            for (int code = 0; code < ToolboxImageCount; ++code) {
+                if (toolbox.Image1(code)->isVisible()) places[code] = toolbox.Image1(code)->pos();
+            }
+            return places;
+        };
+        const auto pageOne = shown();
+        QVERIFY(pageOne.size() > 10 && pageOne.size() <= 30);
+        QVERIFY(pageOne.count(0) == 0);
+
+        auto* scroll = toolbox.findChild<QScrollBar*>("HScroll1");
+        auto* label = toolbox.findChild<QLabel*>("Label2");
+        QVERIFY(scroll && label);
+        scroll->setValue(2);
+        QCOMPARE(label->text(), QString("2"));
+        QCOMPARE(toolbox.CurrentPage(), 2);
+        const auto pageTwo = shown();
+        QVERIFY(!pageTwo.empty() && pageTwo.size() <= 30);
+        for (const auto& [code, place] : pageTwo) {
+            QVERIFY2(pageOne.count(code) == 0, qPrintable(QString::number(code)));
+            // Page two stands in page one's area, not where the design keeps it.
+            QVERIFY(place.x() < toolbox.width());
+        }
+        scroll->setValue(1);
+        QCOMPARE(label->text(), QString("1"));
+        QCOMPARE(shown(), pageOne);
+    }
+
+    void PressingAnImageTakesItsBlockAndReleasingDropsIt() {
+        Box box;
+        Form1& toolbox = box.Toolbox();
+        toolbox.show();
+        QLabel* lag = toolbox.Image1(10);
+        QCOMPARE(lag->toolTip(), QString("{Lag} Op=Ip/(1+ks)"));
+        // 8 pixels into a 32-pixel image is 180 twips into the 720-twip block.
+        QTest::mousePress(lag, Qt::LeftButton, {}, QPoint(8, 12));
+        QCOMPARE(box.Editing.NewBlockCode, 10);
+        QCOMPARE(box.Editing.GrabX, 180);
+        QCOMPARE(box.Editing.GrabY, 270);
+        QTest::mouseRelease(lag, Qt::LeftButton, {}, QPoint(8, 12));
+        QCOMPARE(box.Editing.NewBlockCode, 0);
+    }
+
+    // Without a pointer: the scroll bar turns the pages, Tab walks the images as they stand and
+    // Enter on one places its block on the sheet.
+    void TheKeyboardTurnsPagesAndPlacesBlocks() {
+        Box box;
+        Form1& toolbox = box.Toolbox();
+        toolbox.show();
+        auto* scroll = toolbox.findChild<QScrollBar*>("HScroll1");
+        QVERIFY(scroll->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(scroll, Qt::Key_Right);
+        QCOMPARE(toolbox.CurrentPage(), 2);
+        QTest::keyClick(scroll, Qt::Key_Left);
+        QCOMPARE(toolbox.CurrentPage(), 1);
+
+        scroll->setFocus();
+        QTest::keyClick(scroll, Qt::Key_Tab);
+        QCOMPARE(toolbox.focusWidget(), toolbox.Image1(1));   // the constant, top left
+        QTest::keyClick(toolbox.Image1(1), Qt::Key_Tab);
+        QCOMPARE(toolbox.focusWidget(), toolbox.Image1(40));  // beside it, though numbered later
+
+        QTest::keyClick(toolbox.Image1(10), Qt::Key_Return);
+        QTest::keyClick(toolbox.Image1(1), Qt::Key_Space);
+        const SimulationForm& sheet = box.Sim.Forms[1];
+        QCOMPARE(sheet.BlockCount, 2);
+        QCOMPARE(sheet.Blocks[1].FunctionCode, 10);
+        QCOMPARE(sheet.Blocks[2].FunctionCode, 1);
+        QVERIFY(sheet.Blocks[2].Left != sheet.Blocks[1].Left);
+        QVERIFY(box.Host.Log.empty());
+    }
+};
+
+}  // namespace quorvane
+
+QTEST_MAIN(quorvane::Form1Test)
+#include "form1_test.moc"

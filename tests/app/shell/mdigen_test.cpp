@@ -1,0 +1,231 @@
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/sheets/form1.h"
+#include "app/sheets/fsim.h"
+#include "app/shell/form3.h"
+#include "app/support/app_fixture.h"
+#include "engine/simulation.h"
+#include "forms/toolbox.h"
+#include "platform/canvas.h"
+#include "storage/recent_files.h"
+
+namespace quorvane {
+
+using testing::ProgramUnderTest;
+
+namespace {
+
+QAction* Item(MDIGen& window, const char* name) {
+    auto* item = window.findChild<QAction*>(name);
+    if (!item) qFatal("no menu item %s", name);
+    return item;
+}
+
+}  // namespace
+
+class MDIGenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void StartUpPreparesExamplesAndShowsTheRunWindow() {
+        ProgramUnderTest program;
+        program.Start();
+        const std::string examples = program.Path("Examples");
+        QCOMPARE(program.Host.Messages(), (std::vector<std::string>{"creating " + examples, "Creating Packing Slip"}));
+        QVERIFY(QFile::exists(QString::fromStdString(examples + "/Packing Slip.pck")));
+        QVERIFY(QFile::exists(QString::fromStdString(examples + "/First Order Lag.vqe")));
+        MDIGen& window = *program.Window;
+        QCOMPARE(window.windowTitle(), QString("Quorvane"));
+        QVERIFY(!window.Program().NewModel);
+        QVERIFY(window.RunWindow().isVisible());
+        QVERIFY(window.Toolbox().isVisible());
+        QVERIFY(window.Sheet(1).isVisible());
+        QVERIFY(!window.Sheet(2).isVisible() && !window.Sheet(3).isVisible());
+        QCOMPARE(window.Model().Forms[1].InUse, 1);
+        QCOMPARE(window.Model().Forms[1].RunSelected, 1);
+        QCOMPARE(window.Program().HelpFolder, program.Path() + "/");
+
+        // A second start on the same folder says nothing; with a recent file it starts a new model.
+        ProgramUnderTest again;
+        again.Window = std::make_unique<MDIGen>(again.Host, ProgramFolders{program.Path(), program.Path() + "/user"});
+        Filstore(program.Path("NelqueStor.dat"), program.Path("Examples/First Order Lag.vqe"), again.Host.Today());
+        again.Start();
+        QVERIFY(again.Host.Log.empty());
+        QVERIFY(again.Window->Program().NewModel);
+        QCOMPARE(again.Window->windowTitle(), QString("Quorvane  06 December 2026       Unnamed Simulation"));
+    }
+
+    void ExitAsksToSaveOnlyAModelWithoutAFile() {
+        ProgramUnderTest program;
+        program.Start();
+        program.Host.Clear();
+        MDIGen& window = *program.Window;
+        window.Program().NewModel = true;
+        QSignalSpy save(&window, &MDIGen::SaveBeforeExit);
+        program.Host.Answers = {true};
+        Item(window, "mexit")->trigger();
+        QVERIFY(window.isVisible());   // Yes: the save dialog finishes the program
+        QCOMPARE(save.count(), 1);
+        program.Host.Answers = {false};
+        Item(window, "mexit")->trigger();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(program.Host.Log.size(), size_t(2));
+        QCOMPARE(program.Host.Log[0].Text, std::string("Do you wish to save .."));
+
+        ProgramUnderTest loaded;
+        loaded.Start(loaded.Example("First Order Lag"));
+        loaded.Host.Clear();
+        QVERIFY(loaded.Window->close());
+        QVERIFY(loaded.Host.Log.empty());
+    }
+
+    void NewSimulationStartsAnUnsavedModel() {
+        ProgramUnderTest program;
+        program.Start(program.Example("First Order Lag"));
+        MDIGen& window = *program.Window;
+        QVERIFY(window.Model().Forms[1].BlockCount > 0);
+        Item(window, "MnewSim")->trigger();
+        QVERIFY(window.Program().NewModel);
+        QCOMPARE(window.Model().Forms[1].BlockCount, 0);
+        QCOMPARE(window.windowTitle(), QString("Quorvane  06 December 2026       Unnamed Simulation"));
+        QCOMPARE(window.RunWindow().Window().Text4, std::string(" "));
+    }
+
+    void OptionItemsTickAndChangeTheModel() {
+        ProgramUnderTest program;
+        program.Start();
+        MDIGen& window = *program.Window;
+        Simulation& sim = window.Model();
+        sim.Forms[1].BlockCount = 1;
+        sim.Forms[1].Blocks[1].FunctionCode = 61;
+        QVERIFY(Item(window, "Mhz")->isChecked());
+        Item(window, "Mrad")->trigger();
+        QVERIFY(!sim.Run.FrequencyInHz);
+        QVERIFY(Item(window, "Mrad")->isChecked() && !Item(window, "Mhz")->isChecked());
+        QCOMPARE(sim.Forms[1].Blocks[1].Units, std::string("rad/s"));
+        Item(window, "Mhz")->trigger();
+        QCOMPARE(sim.Forms[1].Blocks[1].Units, std::string("Hz"));
+
+        Item(window, "MsMath")->trigger();
+        QVERIFY(sim.Run.MathsSymbols && Item(window, "MsMath")->isChecked());
+        Item(window, "Msnodes")->trigger();
+        QVERIFY(sim.Run.ShowNodes && Item(window, "Msnodes")->isChecked());
+
+        // Sounds off: what the model plays never reaches the desktop.
+        program.Host.Clear();
+        sim.Ui.PlaySound(Sound::BestFit);
+        Item(window, "MsoundOn")->trigger();
+        sim.Ui.PlaySound(Sound::BestFit);
+        QCOMPARE(program.Host.Sounds(), std::vector<int>{4});
+        QVERIFY(!Item(window, "MsoundOn")->isChecked());
+
+        Item(window, "MsWarnS")->trigger();
+        Item(window, "MHelpLoc")->trigger();
+        QCOMPARE(program.Host.Messages(), (std::vector<std::string>{"Warning Sounds Always On",
+                                                                    "Help PDF Files Located in: " + program.Path() + "/"}));
+    }
+
+    void AnnotateItemsTickAndRedrawTheSheets() {
+        ProgramUnderTest program;
+        program.Start(program.Example("PID Temperature Loop"));
+        MDIGen& window = *program.Window;
+        // The oven's lag starts warm and is limited, so both show when asked for.
+        SimulationForm& form = window.Model().Forms[1];
+        Block* lag = nullptr;
+        for (int b = 1; b <= form.BlockCount; ++b)
+            if (form.Blocks[b].FunctionCode == 10) lag = &form.Blocks[b];
+        QVERIFY(lag);
+        lag->InitialCondition = 20;
+        lag->SatLow = 0;
+        lag->SatHigh = 150;
+        Fsim& sheet = window.Sheet(1);
+        sheet.Redraw();
+        const QImage clean = sheet.grab().toImage();
+        // A stroke a redraw wipes out tells that the sheet was drawn again.
+        auto scribble = [&sheet] {
+            sheet.SheetCanvas().SetForeColour(Rgb(255, 0, 255));
+            sheet.SheetCanvas().Box(0, 0, 600, 600, true);
+        };
+        for (const char* name : {"MTitle", "Mfunct"}) {
+            scribble();
+            Item(window, name)->trigger();
+            QVERIFY2(Item(window, name)->isChecked(), name);
+            QVERIFY2(sheet.grab().toImage() == clean, name);
+        }
+        QVERIFY(window.Program().AnnotateTitle);
+        const Settings& run = window.Model().Run;
+        const std::pair<const char*, const bool*> annotate[] = {
+            {"MInCon", &run.AnnotateIC}, {"MSat", &run.AnnotateLimits}, {"MblkN", &run.AnnotateNumbers}};
+        for (auto [name, option] : annotate) {
+            scribble();
+            Item(window, name)->trigger();
+            QVERIFY2(Item(window, name)->isChecked() && *option, name);
+            const QImage annotated = sheet.grab().toImage();
+            QVERIFY2(annotated != clean, name);
+            Item(window, name)->trigger();
+            QVERIFY2(!Item(window, name)->isChecked() && !*option, name);
+            QVERIFY2(sheet.grab().toImage() == clean, name);
+        }
+    }
+
+    void MathsSymbolsSwapTheCalculusPictures() {
+        ProgramUnderTest program;
+        program.Start();
+        Form1& toolbox = program.Window->Toolbox();
+        auto pictures = [&toolbox] {
+            std::vector<QImage> images;
+            for (int code = 0; code < ToolboxImageCount; ++code) images.push_back(toolbox.Image1(code)->pixmap().toImage());
+            return images;
+        };
+        const std::vector<QImage> plain = pictures();
+        Item(*program.Window, "MsMath")->trigger();
+        const std::vector<QImage> maths = pictures();
+        for (int code = 0; code < ToolboxImageCount; ++code) {
+            const bool calculus = code == 8 || code == 9 || code == 14 || code == 15;
+            QVERIFY2((maths[code] != plain[code]) == calculus, qPrintable(QString::number(code)));
+        }
+        Item(*program.Window, "MsMath")->trigger();
+        QVERIFY(pictures() == plain);
+    }
+
+    void HelpItemsStartTheReaderOnTheManual() {
+        ProgramUnderTest program;
+        program.Start();
+        program.Host.Clear();
+        QTemporaryDir readers;
+        const QString record = readers.filePath("arguments.txt");
+        QFile script(readers.filePath("evince"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done >> '" + record + "'\n").toUtf8());
+        script.close();
+        script.setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
+        for (const char* manual : {"Quorvane Manual.pdf", "Quorvane Function Blocks.pdf"}) {
+            QFile pdf(QString::fromStdString(program.Path(manual)));
+            QVERIFY(pdf.open(QIODevice::WriteOnly));
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", readers.path().toUtf8());
+        Item(*program.Window, "Muguide")->trigger();
+        QTRY_VERIFY(QFile(record).size() > 0);
+        program.Window->OpenManual(1002, 1);
+        qputenv("PATH", path);
+        const QString expected = QString::fromStdString(program.Path("Quorvane Manual.pdf")) + "\n--find=Topic 1002\n" +
+                                 QString::fromStdString(program.Path("Quorvane Function Blocks.pdf")) + "\n";
+        auto recorded = [&] {
+            QFile file(record);
+            return file.open(QIODevice::ReadOnly) ? QString(file.readAll()) : QString();
+        };
+        QTRY_COMPARE(recorded(), expected);
+        QVERIFY(program.Host.Log.empty());
+    }
+};
+
+}  // namespace quorvane
+
+QTEST_MAIN(quorvane::MDIGenTest)
+#include "mdigen_test.moc"
