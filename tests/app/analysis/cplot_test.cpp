@@ -9,8 +9,8 @@
 
 #include <cmath>
 
+#include "app/support/result_run.h"
 #include "platform/text.h"
-#include "result_run.h"
 
 namespace quorvane {
 

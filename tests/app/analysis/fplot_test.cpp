@@ -12,10 +12,10 @@
 #include <cmath>
 
 #include "app/analysis/fftprop.h"
+#include "app/support/result_run.h"
+#include "app/support/window_rig.h"
 #include "platform/text.h"
-#include "result_run.h"
 #include "results/recorded_csv.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

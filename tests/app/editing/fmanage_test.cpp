@@ -2,8 +2,8 @@
 #include <QLabel>
 
 #include "app/editing/fmanage.h"
+#include "app/support/window_rig.h"
 #include "editing/form_slots.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 
 #include "app/editing/form8.h"
-#include "window_rig.h"
+#include "app/support/window_rig.h"
 
 namespace quorvane {
 

@@ -3,7 +3,7 @@
 #include <QSignalSpy>
 
 #include "app/editing/formprop.h"
-#include "window_rig.h"
+#include "app/support/window_rig.h"
 
 namespace quorvane {
 

@@ -3,8 +3,8 @@
 
 #include "app/editing/form7.h"
 #include "app/editing/form9.h"
+#include "app/support/window_rig.h"
 #include "editing/form_slots.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

@@ -19,9 +19,9 @@
 #include "app/results/form11.h"
 #include "app/results/gplot.h"
 #include "app/results/keyform.h"
+#include "app/support/result_run.h"
+#include "app/support/window_rig.h"
 #include "platform/text.h"
-#include "result_run.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

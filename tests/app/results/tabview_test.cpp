@@ -14,9 +14,9 @@
 #include "app/results/disptim.h"
 #include "app/results/pformat.h"
 #include "app/results/tabview.h"
+#include "app/support/result_run.h"
+#include "app/support/window_rig.h"
 #include "forms/tabulation_window.h"
-#include "result_run.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

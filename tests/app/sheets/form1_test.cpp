@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/sheets/form1.h"
-#include "sheets_only_desktop.h"
+#include "app/support/sheets_only_desktop.h"
 #include "support/test_simulation.h"
 
 namespace quorvane {

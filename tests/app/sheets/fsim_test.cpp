@@ -18,14 +18,14 @@
 #include "app/sheets/form1.h"
 #include "app/sheets/fsim.h"
 #include "app/shell/mdigen.h"
-#include "app_fixture.h"
+#include "app/support/app_fixture.h"
+#include "app/support/result_run.h"
+#include "app/support/sheets_only_desktop.h"
+#include "app/support/window_rig.h"
 #include "editing/block_edit.h"
 #include "editing/connection_edit.h"
 #include "forms/block_properties.h"
-#include "result_run.h"
-#include "sheets_only_desktop.h"
 #include "storage/data_file_writer.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

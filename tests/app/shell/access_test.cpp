@@ -16,8 +16,8 @@
 #include "app/files/gsave.h"
 #include "app/shell/form3.h"
 #include "app/support/app_fixture.h"
+#include "app/support/window_rig.h"
 #include "editing/form_slots.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

@@ -9,10 +9,10 @@
 #include "app/sheets/fsim.h"
 #include "app/shell/mdigen.h"
 #include "app/support/app_fixture.h"
+#include "app/support/window_rig.h"
 #include "editing/block_selection.h"
 #include "engine/simulation.h"
 #include "storage/clipboard_text.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

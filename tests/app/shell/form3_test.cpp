@@ -11,9 +11,9 @@
 #include "app/shell/form3.h"
 #include "app/shell/form4.h"
 #include "app/support/app_fixture.h"
+#include "app/support/result_run.h"
+#include "app/support/window_rig.h"
 #include "engine/audit_report.h"
-#include "result_run.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

@@ -7,8 +7,8 @@
 #include "app/editing/form8.h"
 #include "app/editing/formprop.h"
 #include "app/support/app_fixture.h"
+#include "app/support/window_rig.h"
 #include "engine/simulation.h"
-#include "window_rig.h"
 
 namespace quorvane {
 

@@ -14,8 +14,8 @@
 #include "app/sheets/fsim.h"
 #include "app/shell/form3.h"
 #include "app/support/app_fixture.h"
+#include "app/support/window_rig.h"
 #include "engine/simulation.h"
-#include "window_rig.h"
 
 namespace quorvane {
 
