@@ -92,8 +92,9 @@ Face FaceOf(int code, bool mathsSymbols) {
     case Delta: return Text("\u03B4", 12);
     case Unused: return Text("-", 10);
     case CorrelatePrbs: return Text("Corr");
-    case InputTerminal: return Text("In", 8);
-    case OutputTerminal: return Text("Out", 8);
+    // Capitals: a lower-case "In" reads as the natural log's "ln" at toolbox size.
+    case InputTerminal: return Text("IN", 8);
+    case OutputTerminal: return Text("OUT", 8);
     case Dac: return Text("DAC");
     case Adc: return Text("ADC");
     case Hysteresis: return Shape({{0, 0.8}, {0.55, 0.8}, {0.75, 0.2}, {1, 0.2}, {0.45, 0.2}, {0.25, 0.8}});

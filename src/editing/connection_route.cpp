@@ -94,6 +94,14 @@ bool AddBendPoint(Simulation& sim, EditingState& state, int form, int x, int y, 
         sim.Ui.Message("Limit on Lines in this connection reached - either complete or Escape");
         return false;
     }
+    ConnectionLine bend;
+    if (n > 0) {
+        const ConnectionLine& last = sim.PendingLine[n];
+        bend = {last.X2, last.Y2, Snap(x), Snap(y)};
+        StraightenBend(bend);
+        // A second click where the line already ends (a double click) would add a line of no length.
+        if (bend.X1 == bend.X2 && bend.Y1 == bend.Y2) return false;
+    }
     RubberBandCancel(state, canvas);
     if (n < 0) {
         ConnectionLine& first = sim.PendingLine[1];
@@ -103,9 +111,6 @@ bool AddBendPoint(Simulation& sim, EditingState& state, int form, int x, int y, 
         sim.PendingLineCount = 1;
         DrawSegment(canvas, first);
     } else {
-        const ConnectionLine& last = sim.PendingLine[n];
-        ConnectionLine bend{last.X2, last.Y2, Snap(x), Snap(y)};
-        StraightenBend(bend);
         sim.PendingLine[n + 1] = bend;
         sim.PendingLineCount = n + 1;
         MarkBox(canvas, bend.X1 - 20, bend.Y1 - 20, 40, 40, MarkerColour);

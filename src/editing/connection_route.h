@@ -44,7 +44,8 @@ void RubberBandCancel(EditingState& state, Canvas& canvas);
 /// Click on free sheet area while a connection is pending on `form`: the first line, or a
 /// bend point at (snap(x), snap(y)), with its straightening rule; the rubber band restarts
 /// at the new end and sound 1 plays. Refused at 19 segments with "Limit on Lines in this
-/// connection reached - either complete or Escape". False when nothing was added.
+/// connection reached - either complete or Escape". False when nothing was added (a click
+/// where the line already ends adds nothing).
 bool AddBendPoint(Simulation& sim, EditingState& state, int form, int x, int y, Canvas& canvas);
 
 /// Completion after bend points: the final segment to (endX, endY), the one before it

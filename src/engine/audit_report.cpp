@@ -81,7 +81,7 @@ std::string BlockLine(const Simulation& sim, int number, const Block& b) {
 void FormBlocks(const Simulation& sim, int form, std::vector<std::string>& lines) {
     const SimulationForm& f = sim.Forms[form];
     lines.push_back("Simulation Audit");
-    if (f.BlockCount < 1) {
+    if (f.InUse <= 0 || f.BlockCount < 1) {
         lines.push_back("");
         lines.push_back("No Simulation blocks");
         return;
@@ -135,9 +135,10 @@ void DisplayRunList(const Simulation& sim, std::vector<std::string>& lines) {
 
 std::vector<std::string> AuditReport(const Simulation& sim) {
     std::vector<std::string> lines;
-    // Every allocated form is listed, the third as well as the first two.
+    // The first two forms are always listed, an unallocated one as holding no blocks; the
+    // third when it is allocated.
     for (int f = 1; f <= FormSlots; ++f) {
-        if (sim.Forms[f].InUse > 0) FormBlocks(sim, f, lines);
+        if (f <= 2 || sim.Forms[f].InUse > 0) FormBlocks(sim, f, lines);
     }
     FormList(sim, lines);
     TerminalTables(sim, lines);

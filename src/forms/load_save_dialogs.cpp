@@ -1,7 +1,9 @@
 #include "forms/load_save_dialogs.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "engine/simulation.h"
 #include "storage/data_file_reader.h"
@@ -14,6 +16,48 @@ namespace {
 
 // The File menu has this many recent-file items.
 constexpr int RecentMenuItems = 5;
+
+/// A text shown as written in a menu: "&" is not an access key.
+std::string MenuLiteral(const std::string& text) {
+    std::string literal;
+    for (char c : text) {
+        if (c == '&') literal += '&';
+        literal += c;
+    }
+    return literal;
+}
+
+/// The folders above a file, outermost first.
+std::vector<std::string> FoldersOf(const std::string& path) {
+    std::vector<std::string> folders;
+    for (const std::filesystem::path& part : std::filesystem::path(path).parent_path().relative_path())
+        folders.push_back(part.string());
+    return folders;
+}
+
+/// The last `depth` folders above `path` ("models/a" for depth 2 of "/home/u/models/a/x.vqe");
+/// the whole folder when it has no more.
+std::string FolderTail(const std::string& path, std::size_t depth) {
+    const std::vector<std::string> folders = FoldersOf(path);
+    if (depth >= folders.size()) return std::filesystem::path(path).parent_path().string();
+    std::string tail;
+    for (std::size_t i = folders.size() - depth; i < folders.size(); ++i) tail += (tail.empty() ? "" : "/") + folders[i];
+    return tail;
+}
+
+/// How many trailing folders tell recent file `n` apart from every other one shown under the
+/// same name: 0 when its name is its own.
+std::size_t FoldersNeeded(const RecentFiles& recent, const std::vector<std::string>& shown, int n) {
+    const std::string& mine = recent.RecentPath[n];
+    const std::size_t deepest = FoldersOf(mine).size();
+    std::size_t depth = 0;
+    for (int other = 1; other <= static_cast<int>(shown.size()); ++other) {
+        if (other == n || shown[static_cast<std::size_t>(other - 1)] != shown[static_cast<std::size_t>(n - 1)]) continue;
+        depth = std::max<std::size_t>(depth, 1);
+        while (depth < deepest && FolderTail(mine, depth) == FolderTail(recent.RecentPath[other], depth)) ++depth;
+    }
+    return depth;
+}
 
 }  // namespace
 
@@ -87,14 +131,14 @@ bool ReadFilestor(Simulation& sim, ProgramState& state) {
 }
 
 std::vector<std::string> RecentFileCaptions(const RecentFiles& recent) {
+    std::vector<std::string> shown;
+    for (int n = 1; n <= std::min(recent.RecentCount, RecentMenuItems); ++n)
+        shown.push_back(recent.RecentName[n].empty() ? recent.RecentPath[n] : recent.RecentName[n]);
     std::vector<std::string> captions;
-    for (int i = 1; i <= std::min(recent.RecentCount, RecentMenuItems); ++i) {
-        const std::string& shown = recent.RecentName[i].empty() ? recent.RecentPath[i] : recent.RecentName[i];
-        std::string caption = "&" + std::to_string(i) + " ";
-        for (char c : shown) {
-            if (c == '&') caption += '&';
-            caption += c;
-        }
+    for (int n = 1; n <= static_cast<int>(shown.size()); ++n) {
+        std::string caption = "&" + std::to_string(n) + " " + MenuLiteral(shown[static_cast<std::size_t>(n - 1)]);
+        const std::size_t depth = FoldersNeeded(recent, shown, n);
+        if (depth > 0) caption += "  (" + MenuLiteral(FolderTail(recent.RecentPath[n], depth)) + ")";
         captions.push_back(std::move(caption));
     }
     return captions;

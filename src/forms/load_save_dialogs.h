@@ -52,7 +52,9 @@ bool SaveTypedSimulation(Simulation& sim, ProgramState& state, const std::string
 bool ReadFilestor(Simulation& sim, ProgramState& state);
 
 /// The captions of the File menu's recent-file items, at most five: "&1 " + the stored name, or
-/// the path when the name is empty. An "&" of the name is shown, not taken as an access key.
+/// the path when the name is empty. Entries shown under one name in different folders are
+/// followed by as many of their last folders as tell them apart ("  (models/a)"). An "&" is
+/// shown, not taken as an access key.
 std::vector<std::string> RecentFileCaptions(const RecentFiles& recent);
 
 }  // namespace quorvane

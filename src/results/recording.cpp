@@ -17,11 +17,12 @@ bool IsDisplay(int functionCode) { return BaseOf(functionCode) == FunctionCode::
 void BuildDisplayList(const Model& model, DisplayBuffer& display, Host& ui, int form) {
     const SimulationForm& simForm = model.Forms[form];
     display.ColumnCount = 0;
+    bool tooMany = false;
     for (int b = 1; b <= simForm.BlockCount; ++b) {
         const Block& block = simForm.Blocks[b];
         if (!IsDisplay(block.FunctionCode)) continue;
         if (display.ColumnCount >= MaxDisplaySeries) {
-            ui.Message("Too many Display blocks - the first ten will be displayed ");
+            tooMany = true;
             continue;
         }
         const int column = ++display.ColumnCount;
@@ -31,6 +32,8 @@ void BuildDisplayList(const Model& model, DisplayBuffer& display, Host& ui, int 
         display.ColumnTitle[column] = source > 0 ? simForm.Blocks[source].Title : std::string();
         display.ColumnUnits[column] = source > 0 ? simForm.Blocks[source].Units : std::string();
     }
+    // Said once, however many displays are left out.
+    if (tooMany) ui.Message("Too many Display blocks - the first ten will be displayed ");
     display.ColumnSource[0] = 0;
     display.ColumnTitle[0] = "Time";
     display.ColumnUnits[0] = model.Run.TimeUnits;

@@ -6,6 +6,7 @@
 namespace quorvane {
 
 struct RunErrorReport;
+struct RunWindow;
 struct Simulation;
 
 /// Where a run hands its results: the desktop program shows its windows, the headless runner
@@ -39,6 +40,13 @@ public:
 
     /// The run error window, placed at the failing block's image.
     virtual void ShowRunError(Simulation& sim, const RunErrorReport& report) = 0;
+
+    /// The lamp or the CPU time changed while the run goes: shown at once, painted only (no
+    /// user input may reach the windows during a run). Nothing to show by default.
+    virtual void ShowRunStatus(const RunWindow& /*window*/) {}
+
+    /// The results are handed on: the run window shown again and made the active window.
+    virtual void ShowRunWindow(Simulation& /*sim*/) {}
 };
 
 }  // namespace quorvane

@@ -63,9 +63,38 @@ void LabelEffectiveFrequencies(Simulation& sim) {
     }
 }
 
+/// The boxes a run reads as numbers, each with the name its messages give it.
+struct NumberBoxName {
+    std::string RunWindow::*Box;
+    const char* Name;
+};
+constexpr NumberBoxName RunNumberBoxes[] = {
+    {&RunWindow::Text1, "Start Time"},          {&RunWindow::Text2, "Stop Time"},
+    {&RunWindow::Text8, "Print data Interval"}, {&RunWindow::Text7, "Graph data Interval"},
+    {&RunWindow::Text3, "Time Step"},
+};
+
+/// A box whose text is no number would be read as 0 and refused with a message about another
+/// box, or run with a value the user never typed.
+bool BoxesHoldNumbers(Host& ui, const RunWindow& window) {
+    for (const NumberBoxName& box : RunNumberBoxes) {
+        double value = 0;
+        if (!ParseNumber(window.*box.Box, value)) {
+            ui.Message(std::string(box.Name) + " must be a number");
+            return false;
+        }
+    }
+    return true;
+}
+
+void ShowLamp(RunWindow& window, ResultHandOff& handOff, Colour colour) {
+    window.Lamp = colour;
+    handOff.ShowRunStatus(window);
+}
+
 /// The checks made before the block tables are touched. Returns the form to run, 0 when a
 /// check has refused the run.
-int StartChecks(Simulation& sim, RunWindow& window) {
+int StartChecks(Simulation& sim, RunWindow& window, ResultHandOff& handOff) {
     Settings& run = sim.Run;
     sim.Status.ErrorTrapOn = true;
     sim.Status.CurrentActivity = "Block Execution";
@@ -76,7 +105,8 @@ int StartChecks(Simulation& sim, RunWindow& window) {
         sim.Ui.Message("No Simulation to run");
         return 0;
     }
-    window.Lamp = PaletteColour(Palette::LightCyan);
+    ShowLamp(window, handOff, PaletteColour(Palette::LightCyan));
+    if (!BoxesHoldNumbers(sim.Ui, window)) return 0;
     run.StartTime = SingleFromText(window.Text1);
     run.StopTime = SingleFromText(window.Text2);
     if (!(run.StartTime < run.StopTime)) {
@@ -94,8 +124,14 @@ int StartChecks(Simulation& sim, RunWindow& window) {
     const float keptStep = run.TimeStep;
     run.TimeStep = SingleFromText(window.Text3);
     const bool stepAllowed = TimeStepWithinLimit(sim);
+    const float typedStep = run.TimeStep;
     run.TimeStep = keptStep;
     if (!stepAllowed) return 0;
+    // One step past the whole interval would tabulate a time beyond the stop time.
+    if (run.ManualTimeStep && typedStep > static_cast<double>(run.StopTime) - run.StartTime) {
+        sim.Ui.Message("Time step is too large compared to time interval");
+        return 0;
+    }
     run.PrintInterval = printInterval;
     run.GraphInterval = graphInterval;
     sim.Fft.HalfSize = sim.Fft.TargetSize / 2;
@@ -189,11 +225,12 @@ struct SteppingClock {
 };
 
 /// After a sample, once the prompt time has passed: offers to end the run.
-void OfferToStop(Simulation& sim, RunWindow& window, SteppingClock& clock) {
+void OfferToStop(Simulation& sim, RunWindow& window, ResultHandOff& handOff, SteppingClock& clock) {
     const double elapsed = clock.Elapsed(sim.Ui);
     if (elapsed <= clock.NextPrompt) return;
     const Settings& run = sim.Run;
     window.Text6 = Format(elapsed, "##0.000");
+    handOff.ShowRunStatus(window);
     const float done = (sim.Status.CurrentTime - run.StartTime) * 100.0f / (run.StopTime - run.StartTime);
     if (sim.Ui.Ask("only " + Str(done) + "% completion - Terminate ?",
                    "Time Elapsed " + Format(elapsed, "##.# ") + run.TimeUnits)) {
@@ -210,12 +247,10 @@ struct SteppingResult {
     std::int64_t Steps = 0;
 };
 
-SteppingResult StepToStop(Simulation& sim, RunWindow& window, int form) {
+SteppingResult StepToStop(Simulation& sim, RunWindow& window, ResultHandOff& handOff, int form) {
     Settings& run = sim.Run;
     RunState& status = sim.Status;
-    window.Lamp = Rgb(255, 0, 0);
-    SteppingClock clock;
-    clock.Start = sim.Ui.ElapsedSeconds();
+    ShowLamp(window, handOff, Rgb(255, 0, 0));
 
     status.CurrentTime = run.StartTime;
     InitialEvaluation(sim, form);
@@ -224,6 +259,9 @@ SteppingResult StepToStop(Simulation& sim, RunWindow& window, int form) {
     RecordSample(sim.Display, sim.Forms[form], status.CurrentTime);
 
     PrbsInjectionSetUp(sim);
+    // The clock starts with the stepping: time spent answering the messages above is not the run's.
+    SteppingClock clock;
+    clock.Start = sim.Ui.ElapsedSeconds();
     std::int64_t step = 0;
     // Times beyond the float range end the run as an overflow rather than reach the buffer.
     float scaledSum = Stored(run.StartTime * TimeSumScale, 0);
@@ -239,13 +277,13 @@ SteppingResult StepToStop(Simulation& sim, RunWindow& window, int form) {
         if (step % status.StepsPerSample == 0) {
             RefreshAlgebraic(sim, form);
             RecordSample(sim.Display, sim.Forms[form], status.CurrentTime);
-            OfferToStop(sim, window, clock);
+            OfferToStop(sim, window, handOff, clock);
         }
     } while (status.CurrentTime < run.StopTime && status.RunInProgress);
     return {scaledSum, clock.Elapsed(sim.Ui), step};
 }
 
-void FinishStepping(Simulation& sim, RunWindow& window, const SteppingResult& stepped) {
+void FinishStepping(Simulation& sim, RunWindow& window, ResultHandOff& handOff, const SteppingResult& stepped) {
     window.Text6 = Format(stepped.Seconds, "##0.00");
     const bool noStateBlocks = sim.Order.StatesEnd == sim.Order.AlgebraicEnd;
     if (noStateBlocks && sim.Fft.DerivativeClass == 0) {
@@ -257,7 +295,7 @@ void FinishStepping(Simulation& sim, RunWindow& window, const SteppingResult& st
         window.Text4Colour = PaletteColour(error > RoundingErrorLimit ? Palette::LightRed : Palette::Blue);
     }
     sim.Ui.PlaySound(EndOfRunSound);
-    window.Lamp = PaletteColour(Palette::Yellow);
+    ShowLamp(window, handOff, PaletteColour(Palette::Yellow));
 }
 
 void HandOnResults(Simulation& sim, RunWindow& window, ResultHandOff& handOff, int form, std::int64_t steps) {
@@ -304,7 +342,7 @@ void HandOnResults(Simulation& sim, RunWindow& window, ResultHandOff& handOff, i
     }
 
     status.CurrentActivity = "Run Module Exit";
-    window.Lamp = Rgb(128, 128, 128);
+    ShowLamp(window, handOff, Rgb(128, 128, 128));
     // Counted from the steps made: the start row and one every StepsPerSample steps. An estimate
     // from the stop time would miss the last row of a run that ends exactly one row too long.
     const std::int64_t rowsDue = 1 + steps / status.StepsPerSample;
@@ -313,6 +351,7 @@ void HandOnResults(Simulation& sim, RunWindow& window, ResultHandOff& handOff, i
     status.WindowsBusy = 0;
     if (run.TabulationOutput) handOff.ShowTabulation(sim);
     handOff.RedrawSheet(sim, form);
+    handOff.ShowRunWindow(sim);
 }
 
 /// The stop time typed in comes back after a run that stretched it.
@@ -328,7 +367,7 @@ void ReportRunError(Simulation& sim, ResultHandOff& handOff, int form, int block
 }  // namespace
 
 void RunSimulation(Simulation& sim, RunWindow& window, ResultHandOff& handOff) {
-    const int form = StartChecks(sim, window);
+    const int form = StartChecks(sim, window, handOff);
     if (form == 0) return;
 
     SteppingResult stepped;
@@ -338,8 +377,8 @@ void RunSimulation(Simulation& sim, RunWindow& window, ResultHandOff& handOff) {
             RestoreStopTime(sim);
             return;
         }
-        stepped = StepToStop(sim, window, form);
-        FinishStepping(sim, window, stepped);
+        stepped = StepToStop(sim, window, handOff, form);
+        FinishStepping(sim, window, handOff, stepped);
     } catch (const RunError& error) {
         RestoreStopTime(sim);
         ReportRunError(sim, handOff, form, error.Block, error.what());

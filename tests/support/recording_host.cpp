@@ -6,6 +6,7 @@ namespace quorvane {
 
 void RecordingHost::Message(const std::string& text, const std::string& title) {
     Log.push_back({Kind::Message, text, title, false, 0});
+    if (WhileShown) WhileShown(Log.back());
 }
 
 bool RecordingHost::Ask(const std::string& text, const std::string& title) {
@@ -15,6 +16,7 @@ bool RecordingHost::Ask(const std::string& text, const std::string& title) {
         Answers.pop_front();
     }
     Log.push_back({Kind::Question, text, title, answer, 0});
+    if (WhileShown) WhileShown(Log.back());
     return answer;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ public:
 
     std::vector<Entry> Log;
     std::deque<bool> Answers;
+    /// Called while a message box or question stands, as a user would see the screen then.
+    std::function<void(const Entry&)> WhileShown;
     CalendarDate Date{2026, 12, 6};
     /// The time of day advances by ClockStep on every reading and wraps at midnight.
     double Clock = 36000.0;

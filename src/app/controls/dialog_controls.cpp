@@ -69,4 +69,9 @@ void ShowText(QLineEdit* field, const std::string& text) {
     if (field->text() != shown) field->setText(shown);
 }
 
+void NameWithValue(QWidget* control, const QString& caption, const QString& value) {
+    const QString shown = value.trimmed();
+    control->setAccessibleName(shown.isEmpty() ? caption : caption + ": " + shown);
+}
+
 }  // namespace quorvane

@@ -51,4 +51,8 @@ void ShowCaption(QLabel* label, const std::string& caption);
 /// Sets a field's text only when it differs, so typing in progress keeps its cursor.
 void ShowText(QLineEdit* field, const std::string& text);
 
+/// A control that shows a value beside its caption is named "Caption: value" for assistive
+/// technology, so the value is heard, not only the caption; just the caption while it is blank.
+void NameWithValue(QWidget* control, const QString& caption, const QString& value);
+
 }  // namespace quorvane

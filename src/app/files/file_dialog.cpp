@@ -33,7 +33,8 @@ FileDialog::FileDialog(Simulation& sim, ProgramState& state, const char* name, c
     Label2 = MakeLabel(this, "Label2", "File name:", Text1);
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    Label1->setAccessibleName("Last changed");
+    // The value is the name a screen reader hears; the caption describes it.
+    Label1->setAccessibleDescription("Last changed");
     Grid->addWidget(Label2, 0, 0);
     Grid->addWidget(Text1, 1, 0, 1, 2);
     Grid->addWidget(Label1, 2, 0, 1, 2);

@@ -24,7 +24,7 @@ Gmaint::Gmaint(Simulation& sim, ProgramState& state, QWidget* parent)
     : FileDialog(sim, state, "Gmaint", "Maintain Internal Data Files", parent) {
     Label7 = new QLabel(this);
     Label7->setObjectName("Label7");
-    Label7->setAccessibleName("File size");
+    Label7->setAccessibleDescription("File size");
     Text3 = new QPlainTextEdit(this);
     Text3->setObjectName("Text3");
     Text3->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

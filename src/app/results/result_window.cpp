@@ -51,9 +51,9 @@ void ResultWindow::AddReadout(const std::array<const char*, 4>& names, const QSt
     Readout.XCaption = Label(this, names[0], xCaption);
     Readout.YCaption = Label(this, names[1], yCaption);
     Readout.X = Label(this, names[2], "");
-    Readout.X->setAccessibleName(xCaption);
+    Readout.X->setAccessibleDescription(xCaption);
     Readout.Y = Label(this, names[3], "");
-    Readout.Y->setAccessibleName(yCaption);
+    Readout.Y->setAccessibleDescription(yCaption);
 }
 
 void ResultWindow::PrintPicture(bool landscape, const std::function<void(Canvas&)>& draw) {

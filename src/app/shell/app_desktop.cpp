@@ -63,4 +63,8 @@ void AppDesktop::RedrawSheet(Simulation&, int form) { RequestRedraw(form); }
 
 void AppDesktop::ShowRunError(Simulation&, const RunErrorReport& report) { Main.ShowRunError(report); }
 
+void AppDesktop::ShowRunStatus(const RunWindow& window) { Main.RunWindow().ShowRunStatus(window); }
+
+void AppDesktop::ShowRunWindow(Simulation&) { Main.ShowRunWindow(); }
+
 }  // namespace quorvane

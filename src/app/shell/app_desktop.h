@@ -44,6 +44,8 @@ public:
     void HidePrbsAnalysis(Simulation& sim) override;
     void RedrawSheet(Simulation& sim, int form) override;
     void ShowRunError(Simulation& sim, const RunErrorReport& report) override;
+    void ShowRunStatus(const RunWindow& window) override;
+    void ShowRunWindow(Simulation& sim) override;
 
 private:
     MDIGen& Main;

@@ -18,11 +18,12 @@ QLabel* AddLabel(QWidget* parent, QGridLayout* grid, const char* name, const QSt
     return label;
 }
 
-/// A value label, named for a screen reader after the caption it stands beside.
+/// A value label: a screen reader hears the value as its name and the caption beside it as
+/// its description.
 QLabel* AddValue(QWidget* parent, QGridLayout* grid, const char* name, const QString& caption, int row, int column,
                  int span = 1) {
     QLabel* value = AddLabel(parent, grid, name, {}, row, column, span);
-    value->setAccessibleName(caption);
+    value->setAccessibleDescription(caption);
     return value;
 }
 

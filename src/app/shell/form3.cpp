@@ -100,7 +100,8 @@ void Form3::BuildControls() {
     Shape1->setAutoFillBackground(true);
     grid->addWidget(Shape1, 0, 14, 2, 1, Qt::AlignCenter);
 
-    connect(MakeButton(this, "Command1", "&Run", grid, 0, 15), &QPushButton::clicked, this, &Form3::Command1_Click);
+    // Alt+R belongs to the menu bar's Run, which runs from every window, this one included.
+    connect(MakeButton(this, "Command1", "Run", grid, 0, 15), &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(MakeButton(this, "Command3", "&Audit", grid, 1, 15), &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(MakeButton(this, "Command4", "Re&draw", grid, 0, 16), &QPushButton::clicked, this, &Form3::Command4_Click);
     connect(MakeButton(this, "Command6", "Pr&int", grid, 1, 16), &QPushButton::clicked, this, &Form3::Command6_Click);
@@ -116,14 +117,13 @@ void Form3::BuildControls() {
 void Form3::Load(const RunWindow& window) {
     Loading = true;
     Current = window;
-    Text1->setText(QString::fromStdString(window.Text1));
-    Text2->setText(QString::fromStdString(window.Text2));
-    Text3->setText(QString::fromStdString(window.Text3));
-    Text4->setText(QString::fromStdString(window.Text4));
-    Text5->setText(QString::fromStdString(window.Text5));
-    Text6->setText(QString::fromStdString(window.Text6));
-    Text7->setText(QString::fromStdString(window.Text7));
-    Text8->setText(QString::fromStdString(window.Text8));
+    // A box being typed in holds what is stored already: left alone, it keeps its caret and undo.
+    ShowText(Text1, window.Text1);
+    ShowText(Text2, window.Text2);
+    ShowText(Text3, window.Text3);
+    ShowText(Text5, window.Text5);
+    ShowText(Text7, window.Text7);
+    ShowText(Text8, window.Text8);
     Check1->setChecked(window.Check1);
     Check2->setChecked(window.Check2);
     Check3->setChecked(window.Check3);
@@ -135,9 +135,23 @@ void Form3::Load(const RunWindow& window) {
     Label8->setText(QString::fromStdString(window.Label8));
     Label13->setText(QString::fromStdString(window.Label13));
     Label14->setText(QString::fromStdString(window.Label14));
+    ShowFigures(window);
+    Loading = false;
+}
+
+void Form3::ShowFigures(const RunWindow& window) {
+    ShowText(Text4, window.Text4);
+    ShowText(Text6, window.Text6);
+    NameWithValue(Text4, "Rounding Error", Text4->text());
+    NameWithValue(Text6, "CPU Time", Text6->text());
     SetColour(Text4, QPalette::Text, window.Text4Colour);
     SetColour(Shape1, QPalette::Window, window.Lamp);
-    Loading = false;
+}
+
+void Form3::ShowRunStatus(const RunWindow& window) {
+    ShowFigures(window);
+    Shape1->repaint();
+    Text6->repaint();
 }
 
 RunWindow Form3::Store() const {
@@ -177,7 +191,9 @@ void Form3::ControlChanged() {
 
 void Form3::Command1_Click() {
     Current = Store();
+    Running = true;
     RunSimulation(Sim, Current, HandOff);
+    Running = false;
     Load(Current);
 }
 
@@ -194,14 +210,17 @@ void Form3::Command4_Click() {
 void Form3::Command6_Click() { emit PrintRequested(); }
 
 void Form3::Form_Activate() {
+    // Shown again at a run's end, the window keeps what the run wrote until the run hands it back.
+    if (Running) return;
     // Values changed elsewhere (the display timing dialog, a loaded file) show when the window is used.
     RefreshRunWindow(Sim, Current);
     Load(Current);
 }
 
 void Form3::keyPressEvent(QKeyEvent* event) {
-    // A typed key that no box or button took stops a run at its next check.
-    if (event->text().isEmpty()) {
+    // A typed key that no box or button took stops a run at its next check; with no run going
+    // there is nothing to interrupt.
+    if (event->text().isEmpty() || !Running || !Sim.Status.RunInProgress) {
         QWidget::keyPressEvent(event);
         return;
     }

@@ -34,6 +34,10 @@ public:
     /// The window became the active one: every control shows the run settings again.
     void Form_Activate();
 
+    /// The lamp and the CPU time as the run now stands, painted at once: the run holds the
+    /// event loop, so nothing else would show them before it ends.
+    void ShowRunStatus(const RunWindow& window);
+
     void Command1_Click();   // Run
     void Command3_Click();   // Audit
     void Command4_Click();   // Redraw
@@ -52,10 +56,15 @@ private:
     /// A box or option changed: the run settings take it at once.
     void ControlChanged();
 
+    /// The lamp, the run's figures and their names for a screen reader.
+    void ShowFigures(const RunWindow& window);
+
     Simulation& Sim;
     ResultHandOff& HandOff;
     RunWindow Current;
     bool Loading = false;
+    /// Inside the Run handler: the run writes the window's values itself.
+    bool Running = false;
 
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;

@@ -72,7 +72,11 @@ MDIGen::MDIGen(Host& host, ProgramFolders folders, QWidget* parent)
     // The toolbox and the three sheets, each sheet bound to its form slot for the whole session
     // and shown while its slot is in use.
     ToolboxForm = new Form1(*Sim, Editing);
-    AddChild(ToolboxForm, ToolboxLeft, ToolboxTop, ToolboxWidth, ToolboxHeight)->hide();
+    QMdiSubWindow* toolbox = AddChild(ToolboxForm, ToolboxLeft, ToolboxTop, ToolboxWidth, ToolboxHeight);
+    // A narrow tool window: without minimise, maximise and menu buttons its title bar has room
+    // for its caption.
+    toolbox->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    toolbox->hide();
     Desktop.Attach(*ToolboxForm);
     for (int form = 1; form <= 3; ++form) {
         auto* sheet = new Fsim(form, *Sim, Editing);
@@ -151,10 +155,21 @@ void MDIGen::MDIForm_Load(const std::string& commandLine) {
     LoadNamedSimulation(*Sim, State, CommandLinePath(commandLine));
 }
 
+void MDIGen::Recall(QWidget* window) {
+    // A title-bar close hides the window inside its frame as well as the frame.
+    ShowChildWindow(window);
+    if (!Recallable.contains(window)) Recallable.append(window);
+}
+
 void MDIGen::ShowToolWindows() {
-    ToolboxForm->parentWidget()->show();
-    RunForm->parentWidget()->show();
+    Recall(ToolboxForm);
+    Recall(RunForm);
     RunForm->Form_Activate();
+}
+
+void MDIGen::ShowRunWindow() {
+    Recall(RunForm);
+    Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(WindowFrame(RunForm)));
 }
 
 void MDIGen::ShowRunError(const RunErrorReport& report) {
@@ -163,7 +178,7 @@ void MDIGen::ShowRunError(const RunErrorReport& report) {
     // The window opens over the failing block's place, as given by the block's own position.
     const Block& block = Sim->Forms[report.Form].Blocks[report.Block];
     RunErrorChild->move(TwipsToPixels(block.Left), TwipsToPixels(block.Top));
-    RunErrorChild->show();
+    Recall(RunErrorForm);
     KeepInsideClientArea(RunErrorForm);
     Area->setActiveSubWindow(RunErrorChild);
 }
@@ -175,10 +190,16 @@ void MDIGen::SubWindowActivated(QMdiSubWindow* window) {
 }
 
 void MDIGen::Audit() {
-    AuditForm->parentWidget()->show();
+    Recall(AuditForm);
     KeepInsideClientArea(AuditForm);
     AuditForm->Print(AuditReport(*Sim));
     Area->setActiveSubWindow(static_cast<QMdiSubWindow*>(AuditForm->parentWidget()));
+}
+
+void MDIGen::MRun_Click() {
+    // The run works the run window's boxes: a closed run window comes back to show the run.
+    if (!RunForm->isVisible()) Recall(RunForm);
+    RunForm->Command1_Click();
 }
 
 void MDIGen::PrintActiveSheet() {

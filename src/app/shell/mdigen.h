@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QPoint>
 
@@ -94,7 +95,10 @@ public:
 
     /// The menu ticks follow the model's options and the program's own.
     void RefreshOptionTicks();
+    /// The toolbox and the run window shown whole, however they were closed.
     void ShowToolWindows();
+    /// The run window shown whole and made the active window.
+    void ShowRunWindow();
     void ShowRunError(const RunErrorReport& report);
     /// Manual 1..3 opened in the PDF reader, searched for topic `key` (0: no search).
     void OpenManual(int key, int manual);
@@ -136,6 +140,8 @@ public:
     void PlaceResultWindow(QWidget* window, const WindowPlace& place);
     void Audit();
     void PrintActiveSheet();
+    /// Run from anywhere (F5, the menu bar's "Run"): the run window's Run button.
+    void MRun_Click();
 
 signals:
     /// Exit was answered Yes: the save dialog takes over and ends the program after saving.
@@ -167,6 +173,9 @@ private:
     void AnnotateItem_Click(QAction* item);
     void FillWindowList();
     void SubWindowActivated(QMdiSubWindow* window);
+    /// A tool window shown whole and brought forward; from now on the Window menu offers it
+    /// even when its title-bar close has hidden it.
+    void Recall(QWidget* window);
 
     ProgramFolders Folders;
     ProgramState State;
@@ -200,6 +209,11 @@ private:
     Cplot* Prbs = nullptr;
     FFTProp* FftProperties = nullptr;
     QMenu* WindowList = nullptr;
+    /// Ctrl+Tab and Ctrl+Shift+Tab, kept while the Window menu is refilled.
+    QAction* NextWindow = nullptr;
+    QAction* PreviousWindow = nullptr;
+    /// The tool windows the program has shown: the Window menu brings them back once closed.
+    QList<QWidget*> Recallable;
     /// Pastes since the last copy at the same place: each lands one paste offset further on.
     int PasteRepeat = 0;
     std::optional<QPoint> LastPastePoint;

@@ -56,7 +56,9 @@ void MDIGen::Mfile_Click() {
         const bool listed = n <= static_cast<int>(captions.size());
         item->setEnabled(listed);
         item->setVisible(listed);
-        if (listed) item->setText(ToQString(captions[static_cast<std::size_t>(n - 1)]));
+        if (!listed) continue;
+        item->setText(ToQString(captions[static_cast<std::size_t>(n - 1)]));
+        item->setStatusTip(ToQString(State.Recent.RecentPath[n]));
     }
 }
 

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -52,6 +53,13 @@ void MDIGen::BuildMenus() {
     QAction* load = bar->addAction("&Load");
     load->setObjectName("ML1");
     connect(load, &QAction::triggered, this, &MDIGen::mload_Click);
+    // Run from whichever window is active, beside the other direct actions; Alt+R is its access key.
+    QAction* run = bar->addAction("&Run");
+    run->setObjectName("MRun");
+    run->setShortcut(Qt::Key_F5);
+    run->setShortcutContext(Qt::WindowShortcut);
+    run->setStatusTip("Run the simulation (F5)");
+    connect(run, &QAction::triggered, this, &MDIGen::MRun_Click);
 
     QMenu* display = AddMenu("MDa", "&Display");
     AddItem(display, "MLgraph", "Show last &graph", &MDIGen::MLgraph_Click);
@@ -95,6 +103,18 @@ void MDIGen::BuildMenus() {
 
     WindowList = AddMenu("mwindow", "&Window");
     connect(WindowList, &QMenu::aboutToShow, this, &MDIGen::FillWindowList);
+    // Held by the main window, so the keys work while the menu is closed and survive its refill.
+    NextWindow = new QAction("&Next Window", this);
+    NextWindow->setObjectName("MNextWindow");
+    NextWindow->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+    connect(NextWindow, &QAction::triggered, Area, &QMdiArea::activateNextSubWindow);
+    PreviousWindow = new QAction("&Previous Window", this);
+    PreviousWindow->setObjectName("MPreviousWindow");
+    PreviousWindow->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    connect(PreviousWindow, &QAction::triggered, Area, &QMdiArea::activatePreviousSubWindow);
+    addAction(NextWindow);
+    addAction(PreviousWindow);
     RefreshOptionTicks();
 }
 
@@ -128,14 +148,23 @@ void MDIGen::AnnotateItem_Click(QAction* item) {
 
 void MDIGen::FillWindowList() {
     WindowList->clear();
+    WindowList->addAction(NextWindow);
+    WindowList->addAction(PreviousWindow);
+    WindowList->addSeparator();
     int n = 0;
     for (QMdiSubWindow* child : Area->subWindowList()) {
-        if (!child->isVisible()) continue;
+        QWidget* window = child->widget();
+        const bool shown = child->isVisible() && window->isVisible();
+        if (!shown && !Recallable.contains(window)) continue;
         ++n;
-        QAction* item = WindowList->addAction(QString("&%1 %2").arg(n).arg(child->widget()->windowTitle()));
+        QAction* item = WindowList->addAction(QString("&%1 %2").arg(n).arg(window->windowTitle().trimmed()));
+        item->setObjectName(window->objectName() + "Item");
         item->setCheckable(true);
         item->setChecked(child == Area->activeSubWindow());
-        connect(item, &QAction::triggered, this, [this, child] { Area->setActiveSubWindow(child); });
+        connect(item, &QAction::triggered, this, [this, child, window] {
+            if (!window->isVisible()) Recall(window);
+            Area->setActiveSubWindow(child);
+        });
     }
 }
 

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -82,6 +83,34 @@ private slots:
 
     // Without a pointer: the scroll bar turns the pages, Tab walks the images as they stand and
     // Enter on one places its block on the sheet.
+    // At toolbox size the natural logarithm and the input terminal must not look alike: their
+    // faces differ in a good share of the inked pixels.
+    void LogarithmAndInputTerminalLookDifferent() {
+        Box box;
+        auto face = [&box](int code) {
+            const QPixmap shown = box.Toolbox().Image1(code)->pixmap();
+            QImage picture(shown.size(), QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QPainter(&picture).drawPixmap(0, 0, shown);
+            return picture.copy(picture.width() / 4, picture.height() / 4, picture.width() / 2, picture.height() / 2);
+        };
+        const QImage ln = face(30);
+        const QImage in = face(48);
+        QCOMPARE(ln.size(), in.size());
+        int inked = 0;
+        int differing = 0;
+        for (int y = 0; y < ln.height(); ++y) {
+            for (int x = 0; x < ln.width(); ++x) {
+                const bool a = qGray(ln.pixel(x, y)) < 128;
+                const bool b = qGray(in.pixel(x, y)) < 128;
+                inked += a || b;
+                differing += a != b;
+            }
+        }
+        QVERIFY(inked > 0);
+        QVERIFY2(differing * 3 >= inked, qPrintable(QString("%1 of %2").arg(differing).arg(inked)));
+    }
+
     void TheKeyboardTurnsPagesAndPlacesBlocks() {
         Box box;
         Form1& toolbox = box.Toolbox();

@@ -225,6 +225,18 @@ private slots:
         }
     }
 
+    // A double click on free area while drawing is one bend point, not a second of no length.
+    void DoubleClickWhileDrawingAddsOneBendPoint() {
+        Desk desk;
+        desk.FromToolbox(Constant, {80, 80});
+        desk.Click({124, 100});   // the constant's output: drawing starts
+        desk.Click({200, 104});   // the first line
+        QTest::mouseDClick(desk.Sheet.get(), Qt::LeftButton, {}, QPoint(200, 250));
+        QCOMPARE(desk.Sim.PendingLineCount, 2);
+        const ConnectionLine& bend = desk.Sim.PendingLine[2];
+        QVERIFY(bend.X1 != bend.X2 || bend.Y1 != bend.Y2);
+    }
+
     void DeleteWithNothingSelectedDoesNothing() {
         Desk desk;
         desk.FromToolbox(Constant, {80, 80});

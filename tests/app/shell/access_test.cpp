@@ -2,6 +2,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -18,17 +19,31 @@
 #include "app/support/app_fixture.h"
 #include "app/support/window_rig.h"
 #include "editing/form_slots.h"
+#include "engine/run_error_report.h"
 
 namespace quorvane {
 
 namespace {
 
+/// A label or read-only field that shows a value whose name for assistive technology leaves
+/// that value out, so a screen reader hears only the caption beside it.
+bool HidesItsValue(QWidget* control) {
+    QString shown;
+    if (auto* label = qobject_cast<QLabel*>(control)) shown = label->text();
+    if (auto* field = qobject_cast<QLineEdit*>(control); field && field->isReadOnly()) shown = field->text();
+    shown = shown.remove('&').trimmed();
+    if (shown.isEmpty() || Qt::mightBeRichText(shown)) return false;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    return face == nullptr || !face->text(QAccessible::Name).remove('&').contains(shown);
+}
+
 /// The controls of `window` a user works, found by their control names, that either have no
-/// name for assistive technology or cannot be reached with Tab.
+/// name for assistive technology or cannot be reached with Tab, and the values hidden from it.
 QStringList Unreachable(QWidget& window) {
     QStringList faults;
     for (QWidget* control : window.findChildren<QWidget*>()) {
         if (control->objectName().isEmpty() || !control->isVisibleTo(&window) || !control->isEnabled()) continue;
+        if (HidesItsValue(control)) faults << window.objectName() + "." + control->objectName() + " hides its value";
         const bool worked = qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractButton*>(control) ||
                             qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractItemView*>(control) ||
                             qobject_cast<PictureBox*>(control) || qobject_cast<QPlainTextEdit*>(control);
@@ -82,6 +97,8 @@ private slots:
         program.Start(program.Example("PID Temperature Loop"));
         MDIGen& window = *program.Window;
         Press(window.RunWindow(), "Command1");
+        window.ShowRunError({" 2.5", "sec", "Reciprocal", "Op=1/Ip", "Division by zero", 1, 1});
+        window.LoadWindow().Open();
         QStringList faults;
         for (const char* name : {"Form3", "Form4", "Form10", "GPlot", "Form11", "keyform", "tabview", "Pformat", "DispTim",
                                  "Fplot", "Cplot", "FFTProp"}) {

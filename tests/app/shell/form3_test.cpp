@@ -32,6 +32,15 @@ RunWindow HeadlessRun(const std::string& path) {
 
 QString Text(QWidget& window, const char* name) { return Control<QLineEdit>(window, name)->text(); }
 
+/// Sheet 1 holds a constant feeding `displays` Display blocks.
+void ConstantOnDisplays(Simulation& sim, int displays) {
+    SimulationForm& sheet = sim.Forms[1];
+    const int source = AddBlock(sheet, 1, "One", {}, 1);
+    for (int d = 0; d < displays; ++d) ConnectBlocks(sheet, source, AddBlock(sheet, 42, "Show"));
+}
+
+QColor Lamp(Form3& form) { return Control<QWidget>(form, "Shape1")->palette().color(QPalette::Window); }
+
 }  // namespace
 
 class Form3Test : public QObject {
@@ -86,17 +95,104 @@ private slots:
         QCOMPARE(Control<QLabel>(form, "Label11")->buddy(), Control<QWidget>(form, "Text4"));
     }
 
+    // Typing in the middle of a box keeps the caret where it is and the box's undo.
+    void TypingMidTextKeepsTheCaretAndUndo() {
+        ProgramUnderTest program;
+        program.Start();
+        Form3& form = program.Window->RunWindow();
+        auto* stop = Control<QLineEdit>(form, "Text2");
+        Retype(form, "Text2", "10");
+        stop->setCursorPosition(1);
+        QTest::keyClicks(stop, "57");
+        QCOMPARE(stop->text(), QString("1570"));
+        QCOMPARE(program.Window->Model().Run.StopTime, 1570.0f);
+        QTest::keyClick(stop, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(stop->text(), QString("10"));
+        QCOMPARE(program.Window->Model().Run.StopTime, 10.0f);
+    }
+
+    // While the progress prompt stands, the lamp is red and the CPU time shows the time so far.
+    void TheLampAndTheTimeShowWhileTheRunGoes() {
+        ProgramUnderTest program;
+        program.Start();
+        ConstantOnDisplays(program.Window->Model(), 1);
+        Form3& form = program.Window->RunWindow();
+        program.Host.ElapsedStep = 4;   // seconds per reading: the prompt comes after a few samples
+        program.Host.Answers = {true};
+        QColor lamp;
+        QString cpu;
+        program.Host.WhileShown = [&](const RecordingHost::Entry&) {
+            lamp = Lamp(form);
+            cpu = Text(form, "Text6");
+        };
+        Press(form, "Command1");
+        QCOMPARE(program.Host.Log.back().What, RecordingHost::Kind::Question);   // the run ended there
+        QCOMPARE(lamp, QColor(255, 0, 0));
+        QCOMPARE(cpu, QString("12.000"));
+        QCOMPARE(Lamp(form), QColor(128, 128, 128));
+    }
+
+    // A box that holds no number, or a manual step longer than the run, is refused naming the
+    // box; Escape with no run going interrupts nothing.
+    void RefusesBoxesThatAreNoNumbersAndStepsLongerThanTheRun() {
+        ProgramUnderTest program;
+        program.Start();
+        Form3& form = program.Window->RunWindow();
+        struct Case {
+            const char* Box;
+            const char* Typed;
+            bool Manual;
+            const char* Message;
+        };
+        for (const Case& c : {Case{"Text3", "xyz", false, "Time Step must be a number"},
+                              Case{"Text2", "abc", false, "Stop Time must be a number"},
+                              Case{"Text1", "", false, "Start Time must be a number"},
+                              Case{"Text7", "1x", false, "Graph data Interval must be a number"},
+                              Case{"Text3", "1e30", true, "Time step is too large compared to time interval"}}) {
+            for (auto [box, text] : {std::pair{"Text1", "0"}, {"Text2", "600"}, {"Text3", "0.1"}, {"Text7", "1"}, {"Text8", "1"}})
+                Retype(form, box, text);
+            Control<QCheckBox>(form, "Check1")->setChecked(c.Manual);
+            Retype(form, c.Box, c.Typed);
+            program.Host.Clear();
+            Press(form, "Command1");
+            QCOMPARE(program.Host.Messages(), std::vector<std::string>{c.Message});
+            QCOMPARE(program.Window->Model().Display.RecordedCount, 0);
+        }
+        program.Host.Clear();
+        QTest::keyClick(Control<QLineEdit>(form, "Text2"), Qt::Key_Escape);
+        QTest::keyClick(&form, 'x');
+        QVERIFY(program.Host.Log.empty());
+    }
+
+    // Thirty Display blocks are mentioned once, and the time taken to answer does not count
+    // towards the progress prompt.
+    void TooManyDisplaysIsSaidOnceAndNotTimed() {
+        ProgramUnderTest program;
+        program.Start();
+        ConstantOnDisplays(program.Window->Model(), 30);
+        program.Host.WhileShown = [&program](const RecordingHost::Entry&) { program.Host.Elapsed += 100; };
+        Press(program.Window->RunWindow(), "Command1");
+        QCOMPARE(program.Host.Messages(),
+                 std::vector<std::string>{"Too many Display blocks - the first ten will be displayed "});
+        for (const RecordingHost::Entry& entry : program.Host.Log) QVERIFY(entry.What != RecordingHost::Kind::Question);
+        QCOMPARE(program.Window->Model().Display.ColumnCount, 10);
+    }
+
+    // A key typed in the run window while the run's prompt stands stops the run.
     void AKeyPressInterruptsTheRun() {
         ProgramUnderTest program;
         program.Start();
-        program.Host.Clear();
+        ConstantOnDisplays(program.Window->Model(), 1);
         Form3& form = program.Window->RunWindow();
-        program.Window->Model().Status.RunInProgress = true;
-        QTest::keyClick(&form, Qt::Key_Left);   // not a typed key
-        QVERIFY(program.Window->Model().Status.RunInProgress);
-        QTest::keyClick(&form, 'x');
-        QVERIFY(!program.Window->Model().Status.RunInProgress);
+        program.Host.ElapsedStep = 4;
+        program.Host.WhileShown = [&form](const RecordingHost::Entry& entry) {
+            if (entry.What != RecordingHost::Kind::Question) return;
+            QTest::keyClick(&form, Qt::Key_Left);   // not a typed key
+            QTest::keyClick(&form, 'x');
+        };
+        Press(form, "Command1");
         QCOMPARE(program.Host.Messages(), std::vector<std::string>{"interrupted"});
+        QVERIFY(program.Window->Model().Status.CurrentTime < program.Window->Model().Run.StopTime);
     }
 
     void ADivisionByZeroOpensTheRunErrorWindowAtTheBlock() {
@@ -134,6 +230,17 @@ private slots:
         QCOMPARE(marker->x(), 1800 / 15);
         program.Window->Client().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(program.Window->RunWindow().parentWidget()));
         QVERIFY(!marker->isVisible() && !marker->isEnabled());
+    }
+
+    // Forms 1 and 2 are always listed, an unallocated one as holding no blocks.
+    void AuditListsTheFirstTwoForms() {
+        ProgramUnderTest program;
+        program.Start();
+        Press(program.Window->RunWindow(), "Command3");
+        const std::vector<std::string> lines = program.Window->AuditWindow().Lines();
+        QCOMPARE(std::vector<std::string>(lines.begin(), lines.begin() + 6),
+                 (std::vector<std::string>{"Simulation Audit", "", "No Simulation blocks", "Simulation Audit", "",
+                                           "No Simulation blocks"}));
     }
 
     void AuditPrintsTheReportLineByLine() {

@@ -1,18 +1,30 @@
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QSignalSpy>
+#include <QStyleOptionTitleBar>
 #include <QTest>
+
+#include <array>
+#include <filesystem>
 
 #include "app/sheets/form1.h"
 #include "app/sheets/fsim.h"
+#include "app/files/gload.h"
+#include "app/shell/form10.h"
 #include "app/shell/form3.h"
+#include "app/shell/form4.h"
 #include "app/support/app_fixture.h"
+#include "app/support/window_rig.h"
 #include "engine/simulation.h"
 #include "forms/toolbox.h"
 #include "platform/canvas.h"
+#include "engine/run_error_report.h"
 #include "storage/recent_files.h"
 
 namespace quorvane {
@@ -21,10 +33,31 @@ using testing::ProgramUnderTest;
 
 namespace {
 
-QAction* Item(MDIGen& window, const char* name) {
+QAction* Item(MDIGen& window, const QString& name) {
     auto* item = window.findChild<QAction*>(name);
-    if (!item) qFatal("no menu item %s", name);
+    if (!item) qFatal("no menu item %s", qPrintable(name));
     return item;
+}
+
+QMdiSubWindow* Frame(QWidget& window) { return qobject_cast<QMdiSubWindow*>(window.parentWidget()); }
+
+/// The room the title bar of `frame` leaves for its caption, in pixels.
+int CaptionRoom(QMdiSubWindow& frame) {
+    QStyleOptionTitleBar bar;
+    bar.initFrom(&frame);
+    bar.subControls = QStyle::SC_All;
+    bar.titleBarFlags = frame.windowFlags();
+    bar.titleBarState = frame.windowState();
+    const int height = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, &frame);
+    bar.rect = QRect(0, 0, frame.width(), height);
+    return frame.style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarLabel, &frame).width();
+}
+
+/// A key pressed where the keyboard focus is, as a user presses it.
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, key, modifiers);
 }
 
 }  // namespace
@@ -191,6 +224,96 @@ private slots:
         }
         Item(*program.Window, "MsMath")->trigger();
         QVERIFY(pictures() == plain);
+    }
+
+    // A title-bar close hides a tool window inside its frame as well as the frame: every way
+    // back shows both.
+    void ClosedToolWindowsComeBackWhole() {
+        ProgramUnderTest program;
+        program.Start();
+        MDIGen& window = *program.Window;
+        RunErrorReport fault{" 2.5", "sec", "Ratio", "Op=Ip1/ Ip2", "Division by zero", 1, 0};
+        window.Audit();
+        window.ShowRunError(fault);
+        const std::array<QWidget*, 4> tools{&window.RunWindow(), &window.Toolbox(), &window.AuditWindow(),
+                                            &window.RunErrorWindow()};
+        auto closeAll = [&tools] {
+            for (QWidget* tool : tools) Frame(*tool)->close();
+        };
+        closeAll();
+        emit window.findChild<QMenu*>("mwindow")->aboutToShow();
+        for (QWidget* tool : tools) {
+            QVERIFY2(!tool->isVisible(), qPrintable(tool->objectName()));
+            Item(window, tool->objectName() + "Item")->trigger();
+            QVERIFY2(tool->isVisible(), qPrintable(tool->objectName()));
+            QCOMPARE(window.Client().activeSubWindow(), Frame(*tool));
+        }
+
+        closeAll();
+        window.Audit();
+        window.ShowRunError(fault);
+        window.LoadWindow().LoadNamed(program.Example("First Order Lag"));
+        for (QWidget* tool : tools) QVERIFY2(tool->isVisible(), qPrintable(tool->objectName()));
+    }
+
+    // F5 and Alt+R run from a sheet, the run window comes forward at the end of the run, and
+    // Ctrl+Tab / Ctrl+Shift+Tab step through the windows.
+    void RunFromAnyWindowAndCycleTheWindows() {
+        ProgramUnderTest program;
+        program.Start(program.Example("First Order Lag"));
+        MDIGen& window = *program.Window;
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Form3& run = window.RunWindow();
+        auto* cpu = Control<QLineEdit>(run, "Text6");
+        Fsim& sheet = window.Sheet(1);
+        for (auto [key, modifiers] : {std::pair{Qt::Key_F5, Qt::KeyboardModifiers{}}, {Qt::Key_R, Qt::AltModifier}}) {
+            window.Client().setActiveSubWindow(Frame(sheet));
+            sheet.setFocus();
+            run.ClearFigures();
+            PressKey(key, modifiers);
+            QVERIFY2(!cpu->text().trimmed().isEmpty(), "no run");
+            QVERIFY(run.isVisible());
+            QCOMPARE(window.Client().activeSubWindow(), Frame(run));
+        }
+        QCOMPARE(Item(window, "MRun")->shortcut(), QKeySequence(Qt::Key_F5));
+
+        window.Client().setActiveSubWindow(Frame(sheet));
+        sheet.setFocus();
+        PressKey(Qt::Key_Tab, Qt::ControlModifier);
+        QMdiSubWindow* next = window.Client().activeSubWindow();
+        QVERIFY(next != Frame(sheet));
+        PressKey(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(window.Client().activeSubWindow(), Frame(sheet));
+    }
+
+    // Two recent files of one name in different folders are told apart by their folders.
+    void RecentFilesOfOneNameShowTheirFolders() {
+        ProgramUnderTest program;
+        program.Start();
+        std::vector<std::string> paths;
+        for (const char* folder : {"left/models", "right/models"}) {
+            std::filesystem::create_directories(program.Path(folder));
+            paths.push_back(program.Path(QString(folder) + "/First Order Lag.vqe"));
+            std::filesystem::copy_file(program.Example("First Order Lag"), paths.back());
+            Filstore(program.Path("NelqueStor.dat"), paths.back(), program.Host.Today());
+        }
+        emit program.Window->findChild<QMenu*>("Mfile")->aboutToShow();
+        QAction* newest = Item(*program.Window, "mblank1");
+        QAction* older = Item(*program.Window, "mblank2");
+        QCOMPARE(newest->text(), QString("&1 First Order Lag.vqe  (right/models)"));
+        QCOMPARE(older->text(), QString("&2 First Order Lag.vqe  (left/models)"));
+        QCOMPARE(newest->statusTip().toStdString(), paths[1]);
+        QCOMPARE(older->statusTip().toStdString(), paths[0]);
+    }
+
+    void TheToolboxCaptionIsReadable() {
+        ProgramUnderTest program;
+        program.Start();
+        QMdiSubWindow& frame = *Frame(program.Window->Toolbox());
+        const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+        QVERIFY2(CaptionRoom(frame) >= metrics.horizontalAdvance(frame.windowTitle()),
+                 qPrintable(QString("%1 < %2").arg(CaptionRoom(frame)).arg(metrics.horizontalAdvance(frame.windowTitle()))));
     }
 
     void HelpItemsStartTheReaderOnTheManual() {
