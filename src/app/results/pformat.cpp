@@ -43,7 +43,8 @@ ColumnControls ColumnFrame(QWidget* parent, QVBoxLayout* layout, const char* cap
     controls.After->setObjectName(QString("Text%1").arg(first + 1));
     controls.Sample = new QLabel(frame);
     controls.Sample->setObjectName(QString("Label%1").arg(sample));
-    controls.Sample->setAccessibleName(QString(caption) + " sample");
+    // The sample is the name a screen reader hears; the caption describes it.
+    controls.Sample->setAccessibleDescription(QString(caption) + " sample");
     grid->addWidget(controls.Sample, 3, 1);
     controls.Help = AddHelpButton(frame, QString("Command%1").arg(help));
     grid->addWidget(controls.Help, 0, 2);

@@ -73,9 +73,13 @@ MDIGen::MDIGen(Host& host, ProgramFolders folders, QWidget* parent)
     // and shown while its slot is in use.
     ToolboxForm = new Form1(*Sim, Editing);
     QMdiSubWindow* toolbox = AddChild(ToolboxForm, ToolboxLeft, ToolboxTop, ToolboxWidth, ToolboxHeight);
-    // A narrow tool window: without minimise, maximise and menu buttons its title bar has room
-    // for its caption.
-    toolbox->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A narrow tool window: with no title-bar buttons and a title type one size smaller, its
+    // caption fits the width it is given. The toolbox itself keeps the program's type.
+    toolbox->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QFont titleType = toolbox->font();
+    titleType.setPointSizeF(titleType.pointSizeF() - 1);
+    toolbox->setFont(titleType);
+    ToolboxForm->setFont(font());
     toolbox->hide();
     Desktop.Attach(*ToolboxForm);
     for (int form = 1; form <= 3; ++form) {

@@ -111,7 +111,7 @@ void MDIGen::BuildMenus() {
     PreviousWindow = new QAction("&Previous Window", this);
     PreviousWindow->setObjectName("MPreviousWindow");
     PreviousWindow->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
     connect(PreviousWindow, &QAction::triggered, Area, &QMdiArea::activatePreviousSubWindow);
     addAction(NextWindow);
     addAction(PreviousWindow);

@@ -7,7 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QStyleOptionTitleBar>
+#include <QStyle>
 #include <QTest>
 
 #include <array>
@@ -41,16 +41,11 @@ QAction* Item(MDIGen& window, const QString& name) {
 
 QMdiSubWindow* Frame(QWidget& window) { return qobject_cast<QMdiSubWindow*>(window.parentWidget()); }
 
-/// The room the title bar of `frame` leaves for its caption, in pixels.
+/// The room the title bar of `frame` leaves for its caption, in pixels, when it shows no buttons.
 int CaptionRoom(QMdiSubWindow& frame) {
-    QStyleOptionTitleBar bar;
-    bar.initFrom(&frame);
-    bar.subControls = QStyle::SC_All;
-    bar.titleBarFlags = frame.windowFlags();
-    bar.titleBarState = frame.windowState();
-    const int height = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, &frame);
-    bar.rect = QRect(0, 0, frame.width(), height);
-    return frame.style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarLabel, &frame).width();
+    constexpr int TextMargins = 8;
+    return frame.width() - 2 * frame.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &frame) -
+           TextMargins;
 }
 
 /// A key pressed where the keyboard focus is, as a user presses it.
@@ -311,7 +306,9 @@ private slots:
         ProgramUnderTest program;
         program.Start();
         QMdiSubWindow& frame = *Frame(program.Window->Toolbox());
-        const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+        const QFontMetrics metrics(frame.font());
+        QVERIFY(!(frame.windowFlags() &
+                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint)));
         QVERIFY2(CaptionRoom(frame) >= metrics.horizontalAdvance(frame.windowTitle()),
                  qPrintable(QString("%1 < %2").arg(CaptionRoom(frame)).arg(metrics.horizontalAdvance(frame.windowTitle()))));
     }
