@@ -13,18 +13,18 @@
 #include <array>
 #include <filesystem>
 
+#include "app/files/gload.h"
 #include "app/sheets/form1.h"
 #include "app/sheets/fsim.h"
-#include "app/files/gload.h"
 #include "app/shell/form10.h"
 #include "app/shell/form3.h"
 #include "app/shell/form4.h"
 #include "app/support/app_fixture.h"
 #include "app/support/window_rig.h"
+#include "engine/run_error_report.h"
 #include "engine/simulation.h"
 #include "forms/toolbox.h"
 #include "platform/canvas.h"
-#include "engine/run_error_report.h"
 #include "storage/recent_files.h"
 
 namespace quorvane {
