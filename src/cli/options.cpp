@@ -11,6 +11,8 @@ namespace quorvane {
 
 namespace {
 
+constexpr int MaxJobs = 1024;
+
 bool ParseWhole(const std::string& text, int low, int high, int& value) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
@@ -32,17 +34,62 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 // Outputs that are written from a run's results cannot be asked for without one.
-bool CheckCombination(const RunnerOptions& options, std::string& error) {
+bool CheckNoRun(const RunnerOptions& options, std::string& error) {
     if (!options.NoRun) return true;
     const std::pair<const char*, bool> needRun[] = {
         {"--csv", !options.CsvPath.empty()}, {"--graph", !options.GraphPath.empty()},
         {"--spectrum", options.SpectrumSeries != 0}, {"--correlate", options.Correlate != CorrelationOutput::None},
-        {"--tabulate", options.Tabulate}};
+        {"--tabulate", options.Tabulate}, {"--summary", !options.SummaryPath.empty()}};
     for (const auto& [option, asked] : needRun) {
         if (asked) {
             error = std::string(option) + " writes the results of a run, which --no-run leaves out";
             return false;
         }
+    }
+    return true;
+}
+
+bool Refuse(std::string& error, const std::string& text) {
+    error = text;
+    return false;
+}
+
+// A sweep writes one table, graph and summary of all its runs; the options of one run's other
+// results, and the sweep's own options without a sweep, are refused rather than ignored.
+bool CheckSweep(const RunnerOptions& options, std::string& error) {
+    const bool sweep = !options.Sweeps.empty();
+    const std::pair<const char*, bool> sweepOnly[] = {
+        {"--jobs", options.Jobs != 0}, {"--list-runs", options.ListRuns}, {"--merge", !options.MergeFolder.empty()}};
+    for (const auto& [option, given] : sweepOnly) {
+        if (given && !sweep) return Refuse(error, std::string(option) + " needs --sweep");
+    }
+    if (!sweep) return true;
+    const std::pair<const char*, bool> singleRun[] = {
+        {"--tabulate", options.Tabulate}, {"--spectrum", options.SpectrumSeries != 0},
+        {"--correlate", options.Correlate != CorrelationOutput::None}, {"--audit", options.Audit},
+        {"--save", !options.SavePath.empty()}, {"--sheet", options.SheetForm != 0}, {"--no-run", options.NoRun}};
+    for (const auto& [option, given] : singleRun) {
+        if (given) return Refuse(error, std::string(option) + " cannot be combined with --sweep");
+    }
+    if (SweepRunCount(options.Sweeps) == 0)
+        return Refuse(error, "the sweep makes more than " + std::to_string(MaxSweepRuns) + " runs");
+    const bool outputs = !options.CsvPath.empty() || !options.GraphPath.empty() || !options.SummaryPath.empty();
+    if (options.ListRuns && (outputs || !options.MergeFolder.empty() || options.Jobs != 0))
+        return Refuse(error, "--list-runs only prints the runs' commands; each of them writes its own --csv");
+    if (!options.MergeFolder.empty() && !options.GraphPath.empty())
+        return Refuse(error, "--merge reads the runs' tables, from which --graph cannot be drawn");
+    if (!options.MergeFolder.empty() && !outputs) return Refuse(error, "--merge needs --csv or --summary");
+    return true;
+}
+
+// Each block value is given once: a second one would silently take the place of the first.
+bool CheckBlockTargets(const RunnerOptions& options, std::string& error) {
+    std::set<std::string> targets;
+    std::vector<std::string> names;
+    for (const BlockAssignment& value : options.Blocks) names.push_back(BlockTargetName(value.Title, value.Field));
+    for (const SweepAxis& axis : options.Sweeps) names.push_back(BlockTargetName(axis.Title, axis.Field));
+    for (const std::string& name : names) {
+        if (!targets.insert(name).second) return Refuse(error, name + " is given more than once");
     }
     return true;
 }
@@ -86,6 +133,23 @@ const char* RunnerUsage() {
         "Options:\n"
         "  --form N               run form N (1..3)\n" +
         SetOptionHelp() +
+        "  --block \"TITLE\".FIELD=VALUE\n"
+        "                         type VALUE into FIELD (K1, K2, K3, IC, Low or High;\n"
+        "                         none for no limit) of the properties window of the\n"
+        "                         block titled TITLE on the form run and press Done;\n"
+        "                         repeatable\n"
+        "  --sweep \"TITLE\".FIELD=v1,v2,...  or  \"TITLE\".FIELD=FIRST:LAST:COUNT\n"
+        "                         one run per value, of every combination when repeated\n"
+        "                         (at most 10000 runs); --csv, --graph and --summary then\n"
+        "                         hold every run, headed by its values\n"
+        "  --jobs N               runs of a sweep made side by side (default: one per\n"
+        "                         processor core)\n"
+        "  --list-runs            print one command per run of the sweep instead of\n"
+        "                         running it; each writes its table to run-NNNN.csv\n"
+        "  --merge FOLDER         take the runs' tables from the run-NNNN.csv files in\n"
+        "                         FOLDER instead of running them\n"
+        "  --summary PATH         one CSV row per run: final value, minimum, maximum and\n"
+        "                         time of the maximum of each display series\n"
         "  --tabulate             print the print dump table on standard output (also\n"
         "                         writes \"Print Dump.txt\" in the current directory)\n"
         "  --csv PATH             every recorded row as CSV: time, then the display series,\n"
@@ -107,7 +171,8 @@ const char* RunnerUsage() {
         "\n"
         "Messages go to standard error, one line each, as \"message: TEXT\"; questions as\n"
         "\"question: TEXT -> Yes|No\". Exit status: 0 after a finished run, 1 after a run\n"
-        "error, 2 for a usage or load error or an output that could not be written.\n";
+        "error, 2 for a usage or load error, a refused block value or an output that could\n"
+        "not be written; after a sweep, the status of its worst run.\n";
     return usage.c_str();
 }
 
@@ -132,7 +197,8 @@ std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& 
         const std::string& arg = args[i];
         // A second value would silently take the place of the first.
         const bool takesValue = arg == "--form" || arg == "--csv" || arg == "--graph" || arg == "--sheet" ||
-                                arg == "--spectrum" || arg == "--correlate" || arg == "--save";
+                                arg == "--spectrum" || arg == "--correlate" || arg == "--save" ||
+                                arg == "--summary" || arg == "--jobs" || arg == "--merge";
         if (takesValue && !given.insert(arg).second) {
             error = arg + " may be given only once";
             return std::nullopt;
@@ -157,6 +223,32 @@ std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& 
                 return std::nullopt;
             }
             options.Settings.emplace_back(name, assignment.substr(equals + 1));
+        } else if (arg == "--block") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            const auto value = ParseBlockAssignment(args[++i]);
+            if (!value) {
+                error = "--block needs \"TITLE\".FIELD=VALUE with FIELD one of " + BlockFieldNames() + ", not \"" +
+                        args[i] + "\"";
+                return std::nullopt;
+            }
+            options.Blocks.push_back(*value);
+        } else if (arg == "--sweep") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            const auto axis = ParseSweepAxis(args[++i], error);
+            if (!axis) return std::nullopt;
+            options.Sweeps.push_back(*axis);
+        } else if (arg == "--jobs") {
+            if (!needs(i, 1, arg)) return std::nullopt;
+            if (!ParseWhole(args[++i], 1, MaxJobs, options.Jobs)) {
+                error = "--jobs needs a number of runs 1.." + std::to_string(MaxJobs) + ", not \"" + args[i] + "\"";
+                return std::nullopt;
+            }
+        } else if (arg == "--list-runs") {
+            options.ListRuns = true;
+        } else if (arg == "--merge") {
+            if (!needs(i, 1, arg) || !fileName(++i, arg, options.MergeFolder)) return std::nullopt;
+        } else if (arg == "--summary") {
+            if (!needs(i, 1, arg) || !fileName(++i, arg, options.SummaryPath)) return std::nullopt;
         } else if (arg == "--tabulate") {
             options.Tabulate = true;
         } else if (arg == "--csv") {
@@ -209,14 +301,18 @@ std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& 
         error = "no model file given";
         return std::nullopt;
     }
-    if (!CheckCombination(options, error)) return std::nullopt;
+    if (!CheckNoRun(options, error) || !CheckSweep(options, error) || !CheckBlockTargets(options, error))
+        return std::nullopt;
     return options;
 }
 
 bool CheckOutputFiles(const RunnerOptions& options, std::string& error) {
+    if (options.CsvPath == "-" && options.SummaryPath == "-")
+        return Refuse(error, "--csv and --summary cannot both go to standard output");
     std::vector<std::pair<std::string, std::string>> files;
     if (!options.CsvPath.empty() && options.CsvPath != "-") files.emplace_back("--csv", options.CsvPath);
     if (!options.GraphPath.empty()) files.emplace_back("--graph", options.GraphPath);
+    if (!options.SummaryPath.empty() && options.SummaryPath != "-") files.emplace_back("--summary", options.SummaryPath);
     if (!options.SheetPath.empty()) files.emplace_back("--sheet", options.SheetPath);
     for (const auto& [option, path] : files) {
         if (SameFile(path, options.ModelPath)) {

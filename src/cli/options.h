@@ -5,6 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "cli/sweep_grid.h"
+#include "forms/block_values.h"
+
 namespace quorvane {
 
 enum class CorrelationOutput { None, Impulse, Frequency };
@@ -14,6 +17,12 @@ struct RunnerOptions {
     std::string ModelPath;
     int Form = 0;   ///< 0 = the form the Run button would choose
     std::vector<std::pair<std::string, std::string>> Settings;   ///< --set NAME=VALUE, in order
+    std::vector<BlockAssignment> Blocks;   ///< --block, in order
+    std::vector<SweepAxis> Sweeps;         ///< --sweep, in order
+    int Jobs = 0;                          ///< 0 = one per processor core
+    std::string SummaryPath;
+    bool ListRuns = false;
+    std::string MergeFolder;
     bool Tabulate = false;
     std::string CsvPath;
     std::string GraphPath;
@@ -31,7 +40,8 @@ struct RunnerOptions {
 
 /// Parses the arguments (without the program name). On a usage error returns nothing and puts
 /// the reason in `error`: an unknown option or value, an option that takes a value given twice,
-/// an empty file name, or an output that needs a run together with --no-run.
+/// an empty file name, an output that needs a run together with --no-run, a block value given
+/// twice, or options a sweep does not take.
 std::optional<RunnerOptions> ParseRunnerOptions(const std::vector<std::string>& args, std::string& error);
 
 /// The files the options write must differ from one another, and the outputs other than --save

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "drawing/runs_graph.h"
 #include "drawing/sheet_redraw.h"
 #include "drawing/time_graph.h"
 #include "engine/simulation.h"
@@ -52,6 +53,13 @@ bool WriteGraphFile(Simulation& sim, const std::string& path, std::ostream& err)
     auto canvas = Open(path, GraphWidthPx, GraphHeightPx, err);
     if (!canvas) return false;
     DrawTimeGraph(sim, *canvas, GraphTarget::Printer, sim.Graph.XColumn);
+    return Finish(*canvas, path, err);
+}
+
+bool WriteRunsGraphFile(Simulation& sim, std::span<const RecordedRun> runs, const std::string& path, std::ostream& err) {
+    auto canvas = Open(path, GraphWidthPx, GraphHeightPx, err);
+    if (!canvas) return false;
+    DrawRunsGraph(sim, *canvas, runs);
     return Finish(*canvas, path, err);
 }
 

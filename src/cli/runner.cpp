@@ -3,7 +3,6 @@
 #include <exception>
 #include <filesystem>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,9 +12,9 @@
 #include "cli/options.h"
 #include "cli/picture_files.h"
 #include "cli/private_folder.h"
-#include "cli/run_settings.h"
-#include "editing/form_slots.h"
-#include "editing/start_up.h"
+#include "cli/run_setup.h"
+#include "cli/sweep_runner.h"
+#include "cli/text_output.h"
 #include "engine/audit_report.h"
 #include "engine/simulation.h"
 #include "model/desktop.h"
@@ -23,23 +22,13 @@
 #include "results/analysis_csv.h"
 #include "results/print_dump.h"
 #include "results/recorded_csv.h"
-#include "run/run_driver.h"
+#include "results/recorded_runs.h"
 #include "run/run_window.h"
-#include "storage/data_file_reader.h"
 #include "storage/data_file_writer.h"
 
 namespace quorvane {
 
 namespace {
-
-constexpr int ExitFinished = 0;
-constexpr int ExitRunError = 1;
-constexpr int ExitUsage = 2;
-
-int Fail(std::ostream& err, const std::string& text) {
-    err << "quorvane-run: " << text << "\n";
-    return ExitUsage;
-}
 
 /// The dump this run wrote, moved to "Print Dump.txt" in the current folder in one step, so
 /// runs side by side never mix their tables there: the last one to finish wins.
@@ -52,25 +41,6 @@ bool PublishPrintDump(const Simulation& sim, std::ostream& err) {
     if (read == ReadOutcome::Read) error = ReplaceFile(published, text);
     if (error.empty()) return true;
     return Fail(err, "cannot write " + published + ": " + error) == 0;
-}
-
-// The steps that hand on a finished run's results; a failure in one of them is not a failed run.
-bool HandingOnResults(const std::string& activity) {
-    for (const char* step : {"Printing or Tabulating", "Graphical Display", "FFT", "Correlation"}) {
-        if (activity == step) return true;
-    }
-    return false;
-}
-
-int ChooseForm(Simulation& sim, const RunnerOptions& options, std::ostream& err) {
-    const int form = options.Form ? options.Form : FirstAllocatedForm(sim);
-    if (options.Form && sim.Forms[form].InUse == 0) {
-        Fail(err, "form " + std::to_string(form) + " is not in the model");
-        return -1;
-    }
-    for (int f = 1; f <= FormSlots; ++f) sim.Forms[f].RunSelected = (f == form && form != 0) ? 1 : 0;
-    sim.CurrentForm = form;
-    return form;
 }
 
 /// Computes the spectrum of display series n as the frequency analysis window does when the
@@ -91,18 +61,11 @@ bool WriteSpectrum(Simulation& sim, int series, std::ostream& out, std::ostream&
 }
 
 bool WriteCsv(const Simulation& sim, const std::string& path, std::ostream& out, std::ostream& err) {
-    if (path == "-") {
-        WriteRecordedCsv(sim.Display, out);
-        return true;
-    }
-    std::ostringstream text;
-    WriteRecordedCsv(sim.Display, text);
-    const std::string error = ReplaceFile(path, text.str());
-    if (error.empty()) return true;
-    return Fail(err, "cannot write " + path + ": " + error) == 0;
+    return WriteOutput(path, out, err, [&](std::ostream& o) { WriteRecordedCsv(sim.Display, o); });
 }
 
 int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
+    const std::string program = argc > 0 ? argv[0] : "quorvane-run";
     std::string error;
     const auto parsed = ParseRunnerOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!parsed) return Fail(err, error + "\nTry quorvane-run --help");
@@ -120,41 +83,31 @@ int Run(int argc, char* argv[], std::ostream& out, std::ostream& err) {
         return Fail(err, "no model file " + options.ModelPath);
     if (!CheckOutputFiles(options, error)) return Fail(err, error);
 
+    if (!options.Sweeps.empty()) return RunSweep(options, program, out, err);
+
     ConsoleHost host(err, options.Yes);
     NullDesktop windows;
     Simulation sim(host, windows);
-    StartUp(sim);
     const PrivateFolder scratch;
     if (scratch.Path().empty()) return Fail(err, "cannot make a scratch folder: " + scratch.Error());
-    sim.Dump.PrintDumpPath = (scratch.Path() / "Print Dump.txt").string();
-    if (!LoadSimulation(sim, options.ModelPath)) return Fail(err, "cannot load " + options.ModelPath);
-    if (ChooseForm(sim, options, err) < 0) return ExitUsage;
+    if (const int loaded = LoadForRun(sim, options, (scratch.Path() / "Print Dump.txt").string(), err))
+        return loaded;
+    if (const int applied = ApplyBlockValues(sim, options.Blocks, err)) return applied;
 
     int status = ExitFinished;
     CliHandOff handOff(options, out, err);
     if (!options.NoRun) {
         RunWindow window;
-        RefreshRunWindow(sim, window);
-        for (const auto& [name, value] : options.Settings) {
-            if (!ApplyRunSetting(window, *FindRunSetting(name), value))
-                return Fail(err, "--set " + name + " needs 1 or 0, not " + value);
-        }
-        if (options.SpectrumSeries) window.Check4 = true;
-        if (options.Correlate != CorrelationOutput::None) {
-            window.Check5 = true;
-            sim.Prbs.ImpulseResponseMode = options.Correlate == CorrelationOutput::Impulse;
-        }
-        RunSimulation(sim, window, handOff);
-        if (handOff.RunFailed) return ExitRunError;
-        if (HandingOnResults(sim.Status.CurrentActivity))
-            return Fail(err, "the run finished, but its results could not be handed on");
-        if (sim.Status.CurrentActivity != "Run Module Exit") {
-            err << "quorvane-run: the run did not finish\n";
-            return ExitRunError;
-        }
+        if (!PrepareRunWindow(sim, options, window, err)) return ExitUsage;
+        if (const int ran = PressRun(sim, window, handOff, err)) return ran;
         if (handOff.OutputFailed) status = ExitUsage;
         if (options.Tabulate && !PublishPrintDump(sim, err)) status = ExitUsage;
         if (!options.CsvPath.empty() && !WriteCsv(sim, options.CsvPath, out, err)) status = ExitUsage;
+        if (!options.SummaryPath.empty()) {
+            const RecordedRun run = CaptureRun(sim.Display);
+            if (!WriteOutput(options.SummaryPath, out, err, [&](std::ostream& o) { WriteRunsSummary({&run, 1}, o); }))
+                status = ExitUsage;
+        }
         if (options.SpectrumSeries && !WriteSpectrum(sim, options.SpectrumSeries, out, err)) status = ExitUsage;
         if (options.Correlate != CorrelationOutput::None) {
             if (sim.Prbs.CorrelatorPresent) WriteAnalysisCsv(sim.Display, CorrelationRows(sim.Prbs, 2), out);

@@ -142,7 +142,10 @@ void DrawPrinterKey(Canvas& canvas, const PlotFrame& frame, const std::vector<Ke
         const double sampleY = y - canvas.TextHeight(entry.Title) / 2;
         const double sampleX = xs + (offset + KeySampleAt) * xr;
         canvas.SetForeColour(entry.Pen);
+        const bool styled = entry.Style != PenStyle::Solid;   // compared runs: one style per series
+        if (styled) canvas.SetPen(entry.Style, 1);
         canvas.Line(sampleX, sampleY, sampleX + KeySampleLength * xr, sampleY);
+        if (styled) canvas.SetPen(PenStyle::Solid, 1);
         DrawSymbol(canvas, sampleX + KeySampleLength * xr, sampleY, entry.Symbol, xr, yr);
     }
     canvas.SetForeColour(Black);

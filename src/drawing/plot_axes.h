@@ -52,6 +52,7 @@ struct KeyEntry {
     std::string Units;
     Colour Pen;
     int Symbol = 0;
+    PenStyle Style = PenStyle::Solid;   ///< of the sample line
 };
 
 /// The printed key below the plot: up to five entries in a right-hand block, otherwise the

@@ -69,27 +69,42 @@ std::vector<KeyEntry> KeyEntries(const DisplayBuffer& display) {
 
 void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xColumn) {
     const DisplayBuffer& display = sim.Display;
-    GraphSettings& graph = sim.Graph;
     const int rows = display.RecordedCount;
     if (xColumn < 0 || xColumn > display.ColumnCount) xColumn = 0;
 
-    if (target == GraphTarget::Screen) canvas.Clear();
-
-    double yMin = NoDataHigh;
-    double yMax = -NoDataHigh;
+    GraphContent content;
+    content.YMin = NoDataHigh;
+    content.YMax = -NoDataHigh;
     for (int column = 1; column <= display.ColumnCount; ++column) {
-        ScanRange(&display.At(column, 1), rows, yMin, yMax);
+        ScanRange(&display.At(column, 1), rows, content.YMin, content.YMax);
     }
-    RangeAdjust(yMin, yMax);
+    RangeAdjust(content.YMin, content.YMax);
 
-    double xMin = sim.Run.StartTime;
-    double xMax = sim.Run.StopTime;
+    content.XMin = sim.Run.StartTime;
+    content.XMax = sim.Run.StopTime;
     if (xColumn != 0) {
-        xMin = NoDataHigh;
-        xMax = -NoDataHigh;
-        ScanRange(&display.At(xColumn, 1), rows, xMin, xMax);
-        SettleXRange(sim.Ui, xMin, xMax);
+        content.XMin = NoDataHigh;
+        content.XMax = -NoDataHigh;
+        ScanRange(&display.At(xColumn, 1), rows, content.XMin, content.XMax);
+        SettleXRange(sim.Ui, content.XMin, content.XMax);
     }
+    content.TimeAxis = xColumn == 0;
+    content.XTitle = xColumn == 0 ? TimeAxisTitle(sim.Run.TimeUnits)
+                                  : display.ColumnTitle[xColumn] + " ( " + display.ColumnUnits[xColumn] + " ) ------>";
+    content.Key = KeyEntries(display);
+    content.Curves = [&sim, xColumn](Canvas& c, const PlotFrame& frame) { DrawCurves(sim, c, frame, xColumn); };
+    DrawGraph(sim, canvas, target, content);
+}
+
+std::string TimeAxisTitle(const std::string& units) { return "Time  ( " + units + " )   ------->"; }
+
+void DrawGraph(Simulation& sim, Canvas& canvas, GraphTarget target, const GraphContent& content) {
+    GraphSettings& graph = sim.Graph;
+    if (target == GraphTarget::Screen) canvas.Clear();
+    double yMin = content.YMin;
+    double yMax = content.YMax;
+    double xMin = content.XMin;
+    double xMax = content.XMax;
     if (graph.YManual == 1) {
         yMin = graph.YMinimum;
         yMax = graph.YMaximum;
@@ -111,7 +126,7 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
     } else {
         const double titleY =
             StartPrinterPage(canvas, frame, PrinterLeftMargin, "Quorvane Simulation Run " + TabulatedFormTitle(sim));
-        DrawPrinterKey(canvas, frame, KeyEntries(display));
+        DrawPrinterKey(canvas, frame, content.Key);
         // A printed graph carries its date, as the printed tables do, at the right of the title line.
         const std::string date = TabulationDate(sim.Ui);
         canvas.Text(frame.X.End() - canvas.TextWidth(date), titleY, date);
@@ -124,14 +139,9 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
         AxisPattern(sim, frame.X, run.TimeColumnFormatMode, run.TimeDigitsBefore, run.TimeDigitsAfter);
     if (yPattern && xPattern) {
         DrawGrid(canvas, frame, *xPattern, *yPattern, YLabelOffset);
-        if (xColumn == 0) {
-            DrawXAxisTitle(canvas, frame, frame.X.Start + TimeTitleShift * frame.XRange,
-                           "Time  ( " + run.TimeUnits + " )   ------->");
-        } else {
-            DrawXAxisTitle(canvas, frame, frame.X.Start,
-                           display.ColumnTitle[xColumn] + " ( " + display.ColumnUnits[xColumn] + " ) ------>");
-        }
-        DrawCurves(sim, canvas, frame, xColumn);
+        DrawXAxisTitle(canvas, frame, frame.X.Start + (content.TimeAxis ? TimeTitleShift * frame.XRange : 0.0),
+                       content.XTitle);
+        content.Curves(canvas, frame);
     }
 
     // The limits used become the manual ones, so the scales dialog shows them.

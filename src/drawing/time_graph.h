@@ -1,5 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "drawing/plot_axes.h"
+
 namespace quorvane {
 
 class Canvas;
@@ -13,5 +19,25 @@ enum class GraphTarget { Screen = 0, Printer = 1 };
 /// xColumn, with automatic or manual axes, and stores the limits and spans it used in
 /// sim.Graph. Messages go through sim.Ui.
 void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xColumn);
+
+/// What one graph shows beyond the settings: the data limits of its curves (already adjusted
+/// for scaling), its printed key, its X-axis title, and the curves, drawn once the axes stand.
+struct GraphContent {
+    double XMin = 0;
+    double XMax = 0;
+    double YMin = 0;
+    double YMax = 0;
+    bool TimeAxis = true;   ///< the title then starts a little right of the axis start
+    std::string XTitle;
+    std::vector<KeyEntry> Key;
+    std::function<void(Canvas&, const PlotFrame&)> Curves;
+};
+
+/// Draws a graph as DrawTimeGraph does (manual axes, page, key, grid, curves) and stores the
+/// limits and spans it used in sim.Graph.
+void DrawGraph(Simulation& sim, Canvas& canvas, GraphTarget target, const GraphContent& content);
+
+/// "Time  ( sec )   ------->".
+std::string TimeAxisTitle(const std::string& units);
 
 }  // namespace quorvane
