@@ -45,7 +45,9 @@ std::string FailureText(const std::string& log) {
     std::string text;
     std::istringstream lines(log);
     for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("quorvane-run: ", 0) == 0) line.erase(0, 14);
+        for (const std::string prefix : {"quorvane-run: ", "message: "}) {
+            if (line.rfind(prefix, 0) == 0) line.erase(0, prefix.size());
+        }
         text += (text.empty() ? "" : "; ") + line;
     }
     return text.empty() ? "the run failed" : text;

@@ -34,6 +34,20 @@ TEST(RunnerOptions, RefusesBadArguments) {
         {{"m.vqe", "--no-run", "--correlate", "impulse"},
          "--correlate writes the results of a run, which --no-run leaves out"},
         {{"m.vqe", "--no-run", "--tabulate"}, "--tabulate writes the results of a run, which --no-run leaves out"},
+        // Block values and sweeps.
+        {{"m.vqe", "--block", "Gain=2"},
+         "--block needs \"TITLE\".FIELD=VALUE with FIELD one of K1, K2, K3, IC, Low, High, not \"Gain=2\""},
+        {{"m.vqe", "--block", "Gain.K1=2", "--sweep", "Gain.K1=1,2"}, "Gain.K1 is given more than once"},
+        {{"m.vqe", "--sweep", "Gain.K1=1,,2"}, "--sweep needs values v1,v2,... none of them empty, not \"1,,2\""},
+        {{"m.vqe", "--sweep", "Gain.K1=1:2:1"},
+         "--sweep needs FIRST:LAST:COUNT with two numbers and a count 2..10000, not \"1:2:1\""},
+        {{"m.vqe", "--sweep", "Gain.K1=1:2:200", "--sweep", "Lag.K1=1:2:51"}, "the sweep makes more than 10000 runs"},
+        {{"m.vqe", "--jobs", "2"}, "--jobs needs --sweep"},
+        {{"m.vqe", "--sweep", "Gain.K1=1,2", "--save", "s.vqe"}, "--save cannot be combined with --sweep"},
+        {{"m.vqe", "--sweep", "Gain.K1=1,2", "--list-runs", "--csv", "a.csv"},
+         "--list-runs only prints the runs' commands; each of them writes its own --csv"},
+        {{"m.vqe", "--sweep", "Gain.K1=1,2", "--merge", "runs", "--graph", "g.png"},
+         "--merge reads the runs' tables, from which --graph cannot be drawn"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Error);
@@ -46,7 +60,8 @@ TEST(RunnerOptions, RefusesBadArguments) {
 TEST(RunnerOptions, HelpNamesEveryOption) {
     const std::string usage = RunnerUsage();
     for (const char* option : {"--form", "--set", "--tabulate", "--csv", "--graph", "--sheet", "--spectrum",
-                               "--correlate", "--audit", "--save", "--no-run", "--yes", "--help", "--version"}) {
+                               "--correlate", "--audit", "--save", "--no-run", "--yes", "--help", "--version", "--block",
+                               "--sweep", "--jobs", "--list-runs", "--merge", "--summary"}) {
         SCOPED_TRACE(option);
         EXPECT_NE(usage.find(option), std::string::npos);
     }
