@@ -64,7 +64,8 @@ int FindValueBlock(const Simulation& sim, const BlockAssignment& value, std::str
         return 0;
     }
     if (blocks.size() > 1) {
-        error = "blocks " + BlockList(blocks) + where + " are all titled \"" + value.Title + "\"";
+        error = "blocks " + BlockList(blocks) + where + (blocks.size() == 2 ? " are both" : " are all") + " titled \"" +
+                value.Title + "\"";
         return 0;
     }
     if (!HasBlockField(sim, form, blocks[0], value.Field)) {

@@ -50,7 +50,7 @@ TEST(Sweep, BlockValuesGoThroughThePropertiesWindow) {
         std::string Error;
     } unknown[] = {
         {"Lag.K1=2", "no block titled \"Lag\" on form 1"},
-        {"Display.K1=2", "blocks 3 and 4 on form 1 are all titled \"Display\""},
+        {"Display.K1=2", "blocks 3 and 4 on form 1 are both titled \"Display\""},
         {"Lag Output.K2=2", "block 2 \"Lag Output\" has no K2 in its properties window"},
     };
     for (const auto& c : unknown) {
@@ -158,12 +158,14 @@ TEST(Sweep, FailedRunIsReportedWithItsValuesAndTheOthersGoOn) {
     const testing::ScratchFolder scratch;
     const std::string folder = scratch.Path.string();
     const RunnerResult run =
-        RunRunner({LagModel, "--sweep", "Lag Output.K1=0,1", "--csv", "-", "--summary", "summary.csv"}, folder);
+        RunRunner({LagModel, "--sweep", "Lag Output.K1=0,1", "--csv", "-", "--summary", "summary.csv", "--graph", "g.svg"},
+                  folder);
     EXPECT_EQ(run.Status, 2);
     EXPECT_NE(run.Err.find("run 1 [Lag Output.K1=0]: message: Time Constant k cannot be negative or zero\n"),
               std::string::npos)
         << run.Err;
     EXPECT_EQ(Lines(run.Out)[0], "Time,Lag Output [Lag Output.K1=1],Step Demand [Lag Output.K1=1]");
+    EXPECT_NE(testing::ReadAll(folder + "/g.svg").find("Lag Output [Lag Output.K1=1]"), std::string::npos);
     const std::vector<std::string> summary = Lines(testing::ReadAll(folder + "/summary.csv"));
     ASSERT_EQ(summary.size(), 3u);
     EXPECT_EQ(summary[1], "0,,,,,,,,,Time Constant k cannot be negative or zero; Lag Output.K1=0 was refused");
