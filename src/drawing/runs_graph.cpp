@@ -7,6 +7,7 @@
 #include "drawing/time_graph.h"
 #include "engine/simulation.h"
 #include "platform/canvas.h"
+#include "platform/text.h"
 
 namespace quorvane {
 
@@ -16,12 +17,27 @@ constexpr std::size_t KeyRows = 10;   ///< what the printed key holds
 constexpr int RunColours = 11;        ///< the curve colours of the palette
 constexpr std::array<PenStyle, 3> Styles{PenStyle::Solid, PenStyle::Dash, PenStyle::Dot};
 
-std::size_t CurveCount(std::span<const RecordedRun> runs) {
-    std::size_t curves = 0;
+/// What the key can show of a title before the sample line.
+constexpr std::size_t KeyTitleRoom = 30;
+
+// A run's values as the key names it: in full ("Gain.K1=2; Lag.K1=0.5") when every run's fits
+// the row, otherwise by field alone ("K1=2; K1=0.5"), the full names being in the table.
+std::vector<std::string> RunNames(std::span<const RecordedRun> runs) {
+    std::vector<std::string> names;
+    bool fits = true;
     for (const RecordedRun& run : runs) {
-        if (run.Failure.empty()) curves += run.Series.size();
+        names.push_back(RunLabel(run));
+        fits = fits && CharacterCount(names.back()) <= KeyTitleRoom;
     }
-    return curves;
+    if (fits) return names;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        names[r].clear();
+        for (const RunValue& value : runs[r].Values) {
+            const std::string field = value.Name.substr(value.Name.rfind('.') + 1);
+            names[r] += (names[r].empty() ? "" : "; ") + field + "=" + value.Text;
+        }
+    }
+    return names;
 }
 
 }  // namespace
@@ -32,22 +48,14 @@ PenStyle SeriesStyle(std::size_t series) { return Styles[series % Styles.size()]
 
 std::vector<KeyEntry> RunsKey(std::span<const RecordedRun> runs) {
     std::vector<KeyEntry> key;
-    if (CurveCount(runs) <= KeyRows) {
-        for (std::size_t r = 0; r < runs.size(); ++r) {
-            if (!runs[r].Failure.empty()) continue;
-            for (std::size_t s = 0; s < runs[r].Series.size(); ++s) {
-                const RecordedSeries& series = runs[r].Series[s];
-                key.push_back({RunSeriesHeading(series.Title, runs[r]), series.Units, RunColour(r), 0, SeriesStyle(s)});
-            }
-        }
-        return key;
-    }
+    const std::vector<std::string> names = RunNames(runs);
     const RecordedRun* shape = nullptr;
     for (std::size_t r = 0; r < runs.size(); ++r) {
         if (!runs[r].Failure.empty()) continue;
         if (shape == nullptr) shape = &runs[r];
-        key.push_back({RunLabel(runs[r]), "", RunColour(r)});
+        key.push_back({names[r], "", RunColour(r)});
     }
+    if (shape == nullptr) return key;
     for (std::size_t s = 0; s < shape->Series.size(); ++s)
         key.push_back({shape->Series[s].Title, shape->Series[s].Units, PaletteColour(Palette::Black), 0, SeriesStyle(s)});
     if (key.size() > KeyRows) {

@@ -12,9 +12,8 @@ class Canvas;
 struct Simulation;
 
 /// The key of compared runs drawn together. Each run has its colour and each display series its
-/// pen style; when every curve fits the ten rows of the printed key, a row names each curve
-/// ("Lag Output [Gain.K1=2]"), otherwise a row names each run and a row each series, and when
-/// even those do not fit, the tenth row says how many more there are.
+/// pen style: a row names each finished run by its values, then a row each series; when they do
+/// not fit the ten rows of the printed key, the tenth says how many more there are.
 std::vector<KeyEntry> RunsKey(std::span<const RecordedRun> runs);
 
 /// Colour of run `run` (from 0) and pen style of series `series` (from 0) among compared runs.

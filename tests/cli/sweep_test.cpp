@@ -165,7 +165,7 @@ TEST(Sweep, FailedRunIsReportedWithItsValuesAndTheOthersGoOn) {
               std::string::npos)
         << run.Err;
     EXPECT_EQ(Lines(run.Out)[0], "Time,Lag Output [Lag Output.K1=1],Step Demand [Lag Output.K1=1]");
-    EXPECT_NE(testing::ReadAll(folder + "/g.svg").find("Lag Output [Lag Output.K1=1]"), std::string::npos);
+    EXPECT_NE(testing::ReadAll(folder + "/g.svg").find(">Lag Output.K1=1<"), std::string::npos);
     const std::vector<std::string> summary = Lines(testing::ReadAll(folder + "/summary.csv"));
     ASSERT_EQ(summary.size(), 3u);
     EXPECT_EQ(summary[1], "0,,,,,,,,,Time Constant k cannot be negative or zero; Lag Output.K1=0 was refused");

@@ -25,21 +25,20 @@ std::vector<std::string> Titles(const std::vector<KeyEntry>& key) {
 
 }  // namespace
 
-TEST(RunsGraph, KeyNamesCurvesRunsAndSeriesWithinTenRows) {
-    // Every curve fits: one row each, the failed run left out.
+TEST(RunsGraph, KeyNamesRunsThenSeriesWithinTenRows) {
+    // A row per finished run in its colour, then a row per series in its style.
     std::vector<RecordedRun> runs = Runs(3, 2);
     runs[1].Failure = "refused";
     std::vector<KeyEntry> key = RunsKey(runs);
-    EXPECT_EQ(Titles(key), (std::vector<std::string>{"S1 [G.K1=1]", "S2 [G.K1=1]", "S1 [G.K1=3]", "S2 [G.K1=3]"}));
-    EXPECT_EQ(key[2].Pen, RunColour(2));
+    EXPECT_EQ(Titles(key), (std::vector<std::string>{"G.K1=1", "G.K1=3", "S1", "S2"}));
+    EXPECT_EQ(key[1].Pen, RunColour(2));
     EXPECT_EQ(key[3].Style, SeriesStyle(1));
     EXPECT_NE(SeriesStyle(0), SeriesStyle(1));
 
-    // Twelve curves: a row per run in its colour, then a row per series in its style.
-    key = RunsKey(Runs(4, 3));
-    EXPECT_EQ(Titles(key), (std::vector<std::string>{"G.K1=1", "G.K1=2", "G.K1=3", "G.K1=4", "S1", "S2", "S3"}));
-    EXPECT_EQ(key[3].Pen, RunColour(3));
-    EXPECT_EQ(key[6].Style, SeriesStyle(2));
+    // Values too long for a row are named by their fields alone.
+    runs = Runs(2, 1);
+    for (RecordedRun& run : runs) run.Values.push_back({"Second Gain Block.K2", "0.125"});
+    EXPECT_EQ(Titles(RunsKey(runs)), (std::vector<std::string>{"K1=1; K2=0.125", "K1=2; K2=0.125", "S1"}));
 
     // Nine runs and three series: nine rows, and the tenth counts the three left out.
     key = RunsKey(Runs(9, 3));
