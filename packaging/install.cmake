@@ -8,6 +8,7 @@ set(QUORVANE_DATA_DIR ${CMAKE_INSTALL_DATADIR}/quorvane)
 set(QUORVANE_APP_ID org.quorvane.Quorvane)
 set(QUORVANE_HOMEPAGE "https://quorvane.org" CACHE STRING "The project's web address; the metadata's screenshot is published under it")
 set(QUORVANE_RELEASE_DATE 2026-06-01)
+set(QUORVANE_MAINTAINER "Quorvane Developers <dev@quorvane.org>" CACHE STRING "Who answers for the package")
 set(desktopSource ${PROJECT_SOURCE_DIR}/assets/desktop)
 set(desktopBuild ${CMAKE_BINARY_DIR}/desktop)
 

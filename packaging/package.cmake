@@ -4,7 +4,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvane)
 set(CPACK_PACKAGE_VENDOR "The Quorvane developers")
-set(CPACK_PACKAGE_CONTACT "Quorvane Developers <dev@quorvane.local>")
+set(CPACK_PACKAGE_CONTACT ${QUORVANE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of dynamic systems drawn as block diagrams")
 set(CPACK_PACKAGE_DESCRIPTION "Quorvane simulates continuous and sampled dynamic systems drawn as block
 diagrams: gains, integrators, lags, PID controllers, delays, quantisers,

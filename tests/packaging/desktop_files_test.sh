@@ -11,5 +11,5 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/mime/packages"
 cp "$source/assets/desktop/quorvane-mime.xml" "$scratch/mime/packages/quorvane.xml"
-update-mime-database "$scratch/mime"
+update-mime-database "$scratch/mime" >/dev/null 2>&1
 grep -q "application/x-quorvane-simulation" "$scratch/mime/globs2"
