@@ -48,8 +48,8 @@ std::filesystem::path ChooseAppFolder(const ProgramFolders& folders);
 
 /// First-start preparation of `appFolder`/`folderName`: the folder is created and announced,
 /// a packing slip written, and the shipped models with extension `extension` copied in (unless
-/// the folder is where they were shipped). With the slip already there
-/// nothing is done or said. Failures are reported and start-up goes on. Returns `appFolder`.
+/// the folder is where they were shipped). With the slip already there nothing is done or said.
+/// Failures are reported and start-up goes on. Returns `appFolder`.
 std::filesystem::path PrepareExamples(Host& ui, const ProgramFolders& folders, const std::filesystem::path& appFolder,
                                       const std::string& folderName, const std::string& extension,
                                       const VersionInfo& version);
