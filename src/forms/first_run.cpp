@@ -64,7 +64,7 @@ void ReportCopyFailure(Host& ui, const std::error_code& error) {
 
 ProgramFolders LocateProgramFolders(const fs::path& programFolder, const fs::path& userData,
                                     const fs::path& dataFromProgram) {
-    ProgramFolders folders{programFolder, userData, {}};
+    ProgramFolders folders{programFolder, userData};
     std::error_code error;
     const fs::path shipped = (programFolder / dataFromProgram).lexically_normal();
     if (fs::is_directory(shipped, error)) folders.Installed = shipped;

@@ -20,7 +20,7 @@ struct VersionInfo {
 struct ProgramFolders {
     std::filesystem::path Program;    ///< the executable's folder
     std::filesystem::path UserData;   ///< the user's data folder, for a program that may not write beside itself
-    std::filesystem::path Installed;  ///< an installed program's shipped files; empty in a build folder
+    std::filesystem::path Installed = {};  ///< an installed program's shipped files; empty in a build folder
 };
 
 inline constexpr const char* ExampleFolderName = "Examples";
