@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::string_view UsagePrefix = "Usage: ";
 constexpr std::string_view ItemIndent = "  ";
+constexpr std::string_view Alternative = "or";   // between two forms of an option's argument
 
 std::vector<std::string> Lines(std::string_view text) {
     std::vector<std::string> lines;
@@ -38,6 +39,30 @@ void Append(std::string& text, std::string_view more) {
     text += Trimmed(more);
 }
 
+std::size_t Indent(const std::string& line) {
+    return std::min(line.find_first_not_of(' '), line.size());
+}
+
+/// The column where a list's descriptions start: where its continuation lines start, else after
+/// the first gap of two spaces in its first item (npos when there is none).
+std::size_t DescriptionColumn(const std::vector<std::string>& lines, std::size_t first) {
+    std::size_t column = std::string::npos;
+    for (std::size_t i = first + 1; i < lines.size() && !Trimmed(lines[i]).empty(); ++i) {
+        if (Indent(lines[i]) > ItemIndent.size()) column = std::min(column, Indent(lines[i]));
+    }
+    if (column != std::string::npos) return column;
+    const auto gap = lines[first].find("  ", ItemIndent.size());
+    return gap == std::string::npos ? gap : Indent(lines[first].substr(gap)) + gap;
+}
+
+/// An item line split at the list's description column; a term reaching past the column (its
+/// own words may be two spaces apart) has its description on the lines below.
+HelpItem SplitItem(const std::string& line, std::size_t column) {
+    const bool split = column < line.size() && line.compare(column - 2, 2, "  ") == 0 && line[column] != ' ';
+    if (!split) return {Trimmed(line), {}};
+    return {Trimmed(std::string_view(line).substr(0, column)), Trimmed(std::string_view(line).substr(column))};
+}
+
 bool IsTitle(const std::string& line) {
     return !line.empty() && line.front() != ' ' && line.back() == ':' && line.find(' ') == std::string::npos;
 }
@@ -55,11 +80,19 @@ std::string Roff(std::string_view text) {
     return out;
 }
 
-/// Option names set in bold with real minus signs; placeholders (no small letters) in italics.
+/// A word an option takes as it stands ("impulse"), not a placeholder ("N", "\"TITLE\".FIELD=v1").
+bool IsLiteral(const std::string& word) {
+    return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+    });
+}
+
+/// Options and the words they take as they stand in bold with real minus signs; placeholders in
+/// italics.
 std::string RoffTerm(std::string_view term) {
     std::string out;
     for (const std::string& word : Words(term)) {
-        const bool placeholder = std::none_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+        const bool placeholder = !word.starts_with("-") && !IsLiteral(word);
         std::string escaped;
         for (char c : Roff(word)) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
         if (!out.empty()) out += ' ';
@@ -75,11 +108,8 @@ struct ArgumentKind {
 };
 
 bool IsFilePlaceholder(const std::string& word) {
-    return word.find("PATH") != std::string::npos || word.find("FILE") != std::string::npos;
-}
-
-bool IsLiteral(const std::string& word) {
-    return std::any_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    return word.find("PATH") != std::string::npos || word.find("FILE") != std::string::npos ||
+           word.find("FOLDER") != std::string::npos;
 }
 
 std::string Joined(const std::vector<std::string>& words, std::string_view separator) {
@@ -102,6 +132,7 @@ HelpText ParseHelpText(std::string_view text) {
     help.Sections.push_back({"DESCRIPTION", {}});
 
     bool inBlock = false;
+    std::size_t column = std::string::npos;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         std::vector<HelpBlock>& blocks = help.Sections.back().Blocks;
@@ -110,11 +141,11 @@ HelpText ParseHelpText(std::string_view text) {
         } else if (!inBlock && IsTitle(line)) {
             help.Sections.push_back({Upper(line.substr(0, line.size() - 1)), {}});
         } else if (line.starts_with(ItemIndent) && line[ItemIndent.size()] != ' ') {
-            if (!inBlock || !blocks.back().Paragraph.empty()) blocks.emplace_back();
-            const auto gap = line.find("  ", ItemIndent.size());
-            HelpItem item{Trimmed(std::string_view(line).substr(0, gap)), {}};
-            if (gap != std::string::npos) item.Description = Trimmed(std::string_view(line).substr(gap));
-            blocks.back().Items.push_back(item);
+            if (!inBlock || !blocks.back().Paragraph.empty()) {
+                blocks.emplace_back();
+                column = DescriptionColumn(lines, i);
+            }
+            blocks.back().Items.push_back(SplitItem(line, column));
             inBlock = true;
         } else if (inBlock && !blocks.back().Items.empty() && line.starts_with(ItemIndent)) {
             Append(blocks.back().Items.back().Description, line);
@@ -163,11 +194,18 @@ std::string BashCompletion(const HelpText& help, std::string_view fileGlob) {
                 if (words.empty() || !words.front().starts_with("-")) continue;
                 const std::string& option = words.front();
                 if (std::find(options.begin(), options.end(), option) == options.end()) options.push_back(option);
+                // "--x A  or  B": B is another form of the option's argument, not a word after A.
                 std::vector<ArgumentKind>& kinds = arguments[option];
-                kinds.resize(std::max(kinds.size(), words.size() - 1));
-                for (std::size_t place = 1; place < words.size(); ++place) {
-                    if (IsFilePlaceholder(words[place])) kinds[place - 1].File = true;
-                    else if (IsLiteral(words[place])) kinds[place - 1].Words.insert(words[place]);
+                std::size_t place = 0;
+                for (std::size_t w = 1; w < words.size(); ++w) {
+                    if (words[w] == Alternative) {
+                        place = 0;
+                        continue;
+                    }
+                    if (kinds.size() <= place) kinds.resize(place + 1);
+                    if (IsFilePlaceholder(words[w])) kinds[place].File = true;
+                    else if (IsLiteral(words[w])) kinds[place].Words.insert(words[w]);
+                    ++place;
                 }
             }
         }

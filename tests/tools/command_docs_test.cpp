@@ -24,6 +24,8 @@ const char* const SmallHelp =
     "  -v             be loud\n"
     "  --mode fast    quickly\n"
     "  --mode slow    slowly\n"
+    "  --pick \"A\".B=x1  or  \"A\".B=C:D\n"
+    "                 pick one\n"
     "\n"
     ".Dotted and back\\slashed text stays text.\n";
 
@@ -39,6 +41,7 @@ TEST(ManPage, SetsOutTheHelpTextsSectionsItemsAndReferences) {
               ".TP\n\\fB\\-v\\fR\nbe loud\n"
               ".TP\n\\fB\\-\\-mode\\fR \\fBfast\\fR\nquickly\n"
               ".TP\n\\fB\\-\\-mode\\fR \\fBslow\\fR\nslowly\n"
+              ".TP\n\\fB\\-\\-pick\\fR \\fI\"A\".B=x1\\fR \\fBor\\fR \\fI\"A\".B=C:D\\fR\npick one\n"
               ".PP\n\\&.Dotted and back\\eslashed text stays text.\n"
               ".SH \"SEE ALSO\"\n.BR other (1) ,\n.BR more (5)\n");
 }
@@ -68,8 +71,10 @@ TEST(BashCompletion, OffersOptionsTheirWordsFilesAndTheCommandsOwnFiles) {
         const char* Offered;
     };
     const Case cases[] = {
-        {"tool --", "--out --mode\n"},   // -v does not start with --
-        {"tool -", "--out -v --mode\n"},
+        {"tool --", "--out --mode --pick\n"},   // -v does not start with --
+        {"tool -", "--out -v --mode --pick\n"},
+        {"tool --pick \"\"", "\n"},   // a placeholder is the user's to type
+        {"tool --pick x o", "\n"},      // "or" joins two forms of one argument, it is no second word
         {"tool --mode \"\"", "fast slow\n"},
         {"tool --mode s", "slow\n"},
         {"tool --out n", "notes.txt\n"},
