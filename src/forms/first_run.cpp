@@ -39,15 +39,17 @@ std::string PackingSlip(Host& ui, const VersionInfo& version) {
     return slip.Result();
 }
 
-/// Copies the files of `from` whose extension is `extension` into `to`, overwriting. False
-/// (with the reason) when there was nothing to copy or a copy failed.
+/// Copies the files of `from` whose extension is `extension` into `to`, overwriting; when the
+/// two are one folder the files are only counted. False (with the reason) when a copy failed.
 bool CopyMatching(const fs::path& from, const std::string& extension, const fs::path& to, std::error_code& error,
-                  int& copied) {
+                  int& found) {
+    const bool sameFolder = fs::equivalent(from, to, error);
     for (fs::directory_iterator entry(from, error), end; !error && entry != end; entry.increment(error)) {
         if (!entry->is_regular_file(error) || entry->path().extension() != "." + extension) continue;
-        fs::copy_file(entry->path(), to / entry->path().filename(), fs::copy_options::overwrite_existing, error);
+        if (!sameFolder)
+            fs::copy_file(entry->path(), to / entry->path().filename(), fs::copy_options::overwrite_existing, error);
         if (error) return false;
-        ++copied;
+        ++found;
     }
     return !error;
 }
@@ -60,8 +62,25 @@ void ReportCopyFailure(Host& ui, const std::error_code& error) {
 
 }  // namespace
 
+ProgramFolders LocateProgramFolders(const fs::path& programFolder, const fs::path& userData,
+                                    const fs::path& dataFromProgram) {
+    ProgramFolders folders{programFolder, userData};
+    std::error_code error;
+    const fs::path shipped = (programFolder / dataFromProgram).lexically_normal();
+    if (fs::is_directory(shipped, error)) folders.Installed = shipped;
+    return folders;
+}
+
+fs::path DataFolder(const ProgramFolders& folders) {
+    return folders.Installed.empty() ? folders.Program : folders.Installed;
+}
+
+fs::path ShippedExamples(const ProgramFolders& folders) {
+    return folders.Installed.empty() ? folders.Program / ExampleFolderName : folders.Installed / InstalledExamplesFolder;
+}
+
 fs::path ChooseAppFolder(const ProgramFolders& folders) {
-    if (IsWritableFolder(folders.Program)) return folders.Program;
+    if (folders.Installed.empty() && IsWritableFolder(folders.Program)) return folders.Program;
     std::error_code error;
     fs::create_directories(folders.UserData, error);
     return folders.UserData;
@@ -89,20 +108,12 @@ fs::path PrepareExamples(Host& ui, const ProgramFolders& folders, const fs::path
         ui.Message("Setup Phase - First Entry File Copy - " + written);
         return appFolder;
     }
-    int copied = 0;
-    if (!CopyMatching(folders.Program / BundledExamplesFolder, extension, exampleFolder, error, copied)) {
+    int found = 0;
+    if (!CopyMatching(ShippedExamples(folders), extension, exampleFolder, error, found)) {
         ReportCopyFailure(ui, error);
         return appFolder;
     }
-    if (copied == 0) {
-        ui.Message("Setup Phase -No Example files available");
-        return appFolder;
-    }
-    // An installed program's manuals are read from the folder the program keeps its files in.
-    if (!fs::equivalent(folders.Program, appFolder, error) &&
-        !CopyMatching(folders.Program, "pdf", appFolder, error, copied)) {
-        ReportCopyFailure(ui, error);
-    }
+    if (found == 0) ui.Message("Setup Phase -No Example files available");
     return appFolder;
 }
 

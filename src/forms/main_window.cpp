@@ -21,7 +21,8 @@ constexpr const char* UnnamedSimulation = "Unnamed Simulation";
 void StartProgram(Simulation& sim, ProgramState& state, const ProgramFolders& folders, const VersionInfo& version) {
     state.AppFolder = PrepareExamples(sim.Ui, folders, ChooseAppFolder(folders), ExampleFolderName, DefaultExtension,
                                       version);
-    state.HelpFolder = state.AppFolder.string();
+    // The manuals are read where they were shipped, so an updated program never shows old copies.
+    state.HelpFolder = DataFolder(folders).string();
     if (!state.HelpFolder.ends_with(PathSeparator)) state.HelpFolder += PathSeparator;
 
     state.Filestor = FilestorPath(state.AppFolder);

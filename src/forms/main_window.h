@@ -16,7 +16,7 @@ struct Simulation;
 /// not saved with a model.
 struct ProgramState {
     std::filesystem::path AppFolder;
-    std::string HelpFolder;            ///< AppFolder with a trailing separator
+    std::string HelpFolder;            ///< the shipped manuals' folder, with a trailing separator
     std::filesystem::path Filestor;    ///< the recent-file store
     FilePaths Paths;
     RecentFiles Recent;

@@ -24,8 +24,7 @@ struct Start {
     Start() {
         Folders.Program = Program.Path;
         Folders.UserData = Program / "user";
-        WriteAll(Program / "examples" / "Lag.vqe", "lag");
-        std::filesystem::create_directories(Program / "Examples");
+        WriteAll(Program / "Examples" / "Lag.vqe", "lag");
         WriteAll(Program / "Examples" / "Packing Slip.pck", "slip");
     }
     void Go() { StartProgram(Shell.Sim, State, Folders, Version); }
@@ -54,6 +53,19 @@ TEST(StartProgram, AnEmptyStoreLeavesTheCaptionAndStartsOnSheetOne) {
     EXPECT_EQ(sim.Forms[1].RunSelected, 1);
     EXPECT_EQ(sim.CurrentForm, 0);
     EXPECT_EQ(sim.Run.SimulationTitle, "Unnamed Simulation");
+}
+
+TEST(StartProgram, AnInstalledProgramKeepsItsFilesInTheUserDataFolderAndReadsManualsWhereShipped) {
+    Start start;
+    start.Folders.Installed = start.Program / "share";
+    WriteAll(start.Program / "share" / "examples" / "Lag.vqe", "lag");
+    start.Go();
+    const auto user = start.Program / "user";
+    EXPECT_EQ(start.State.AppFolder, user);
+    EXPECT_EQ(start.State.HelpFolder, (start.Program / "share").string() + "/");
+    EXPECT_EQ(start.State.Filestor, user / "NelqueStor.dat");
+    EXPECT_EQ(ReadAll(user / "Examples" / "Lag.vqe"), "lag");
+    EXPECT_FALSE(std::filesystem::exists(start.Program / "NelqueStor.dat"));
 }
 
 TEST(StartProgram, ARecentFileNamesTheFolderAndMarksTheModelNew) {

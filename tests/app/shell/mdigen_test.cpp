@@ -64,7 +64,8 @@ private slots:
         ProgramUnderTest program;
         program.Start();
         const std::string examples = program.Path("Examples");
-        QCOMPARE(program.Host.Messages(), (std::vector<std::string>{"creating " + examples, "Creating Packing Slip"}));
+        // The build put the models into the example folder; the first start adds the slip.
+        QCOMPARE(program.Host.Messages(), std::vector<std::string>{"Creating packing slip"});
         QVERIFY(QFile::exists(QString::fromStdString(examples + "/Packing Slip.pck")));
         QVERIFY(QFile::exists(QString::fromStdString(examples + "/First Order Lag.vqe")));
         MDIGen& window = *program.Window;

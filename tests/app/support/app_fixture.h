@@ -11,20 +11,20 @@
 
 namespace quorvane::testing {
 
-/// The desktop program started on a program folder of its own holding the bundled examples,
+/// The desktop program started on a build folder of its own holding the example models,
 /// reporting through a recording host.
 struct ProgramUnderTest {
     ProgramUnderTest() {
-        QDir(Folder.path()).mkpath("examples");
+        QDir(Folder.path()).mkpath("Examples");
         const QDir source(QUORVANE_EXAMPLES);
         for (const QString& name : source.entryList({"*.vqe"}, QDir::Files))
-            QFile::copy(source.filePath(name), Folder.filePath("examples/" + name));
+            QFile::copy(source.filePath(name), Folder.filePath("Examples/" + name));
         Window = std::make_unique<MDIGen>(Host, ProgramFolders{Path(), Path() + "/user"});
     }
     std::string Path(const QString& name = {}) const {
         return (name.isEmpty() ? Folder.path() : Folder.filePath(name)).toStdString();
     }
-    std::string Example(const QString& name) const { return Path("examples/" + name + ".vqe"); }
+    std::string Example(const QString& name) const { return Path("Examples/" + name + ".vqe"); }
     /// Starts as the program does, with `commandLine` as its argument, and shows the window.
     void Start(const std::string& commandLine = {}) {
         Window->MDIForm_Load(commandLine);
