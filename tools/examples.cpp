@@ -29,7 +29,9 @@ class ExampleHost : public Host {
 public:
     void Message(const std::string& text, const std::string&) override { std::cerr << text << "\n"; }
     using Host::Message;
-    bool Ask(const std::string&, const std::string&) override { return false; }
+    bool Ask(const std::string&, const std::string&, Answer) override { return false; }
+    using Host::Ask;
+    Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
     void Info(const std::string&) override {}
     void PlaySound(Sound) override {}
     CalendarDate Today() override { return {2026, 12, 6}; }

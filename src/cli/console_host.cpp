@@ -29,9 +29,14 @@ void ConsoleHost::Message(const std::string& text, const std::string&) {
     Err << "message: " << OneLine(text) << '\n';
 }
 
-bool ConsoleHost::Ask(const std::string& text, const std::string&) {
+bool ConsoleHost::Ask(const std::string& text, const std::string&, Answer) {
     Err << "question: " << OneLine(text) << " -> " << (AnswerYes ? "Yes" : "No") << '\n';
     return AnswerYes;
+}
+
+Answer ConsoleHost::AskYesNoCancel(const std::string& text, const std::string&) {
+    Err << "question: " << OneLine(text) << " -> Cancel" << '\n';
+    return Answer::Cancel;
 }
 
 void ConsoleHost::Info(const std::string& text) { Err << "message: " << OneLine(text) << '\n'; }

@@ -14,7 +14,10 @@ public:
 
     void Message(const std::string& text, const std::string& title) override;
     using Host::Message;
-    bool Ask(const std::string& text, const std::string& title) override;
+    bool Ask(const std::string& text, const std::string& title, Answer preset) override;
+    using Host::Ask;
+    /// Always Cancel: a runner never gives up or overwrites a model on its own.
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
     void Info(const std::string& text) override;
     void PlaySound(Sound) override {}
     CalendarDate Today() override;

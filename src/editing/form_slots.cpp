@@ -15,27 +15,7 @@ void ClearLinkingState(Model& model) {
     model.SelectedOutput = 0;
 }
 
-}  // namespace
-
-void InitFormSlots(Simulation& sim) {
-    for (int slot = 1; slot <= FormSlots; ++slot) {
-        SimulationForm& form = sim.Forms[slot];
-        form.RegId = slot;
-        form.Title = "Available";
-        form.InUse = 0;
-        ClearFormBlocks(sim, slot);
-        ClearFormConnections(sim, slot);
-        sim.Windows.CloseSheet(slot);
-        form.RunSelected = 0;
-    }
-    sim.FormCount = 0;
-    for (int slot = 1; slot <= FormSlots; ++slot) {
-        for (int i = 1; i <= TerminalTableLast; ++i) sim.Forms[slot].Terminals[i] = TerminalEntry{};
-    }
-}
-
-void ClearFormBlocks(Simulation& sim, int slot) {
-    SimulationForm& form = sim.Forms[slot];
+void ClearBlockPlaces(SimulationForm& form) {
     for (int b = 1; b <= MaxBlocks; ++b) {
         Block& block = form.Blocks[b];
         block.FunctionCode = 0;
@@ -43,6 +23,37 @@ void ClearFormBlocks(Simulation& sim, int slot) {
         block.Top = 0;
     }
     form.BlockCount = 0;
+}
+
+}  // namespace
+
+void InitFormSlots(Simulation& sim) {
+    ResetFormSlots(sim);
+    for (int slot = 1; slot <= FormSlots; ++slot) {
+        sim.Windows.ClearSheetImages(slot);
+        sim.Windows.HideMarkers(slot);
+        sim.Windows.CloseSheet(slot);
+    }
+}
+
+void ResetFormSlots(Model& model) {
+    for (int slot = 1; slot <= FormSlots; ++slot) {
+        SimulationForm& form = model.Forms[slot];
+        form.RegId = slot;
+        form.Title = "Available";
+        form.InUse = 0;
+        ClearBlockPlaces(form);
+        form.NextConnection = 1;
+        form.NextLine = 1;
+        form.RunSelected = 0;
+        for (int i = 1; i <= TerminalTableLast; ++i) form.Terminals[i] = TerminalEntry{};
+    }
+    model.FormCount = 0;
+    ClearLinkingState(model);
+}
+
+void ClearFormBlocks(Simulation& sim, int slot) {
+    ClearBlockPlaces(sim.Forms[slot]);
     sim.Windows.ClearSheetImages(slot);
     sim.Windows.HideMarkers(slot);
 }

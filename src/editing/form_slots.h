@@ -11,8 +11,11 @@ struct Simulation;
 
 /// Frees the three slots: RegId = slot, Title "Available", InUse 0, blocks and connections
 /// cleared, sheet closed, RunSelected 0; FormCount 0 and terminal entries 1..30 of every
-/// form freed (TermCount is left as it is). Used at start-up, by new simulation and before a load.
+/// form freed (TermCount is left as it is). Used at start-up and by new simulation.
 void InitFormSlots(Simulation& sim);
+
+/// InitFormSlots on the tables alone, for a model that has no windows (one a load reads into).
+void ResetFormSlots(Model& model);
 
 /// Blocks 1..70 of the slot get FunctionCode, Left, Top 0; BlockCount 0; the sheet's block
 /// images, selection marker and parameter markers are hidden.

@@ -18,7 +18,9 @@ namespace quorvane {
 /// `sim.Forms[f].Blocks[b]` reads as the tables do), the catalogue, the run and analysis state,
 /// and the host and desktop it reports through. The program makes one; tests make many.
 struct Simulation : Model {
-    Simulation(Host& ui, Desktop& windows) : Ui(ui), Windows(windows) {}
+    Simulation(Host& ui, Desktop& windows) : Ui(ui), Windows(windows) {
+        History.Listen([this](bool changed) { Windows.ShowChanged(changed); });
+    }
     Simulation(const Simulation&) = delete;
     Simulation& operator=(const Simulation&) = delete;
 

@@ -39,7 +39,7 @@ bool OpenMaintainedFile(Simulation& sim, const std::string& path, MaintainedFile
 }
 
 bool SaveAmendedFile(Simulation& sim, const std::string& path, const std::string& text) {
-    if (path.empty() || !sim.Ui.Ask("Over Write  " + path, "Warning")) return false;
+    if (path.empty() || !sim.Ui.Ask("Over Write  " + path, "Warning", Answer::No)) return false;
     sim.Status.CurrentActivity = MaintenanceActivity;
     std::string content;
     for (char c : text) {

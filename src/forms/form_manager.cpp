@@ -27,9 +27,18 @@ FormManagerView FormManagerStatus(const Model& model) {
 
 void SelectFormToRun(Model& model, int row, bool run) { model.Forms[row].RunSelected = run ? 1 : 0; }
 
-void UnloadForm(Simulation& sim, int row) {
+bool UnloadForm(Simulation& sim, int row) {
+    const SimulationForm& form = sim.Forms[row];
+    if (form.InUse != 0 && form.BlockCount > 0) {
+        const int blocks = form.BlockCount;
+        const std::string question = form.Title + " holds " + std::to_string(blocks) +
+                                     (blocks == 1 ? " block" : " blocks") + " - unload and delete " +
+                                     (blocks == 1 ? "it ?" : "them ?");
+        if (!sim.Ui.Ask(question, "Quorvane", Answer::No)) return false;
+    }
     ReleaseForm(sim, row);
     sim.CurrentForm = FirstAllocatedForm(sim);
+    return true;
 }
 
 int LoadNewForm(Simulation& sim) {

@@ -33,8 +33,10 @@ FormManagerView FormManagerStatus(const Model& model);
 void SelectFormToRun(Model& model, int row, bool run);
 
 /// Frees form slot `row` with its blocks and connections and closes its sheet; the lowest form
-/// still allocated becomes the current form, as after any sheet closes.
-void UnloadForm(Simulation& sim, int row);
+/// still allocated becomes the current form, as after any sheet closes. A form holding blocks
+/// goes only after "<title> holds <n> blocks - unload and delete them ?" is answered Yes (No
+/// preset). Returns whether the form was unloaded.
+bool UnloadForm(Simulation& sim, int row);
 
 /// "Load a new Form": allocates the lowest free slot and shows its sheet, or reports
 /// "No more simulation forms available" and changes nothing. Returns the slot or 0.

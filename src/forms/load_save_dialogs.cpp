@@ -94,9 +94,12 @@ std::string CompleteTypedPath(FilePaths& paths, const std::string& typed, const 
 
 bool LoadTypedSimulation(Simulation& sim, ProgramState& state, const std::string& typed,
                          const std::string& folderShown, FileLayout layout) {
-    const std::string path = CompleteTypedPath(state.Paths, typed, folderShown);
+    // A file that does not load leaves "Save" pointing where it pointed before.
+    FilePaths paths = state.Paths;
+    const std::string path = CompleteTypedPath(paths, typed, folderShown);
     const bool loaded = layout == FileLayout::Older ? LoadLegacySimulation(sim, path) : LoadSimulation(sim, path);
     if (!loaded) return false;
+    state.Paths = std::move(paths);
     // Only a file that loaded is worth offering again, and only then does the model have a file.
     Filstore(state.Filestor, path, sim.Ui.Today());
     state.NewModel = false;
@@ -110,9 +113,13 @@ bool SaveTypedSimulation(Simulation& sim, ProgramState& state, const std::string
     FilePaths paths = state.Paths;
     const std::string path = CompleteTypedPath(paths, typed, folderShown);
     // A name box holding no file name (empty, or only a folder) would write a hidden ".vqe".
-    if (Unpack(typed, paths.DefaultExt).Name.empty()) return false;
+    if (Unpack(typed, paths.DefaultExt).Name.empty()) {
+        sim.Ui.Message("Enter a file name");
+        return false;
+    }
     std::error_code error;
-    if (askOverwrite && std::filesystem::exists(path, error) && !sim.Ui.Ask("file exists - overwrite ?", "Quorvane"))
+    if (askOverwrite && std::filesystem::exists(path, error) &&
+        !sim.Ui.Ask("file exists - overwrite ?", "Quorvane", Answer::No))
         return false;
     if (!SaveSimulation(sim, path)) return false;
     state.Paths = std::move(paths);

@@ -34,16 +34,17 @@ std::string MoveNameToFolder(std::string_view nameBox, std::string_view folder);
 /// (CurrentFolder, CurrentExt, CurrentPath, which is returned).
 std::string CompleteTypedPath(FilePaths& paths, const std::string& typed, const std::string& folderShown);
 
-/// "Load": the completed path loaded with the reader of `layout`. Only a file that loaded is
-/// put first in the recent-file store and clears the new-model flag. Returns whether it loaded.
+/// "Load": the completed path loaded with the reader of `layout`. Only a file that loaded
+/// becomes the current path, is put first in the recent-file store and clears the new-model
+/// flag; a refused load changes none of them. Returns whether it loaded.
 bool LoadTypedSimulation(Simulation& sim, ProgramState& state, const std::string& typed,
                          const std::string& folderShown, FileLayout layout);
 
 /// "Save" (askOverwrite) and "Finish" (not): the model written to the completed path through the
 /// safe save. An existing file is replaced only after "file exists - overwrite ?" is answered
-/// Yes. A saved file goes first in the recent-file store, clears the new-model flag and becomes
-/// the current path; a refused or failed save changes none of that. A name box without a file
-/// name saves nothing. Returns whether it saved.
+/// Yes (No preset). A saved file goes first in the recent-file store, clears the new-model flag
+/// and becomes the current path; a refused or failed save changes none of that. A name box
+/// without a file name saves nothing and says "Enter a file name". Returns whether it saved.
 bool SaveTypedSimulation(Simulation& sim, ProgramState& state, const std::string& typed,
                          const std::string& folderShown, bool askOverwrite);
 

@@ -1,5 +1,6 @@
 #include "forms/main_window.h"
 
+#include <stdexcept>
 #include <system_error>
 
 #include "editing/form_slots.h"
@@ -46,6 +47,11 @@ void StartProgram(Simulation& sim, ProgramState& state, const ProgramFolders& fo
     }
 
     sim.Dump.PrintDumpPath = StartupPrintDumpPath();
+    try {
+        WriteInitialPrintDump(sim.Dump, sim.Ui);
+    } catch (const std::runtime_error& error) {
+        sim.Ui.Message(error.what());
+    }
     StartUp(sim);
     sim.Windows.RefreshOptions();
     sim.Windows.ShowToolWindows();
@@ -57,7 +63,23 @@ void StartNewSimulation(Simulation& sim, ProgramState& state) {
     state.Paths.CurrentPath = FnamePack(state.Paths, UnnamedSimulation);
     sim.Windows.SetMainCaption(MainCaption(sim.Ui.Today(), sim.Run.SimulationTitle));
     sim.Windows.ClearRunFigures();
+    sim.Windows.HideResultWindows();
+    sim.Windows.HidePrbsWindow();
+    sim.Windows.CloseFrequencyWindow();
     sim.Windows.ShowToolWindows();
+}
+
+SaveFirst AskToSaveChanges(Simulation& sim, ProgramState& state) {
+    if (!sim.History.Changed()) return SaveFirst::Go;
+    switch (sim.Ui.AskYesNoCancel("Do you wish to save ..", "Quorvane")) {
+    case Answer::No: return SaveFirst::Go;
+    case Answer::Cancel: return SaveFirst::Stop;
+    case Answer::Yes: break;
+    }
+    if (state.NewModel || state.Paths.CurrentPath.empty()) return SaveFirst::ThroughDialog;
+    // The model's own file: replacing it is what Yes asked for.
+    const bool saved = SaveTypedSimulation(sim, state, state.Paths.CurrentPath, state.Paths.CurrentFolder, false);
+    return saved ? SaveFirst::Go : SaveFirst::Stop;
 }
 
 void SetFrequencyInHz(Simulation& sim, bool hertz) {

@@ -12,7 +12,13 @@ public:
 
     void Message(const std::string& text, const std::string& title) override { Inner.Message(text, title); }
     using Host::Message;
-    bool Ask(const std::string& text, const std::string& title) override { return Inner.Ask(text, title); }
+    bool Ask(const std::string& text, const std::string& title, Answer preset) override {
+        return Inner.Ask(text, title, preset);
+    }
+    using Host::Ask;
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override {
+        return Inner.AskYesNoCancel(text, title);
+    }
     void Info(const std::string& text) override { Inner.Info(text); }
     void PlaySound(Sound sound) override {
         if (SoundsOn) Inner.PlaySound(sound);

@@ -33,6 +33,8 @@ public:
     virtual void RequestRedraw(int form) = 0;
     /// The main window's caption.
     virtual void SetMainCaption(const std::string& caption) = 0;
+    /// The caption ends in "*" while the model has changes that are not in its file.
+    virtual void ShowChanged(bool changed) = 0;
     /// Menu ticks and toolbox pictures follow the model's options (maths symbols, Hz/rad/s).
     virtual void RefreshOptions() = 0;
     /// Sheet of slot `form` moved and sized to the form's saved Window place.
@@ -55,7 +57,7 @@ public:
     virtual void CloseFrequencyWindow() = 0;
     /// Print format dialog's option buttons follow the model's format modes; the dialog is hidden.
     virtual void HidePrintFormatDialog() = 0;
-    /// The run window's CPU-time and rounding-error boxes show a single space.
+    /// The run window shows nothing of the previous run: figures, note on the stop time, lamp.
     virtual void ClearRunFigures() = 0;
 };
 
@@ -74,6 +76,7 @@ public:
     Canvas* SheetCanvas(int) override { return nullptr; }
     void RequestRedraw(int) override {}
     void SetMainCaption(const std::string&) override {}
+    void ShowChanged(bool) override {}
     void RefreshOptions() override {}
     void PlaceSheet(int) override {}
     void ActivateSheet(int) override {}

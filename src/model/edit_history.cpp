@@ -56,6 +56,7 @@ TableSnapshot EditHistory::Take(const Model& model) const {
     }
     snapshot.FormCount = model.FormCount;
     snapshot.BlockSpareLong = model.BlockSpareLong;
+    snapshot.State = Current;
     return snapshot;
 }
 
@@ -71,12 +72,14 @@ bool EditHistory::End(const Model& model) {
     if (Holds(before, model)) return false;
     Undone.push_back(std::move(before));
     Kept(Undone.back());
+    Current = ++LastState;
     // One at a time: a form shared by two of them is counted until the last one goes.
     while (!Redone.empty()) {
         Dropping(Redone.back());
         Redone.pop_back();
     }
     Trim();
+    Tell();
     return true;
 }
 
@@ -86,8 +89,10 @@ bool EditHistory::Undo(Model& model) {
     Redone.push_back(Take(model));
     Kept(Redone.back());
     Restore(model, Undone.back());
+    Current = Undone.back().State;
     Dropping(Undone.back());
     Undone.pop_back();
+    Tell();
     return true;
 }
 
@@ -97,8 +102,10 @@ bool EditHistory::Redo(Model& model) {
     Undone.push_back(Take(model));
     Kept(Undone.back());
     Restore(model, Redone.back());
+    Current = Redone.back().State;
     Dropping(Redone.back());
     Redone.pop_back();
+    Tell();
     return true;
 }
 
@@ -106,6 +113,13 @@ void EditHistory::Clear() {
     Undone.clear();
     Redone.clear();
     Held = 0;
+    Current = ++LastState;
+    MarkSaved();
+}
+
+void EditHistory::MarkSaved() {
+    Saved = Current;
+    Tell();
 }
 
 // A form held by no other snapshot of the history is counted with this one.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct TableSnapshot {
     std::array<std::shared_ptr<const SimulationForm>, FormSlots + 1> Forms{};   ///< slots 1..3
     int FormCount = 0;
     Table<int, MaxBlocks> BlockSpareLong{};
+    long long State = 0;   ///< which state of the tables this is (EditHistory::Changed)
 };
 
 /// Undo and redo of edits by snapshots of the model tables taken around each edit operation.
@@ -26,6 +28,9 @@ struct TableSnapshot {
 /// trace. Steps opened inside an open step belong to it: a group operation is one step.
 /// Whatever changes the tables outside a step (a run's renumbering) is no edit and is not
 /// recorded. The history keeps the newest steps that fit in `Budget` bytes.
+/// It also knows whether the tables changed since they were last saved or loaded: every recorded
+/// step makes a new state, and undo and redo go back to the states they restore, so undoing back
+/// to the saved state counts as unchanged.
 class EditHistory {
 public:
     /// 50 MB: several hundred steps of full sheets.
@@ -44,8 +49,16 @@ public:
     /// nothing to take back or to do again.
     bool Undo(Model& model);
     bool Redo(Model& model);
-    /// Forgets every step, as after a new simulation or a load.
+    /// Forgets every step, as after a new simulation or a load; the tables as they are count as
+    /// saved.
     void Clear();
+
+    /// The tables as they are now are those of the file.
+    void MarkSaved();
+    /// Whether a recorded step, or the undo or redo of one, has left the saved state.
+    bool Changed() const { return Current != Saved; }
+    /// Called with Changed() whenever it may have turned (the main window's caption follows it).
+    void Listen(std::function<void(bool changed)> listener) { Listener = std::move(listener); }
 
     int UndoLevels() const { return static_cast<int>(Undone.size()); }
     int RedoLevels() const { return static_cast<int>(Redone.size()); }
@@ -59,6 +72,9 @@ private:
     void Kept(const TableSnapshot& snapshot);
     void Dropping(const TableSnapshot& snapshot);
     void Trim();
+    void Tell() const {
+        if (Listener) Listener(Changed());
+    }
 
     std::size_t Budget;
     std::size_t Held = 0;
@@ -66,6 +82,10 @@ private:
     TableSnapshot Before;
     std::deque<TableSnapshot> Undone;    ///< oldest first
     std::vector<TableSnapshot> Redone;   ///< the next to redo last
+    long long Current = 0;               ///< the state the tables are in
+    long long Saved = 0;                 ///< the state last saved or loaded
+    long long LastState = 0;             ///< the newest state made
+    std::function<void(bool)> Listener;
 };
 
 /// The memory one form holds in a snapshot: the form itself and the text its titles use.

@@ -14,6 +14,9 @@ struct CalendarDate {
 /// "bestfit.wav" and "wib.wav".
 enum class Sound { Drag = 1, Redo = 2, Clear = 3, BestFit = 4, Wib = 5 };
 
+/// The buttons of a question.
+enum class Answer { No = 0, Yes = 1, Cancel = 2 };
+
 /// The services a desktop gives the simulator: message boxes, questions, the self-closing
 /// information window, sounds and the clock. The desktop program shows real windows, the
 /// headless runner prints, tests record.
@@ -25,8 +28,13 @@ public:
     virtual void Message(const std::string& text, const std::string& title) = 0;
     void Message(const std::string& text) { Message(text, "Quorvane"); }
 
-    /// A Yes/No question; true for Yes.
-    virtual bool Ask(const std::string& text, const std::string& title) = 0;
+    /// A Yes/No question; true for Yes. `preset` is the button Return presses: No for questions
+    /// whose Yes loses something (replacing a file, deleting blocks).
+    virtual bool Ask(const std::string& text, const std::string& title, Answer preset) = 0;
+    bool Ask(const std::string& text, const std::string& title) { return Ask(text, title, Answer::Yes); }
+
+    /// A Yes/No/Cancel question, Yes preset. Without anyone to answer, Cancel: nothing goes ahead.
+    virtual Answer AskYesNoCancel(const std::string& text, const std::string& title) = 0;
 
     /// The information window that closes itself after six seconds.
     virtual void Info(const std::string& text) = 0;

@@ -48,6 +48,15 @@ void RefreshRunWindow(const Simulation& sim, RunWindow& window) {
     RefreshUnitCaptions(run, window);
 }
 
+void ClearRunFigures(RunWindow& window) {
+    const RunWindow unrun;
+    window.Text4.assign(1, ' ');
+    window.Text6.assign(1, ' ');
+    window.Label14 = unrun.Label14;
+    window.Text4Colour = unrun.Text4Colour;
+    window.Lamp = unrun.Lamp;
+}
+
 void StoreRunWindow(Simulation& sim, RunWindow& window) {
     Settings& run = sim.Run;
     for (const NumberBox& box : NumberBoxes) run.*box.Setting = SingleFromText(window.*box.Box);

@@ -43,6 +43,11 @@ struct Simulation;
 /// number text, the seven options, and the time-unit captions.
 void RefreshRunWindow(const Simulation& sim, RunWindow& window);
 
+/// After a load or a new simulation nothing of the previous run shows: the rounding-error and
+/// CPU-time boxes hold a single space in their usual colour, the note on an adjusted stop time
+/// is gone and the lamp is as before any run.
+void ClearRunFigures(RunWindow& window);
+
 /// What the change events of the run window store: every box except the time step (which the
 /// run reads when it starts) and every option go into the run settings; the unit captions
 /// follow the units box.

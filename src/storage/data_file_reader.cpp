@@ -1,7 +1,5 @@
 #include "storage/data_file_reader.h"
 
-#include <vector>
-
 #include "engine/simulation.h"
 #include "storage/data_file_sections.h"
 #include "storage/line_reader.h"
@@ -13,37 +11,24 @@ namespace {
 
 // Files of earlier versions stop after the result window places; a file that ends before them
 // has lost part of its model.
-void ReadSimulation(LineReader& in, Simulation& sim, std::vector<int>& forms, bool& oldFileType) {
+void ReadSimulation(LineReader& in, FileContent& sim, FileSections& found) {
     const int sections = ReadHeader(in, sim);
-    for (int n = 1; n <= sections; ++n) forms.push_back(ReadFormSection(in, sim, 0, forms));
-    ReadResultWindows(in, sim, false);
+    for (int n = 1; n <= sections; ++n) found.Forms.push_back(ReadFormSection(in, sim, 0, found.Forms));
+    ReadResultWindows(in, sim);
     try {
-        for (int f : forms) ReadTerminalSection(in, sim, f);
+        for (int f : found.Forms) ReadTerminalSection(in, sim, f);
         ReadStatusSection(in, sim);
     } catch (const DataFileEnd&) {
-        oldFileType = true;
+        found.Ended = true;
     }
 }
 
 }  // namespace
 
 bool LoadSimulationText(Simulation& sim, std::string_view text, const std::string& path) {
-    BeginLoad(sim);
-    LineReader in(text);
-    std::vector<int> forms;
-    bool oldFileType = false;
-    try {
-        ReadSimulation(in, sim, forms, oldFileType);
-    } catch (const std::runtime_error& error) {
-        ReportLoadError(sim, error.what());
-        return false;
-    }
-    FinishLoad(sim, forms, path, oldFileType);
-    return true;
+    return LoadText(sim, text, path, ReadSimulation);
 }
 
-bool LoadSimulation(Simulation& sim, const std::string& path) {
-    return LoadFromFile(sim, path, LoadSimulationText);
-}
+bool LoadSimulation(Simulation& sim, const std::string& path) { return LoadFromFile(sim, path, ReadSimulation); }
 
 }  // namespace quorvane

@@ -7,12 +7,12 @@ namespace quorvane {
 
 struct Simulation;
 
-/// Loads the data file at `path` into the model (cleared first) and rebuilds the sheets.
-/// Messages: "<system text> - File Load" when the file does not exist; "EOF Encountered - Old
-/// File Type assumed - Loading Complete" when it ends after the result window places (a file of
-/// an earlier version; the rest keeps its defaults); otherwise "Loading Simulation File" + two
-/// spaces + what was wrong, after which the model keeps what was read. Returns whether the model
-/// was loaded (an early-ending file of an earlier version counts as loaded).
+/// Loads the data file at `path` in place of the open model and rebuilds the sheets; the file is
+/// read whole into a model of its own first (load_rebuild.h). Messages: "<system text> - File
+/// Load" when the file does not exist; "EOF Encountered - Old File Type assumed - Loading
+/// Complete" when it ends after the result window places (a file of an earlier version, loaded,
+/// the rest at its defaults); otherwise "Loading Simulation File" + two spaces + what was wrong,
+/// and the open model stays as it was. Returns whether the model was loaded.
 bool LoadSimulation(Simulation& sim, const std::string& path);
 
 /// The same with the file's text already in hand; `path` names the file for the title.

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/simulation.h"
+#include "results/display_buffer.h"
 #include "storage/line_reader.h"
 
 namespace quorvane {
@@ -125,7 +125,7 @@ void ReadConnectionRecords(LineReader& in, SimulationForm& form) {
     }
 }
 
-int ReadHeader(LineReader& in, Simulation& sim) {
+int ReadHeader(LineReader& in, FileContent& sim) {
     Settings& run = sim.Run;
     in.Text();
     in.Text();
@@ -147,7 +147,7 @@ int ReadHeader(LineReader& in, Simulation& sim) {
     return formSections;
 }
 
-int ReadFormSection(LineReader& in, Simulation& sim, int slot, const std::vector<int>& filled) {
+int ReadFormSection(LineReader& in, FileContent& sim, int slot, const std::vector<int>& filled) {
     const int stored = in.Integer();
     const int f = slot > 0 ? slot : stored;
     if (f < 1 || f > FormSlots) in.Fail("Bad form number " + std::to_string(f));
@@ -169,18 +169,15 @@ int ReadFormSection(LineReader& in, Simulation& sim, int slot, const std::vector
     ReadConnectionRecords(in, form);
     in.Text();
     ReadPlace(in, form.Window, true);
-    sim.Windows.PlaceSheet(f);
     return f;
 }
 
-void ReadResultWindows(LineReader& in, Simulation& sim, bool always) {
+void ReadResultWindows(LineReader& in, FileContent& sim) {
     ReadPlace(in, sim.GraphWindow, false);
     ReadPlace(in, sim.TabulationWindow, false);
-    if (always || sim.Run.GraphicalOutput) sim.Windows.PlaceGraphWindow();
-    if (always || sim.Run.TabulationOutput) sim.Windows.PlaceTabulationWindow();
 }
 
-void ReadTerminalSection(LineReader& in, Simulation& sim, int f) {
+void ReadTerminalSection(LineReader& in, FileContent& sim, int f) {
     SimulationForm& form = sim.Forms[f];
     in.Marker();
     const int entries = ReadCount(in, "Terminal count", 0, TerminalTableLast);
@@ -199,29 +196,24 @@ void ReadTerminalSection(LineReader& in, Simulation& sim, int f) {
     for (int b = 1; b <= form.BlockCount; ++b) sim.BlockSpareLong[b] = in.Integer();
 }
 
-void ReadStatusSection(LineReader& in, Simulation& sim) {
+void ReadStatusSection(LineReader& in, FileContent& sim) {
     in.Text();
     sim.PickListShown = in.Integer();
     sim.Run.MathsSymbols = in.Boolean();
-    sim.Windows.RefreshOptions();
     sim.Run.PowerOfTwoTimeStep = in.Boolean();
     sim.Graph.XColumn = ReadChoice(in, "graph X axis column", 0, MaxDisplaySeries);
     sim.Graph.ShowSymbols = in.Integer();
-    sim.Windows.RefreshGraphSwitches();
     sim.Fft.ShowSymbols = in.Integer();
     for (bool* option : {&sim.Fft.ShowMagnitude, &sim.Fft.ShowPhase, &sim.Fft.FftFlag, &sim.Fft.LogFrequency,
                          &sim.Fft.DbMagnitude}) {
         *option = in.Boolean();
     }
-    if (sim.Run.FftEnabled) sim.Windows.RefreshFrequencySwitches();
     sim.Prbs.LogFrequency = in.Boolean();
     sim.Prbs.LogMagnitude = in.Boolean();
     sim.Run.FrequencyInHz = in.Boolean();
-    sim.Windows.RefreshOptions();
     sim.Prbs.ImpulseResponseMode = in.Boolean();
-    sim.Windows.RefreshPrbsSwitches();
     sim.Prbs.AutomaticDuration = in.Boolean();
-    sim.Status.StopExtendFactor = in.Number();
+    sim.StopExtendFactor = in.Number();
 
     const int size = in.Integer();
     const int half = in.Integer();
@@ -241,7 +233,6 @@ void ReadStatusSection(LineReader& in, Simulation& sim) {
     sim.Graph.XManual = in.Integer();
     sim.Graph.XMaximum = in.Float();
     sim.Graph.XMinimum = in.Float();
-    sim.Windows.HidePrbsWindow();
     in.Text();
 }
 

@@ -195,6 +195,7 @@ bool SaveSimulation(Simulation& sim, const std::string& path) {
     sim.Windows.HideResultWindows();
     sim.Ui.Message("Simulation Saved: " + path);
     TakeTitleFromPath(sim, path);
+    sim.History.MarkSaved();
     return true;
 }
 

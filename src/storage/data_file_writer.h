@@ -24,7 +24,7 @@ std::optional<std::string> SimulationText(const Simulation& sim, const std::stri
 /// Saves the model to `path`, replacing the file only once the whole text is written. Reports
 /// "Simulation Saved: <path>", or "Form Management -mismatch in saving", or
 /// "Error encountered during Saving Simulation - <system text>". On success the simulation takes
-/// the file's name as its title. Returns whether the file was written.
+/// the file's name as its title and counts as unchanged. Returns whether the file was written.
 bool SaveSimulation(Simulation& sim, const std::string& path);
 
 }  // namespace quorvane

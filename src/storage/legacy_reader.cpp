@@ -1,7 +1,5 @@
 #include "storage/legacy_reader.h"
 
-#include <vector>
-
 #include "engine/simulation.h"
 #include "storage/data_file_sections.h"
 #include "storage/line_reader.h"
@@ -9,30 +7,28 @@
 
 namespace quorvane {
 
-bool LoadLegacySimulationText(Simulation& sim, std::string_view text, const std::string& path) {
-    BeginLoad(sim);
-    LineReader in(text);
-    std::vector<int> forms;
-    bool ended = false;
+namespace {
+
+void ReadLegacySimulation(LineReader& in, FileContent& sim, FileSections& found) {
+    found.PlaceResultWindowsAlways = true;
+    const int sections = ReadHeader(in, sim);
+    for (int n = 1; n <= sections; ++n) found.Forms.push_back(ReadFormSection(in, sim, n, found.Forms));
+    ReadResultWindows(in, sim);
     try {
-        const int sections = ReadHeader(in, sim);
-        for (int n = 1; n <= sections; ++n) forms.push_back(ReadFormSection(in, sim, n, forms));
-        ReadResultWindows(in, sim, true);
-        try {
-            in.Line();
-        } catch (const DataFileEnd&) {
-            ended = true;
-        }
-    } catch (const std::runtime_error& error) {
-        ReportLoadError(sim, error.what());
-        return false;
+        in.Line();
+    } catch (const DataFileEnd&) {
+        found.Ended = true;
     }
-    FinishLoad(sim, forms, path, ended);
-    return true;
+}
+
+}  // namespace
+
+bool LoadLegacySimulationText(Simulation& sim, std::string_view text, const std::string& path) {
+    return LoadText(sim, text, path, ReadLegacySimulation);
 }
 
 bool LoadLegacySimulation(Simulation& sim, const std::string& path) {
-    return LoadFromFile(sim, path, LoadLegacySimulationText);
+    return LoadFromFile(sim, path, ReadLegacySimulation);
 }
 
 }  // namespace quorvane

@@ -6,31 +6,33 @@
 
 namespace quorvane {
 
+struct FileContent;
+class LineReader;
 struct Simulation;
 
-/// What every load does before it reads: "Loading Simulation File" as the current activity, the
-/// model cleared and every form slot freed with its connections, lines and terminal-link table,
-/// and the edit history forgotten.
-void BeginLoad(Simulation& sim);
+/// What reading a data file found besides the model: the form slots filled, in reading order,
+/// whether the file stopped early as the files of earlier versions do, and whether the result
+/// window places apply whatever the output options say (the older layout).
+struct FileSections {
+    std::vector<int> Forms;
+    bool Ended = false;
+    bool PlaceResultWindowsAlways = false;
+};
 
-/// Reports a load that stopped: "Loading Simulation File" + two spaces + what was wrong.
-void ReportLoadError(Simulation& sim, const std::string& what);
+/// Reads a whole data file into `staged`, a model of its own that no window shows, and throws
+/// std::runtime_error at the first thing it cannot take.
+using SectionsReader = void (*)(LineReader& in, FileContent& staged, FileSections& found);
 
-/// A loader of data file text.
-using TextLoader = bool (*)(Simulation& sim, std::string_view text, const std::string& path);
+/// Loads data file text: read whole into a model of its own and put in place of the open one
+/// only when nothing was refused, then the windows rebuilt from it. A refusal reports "Loading
+/// Simulation File" + two spaces + what was wrong and changes nothing else: the open model, its
+/// sheets and windows, run settings, title and edits stay as they were. A file that stopped early
+/// is loaded and reported with "EOF Encountered - Old File Type assumed - Loading Complete".
+/// Returns whether it loaded; `path` names the file for the title.
+bool LoadText(Simulation& sim, std::string_view text, const std::string& path, SectionsReader read);
 
-/// Reads the file at `path` and hands its text to `load`. A file that cannot be read leaves the
-/// model cleared as a load would and is reported: "<system text> - File Load" when it does not
-/// exist, as a load error otherwise.
-bool LoadFromFile(Simulation& sim, const std::string& path, TextLoader load);
-
-/// Ends a load that reached its end, shows the old-file message first when the file stopped
-/// early (`ended`), then rebuilds as below.
-void FinishLoad(Simulation& sim, const std::vector<int>& forms, const std::string& path, bool ended);
-
-/// What every load that reached its end does: print format dialog, toolbox and run window,
-/// the sheets of `forms` rebuilt from the model and shown, the simulation titled after the file,
-/// the first allocated form made current, and the analysis windows put away.
-void RebuildAfterLoad(Simulation& sim, const std::vector<int>& forms, const std::string& path);
+/// LoadText for the file at `path`. A file that cannot be read changes nothing either and is
+/// reported: "<system text> - File Load" when it does not exist, as a refused load otherwise.
+bool LoadFromFile(Simulation& sim, const std::string& path, SectionsReader read);
 
 }  // namespace quorvane

@@ -228,7 +228,8 @@ TEST_F(EditCommandsTest, UndoBringsBackAnUnloadedSheetAndForgetsTheSelection) {
     BeginNewBlockDrag(State, GainCode, 0, 0);
     PlaceBlock(Sim, State, 2, GainCode, 1200, 1200);
     Sim.CurrentForm = 2;
-    UnloadForm(Sim, 2);
+    Host.Answers = {true};
+    ASSERT_TRUE(UnloadForm(Sim, 2));
     EXPECT_EQ(Sim.CurrentForm, 1);
     SelectBlocks(State, 1, {});
     Windows.Calls.clear();

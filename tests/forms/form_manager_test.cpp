@@ -63,16 +63,29 @@ TEST_F(FormManagerTest, LoadingAndUnloadingForms) {
     EXPECT_TRUE(Windows.Calls.empty());
     EXPECT_EQ(Sim.FormCount, 3);
 
-    // Unloading the current form makes the lowest allocated one current.
+    // A form holding blocks goes only after Yes; Return keeps it.
     Place(2, 6);
+    Place(2, 6, 3600, 1200);
     Sim.CurrentForm = 2;
-    UnloadForm(Sim, 2);
+    Host.Clear();
+    Host.Answers = {false, true};
+    EXPECT_FALSE(UnloadForm(Sim, 2));
+    EXPECT_EQ(Sim.Forms[2].BlockCount, 2);
+    EXPECT_EQ(Sim.Forms[2].InUse, 1);
+    ASSERT_EQ(Host.Log.size(), 1u);
+    EXPECT_EQ(Host.Log[0].Text, "Unnamed Form  2 holds 2 blocks - unload and delete them ?");
+    EXPECT_EQ(Host.Log[0].Preset, Answer::No);
+
+    // Unloading the current form makes the lowest allocated one current.
+    EXPECT_TRUE(UnloadForm(Sim, 2));
+    EXPECT_EQ(Host.Questions().size(), 2u);
     EXPECT_EQ(Sim.Forms[2].InUse, 0);
     EXPECT_EQ(Sim.Forms[2].BlockCount, 0);
     EXPECT_EQ(Sim.CurrentForm, 1);
     EXPECT_EQ(SheetCalls().back(), "CloseSheet 2");
-    UnloadForm(Sim, 1);
-    UnloadForm(Sim, 3);
+    EXPECT_TRUE(UnloadForm(Sim, 1));   // empty forms go without a question
+    EXPECT_TRUE(UnloadForm(Sim, 3));
+    EXPECT_EQ(Host.Questions().size(), 2u);
     EXPECT_EQ(Sim.CurrentForm, 0);
     EXPECT_EQ(FormManagerStatus(Sim).FormsIssued, "0");
     EXPECT_EQ(LoadNewForm(Sim), 1);

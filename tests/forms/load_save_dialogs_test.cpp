@@ -95,6 +95,7 @@ TEST_F(Files, SavingOverAFileReplacesItOnlyWhenTheQuestionIsAnsweredYes) {
     ASSERT_EQ(Host.Log.size(), 1u);
     EXPECT_EQ(Host.Log[0].What, RecordingHost::Kind::Question);
     EXPECT_EQ(Host.Log[0].Text, "file exists - overwrite ?");
+    EXPECT_EQ(Host.Log[0].Preset, Answer::No);   // Return keeps the file
 
     Host.Clear();
     Host.Answers = {true};
@@ -119,14 +120,36 @@ TEST_F(Files, AFailedSaveKeepsTheModelMarkedNewAndTheStoreAsItWas) {
     ASSERT_EQ(Host.Messages().size(), 1u);
     EXPECT_TRUE(Host.Messages()[0].starts_with("Error encountered during Saving Simulation - "));
 
-    // A name box without a file name writes no hidden ".vqe".
+    // A name box without a file name writes no hidden ".vqe", and says why.
     Host.Clear();
     for (const std::string& typed : {std::string(), Models.string() + "/"}) {
         SCOPED_TRACE(typed);
         EXPECT_FALSE(SaveTypedSimulation(Sim, State, typed, Models.string(), true));
     }
     EXPECT_TRUE(std::filesystem::is_empty(Models));
-    EXPECT_TRUE(Host.Log.empty());
+    EXPECT_EQ(Host.Messages(), (std::vector<std::string>{"Enter a file name", "Enter a file name"}));
+    EXPECT_EQ(Host.Log.size(), 2u);
+}
+
+TEST_F(Files, ARefusedLoadKeepsThePathTheFlagAndTheStore) {
+    ASSERT_TRUE(SaveTypedSimulation(Sim, State, "Kept", Models.string(), true));
+    WriteAll(Models / "Cut.vqe", ReadAll(Model("Kept.vqe")).substr(0, 300));
+    const FilePaths paths = State.Paths;
+    const std::string store = ReadAll(State.Filestor);
+    for (const FileLayout layout : {FileLayout::Current, FileLayout::Older}) {
+        for (const char* typed : {"Cut", "Missing"}) {
+            SCOPED_TRACE(typed);
+            Host.Clear();
+            EXPECT_FALSE(LoadTypedSimulation(Sim, State, typed, Models.string(), layout));
+            EXPECT_EQ(Host.Messages().size(), 1u);
+            EXPECT_EQ(State.Paths.CurrentPath, paths.CurrentPath);
+            EXPECT_EQ(State.Paths.CurrentFolder, paths.CurrentFolder);
+            EXPECT_EQ(State.Paths.CurrentExt, paths.CurrentExt);
+            EXPECT_FALSE(State.NewModel);
+            EXPECT_EQ(ReadAll(State.Filestor), store);
+            EXPECT_EQ(Sim.Run.SimulationTitle, "Kept");
+        }
+    }
 }
 
 TEST_F(Files, TheStoreKeepsSixPathsNewestFirstAndTheMenuShowsFive) {

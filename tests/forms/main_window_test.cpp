@@ -81,6 +81,67 @@ TEST(StartProgram, ARecentFileNamesTheFolderAndMarksTheModelNew) {
     EXPECT_EQ(ShellCalls(start.Shell).front(), "SetMainCaption Quorvane  06 December 2026       Unnamed Simulation");
 }
 
+TEST(StartProgram, WritesTheInitialPrintDumpOverAnEarlierStartsRun) {
+    Start start;
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(start.Program.Path);
+    WriteAll(start.Program / "Print Dump.txt", "\"Quorvane Simulation Run          Plant\"\n\"earlier\"\n");
+    start.Go();
+    const std::string dump = ReadAll(start.Program / "Print Dump.txt");
+    std::filesystem::current_path(started);
+    std::string blanks;
+    for (int line = 2; line <= 8; ++line) blanks += "\" \"\n";
+    EXPECT_EQ(dump, "\"Quorvane Simulation Run          Unnamed                          06 December 2026\"\n" + blanks);
+    EXPECT_TRUE(start.Shell.Host.Log.empty());
+}
+
+TEST(AskToSaveChanges, AsksOnlyAboutChangesAndHonoursTheAnswer) {
+    Start start;
+    start.Go();
+    TestSimulation& shell = start.Shell;
+    ProgramState& state = start.State;
+    EXPECT_EQ(AskToSaveChanges(shell.Sim, state), SaveFirst::Go);
+    EXPECT_TRUE(shell.Host.Log.empty());
+
+    shell.Drop(GainCode, 1200, 1200);
+    const std::string file = (start.Program / "Plant.vqe").string();
+    struct Case {
+        const char* What;
+        Answer Reply;
+        std::string Path;   ///< the model's file, none when empty
+        SaveFirst Expected;
+        bool StillChanged;
+    };
+    const Case cases[] = {
+        {"No", Answer::No, file, SaveFirst::Go, true},
+        {"Cancel", Answer::Cancel, file, SaveFirst::Stop, true},
+        {"Yes without a file", Answer::Yes, "", SaveFirst::ThroughDialog, true},
+        {"Yes with a save that fails", Answer::Yes, (start.Program / "gone" / "Plant.vqe").string(), SaveFirst::Stop,
+         true},
+        {"Yes", Answer::Yes, file, SaveFirst::Go, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        shell.Host.Clear();
+        shell.Host.Choices = {c.Reply};
+        state.NewModel = c.Path.empty();
+        state.Paths.CurrentPath = c.Path;
+        EXPECT_EQ(AskToSaveChanges(shell.Sim, state), c.Expected);
+        EXPECT_EQ(shell.Host.Questions(), Strings{"Do you wish to save .."});
+        EXPECT_EQ(shell.Sim.History.Changed(), c.StillChanged);
+        EXPECT_EQ(shell.Windows.Unsaved, c.StillChanged);
+    }
+    EXPECT_TRUE(std::filesystem::exists(file));
+
+    // Saved, or back at the saved state by undo: nothing to ask.
+    shell.Host.Clear();
+    EXPECT_EQ(AskToSaveChanges(shell.Sim, state), SaveFirst::Go);
+    shell.Drop(SumCode, 3600, 1200);
+    ASSERT_TRUE(shell.Sim.History.Undo(shell.Sim));
+    EXPECT_EQ(AskToSaveChanges(shell.Sim, state), SaveFirst::Go);
+    EXPECT_TRUE(shell.Host.Log.empty());
+}
+
 TEST(StartProgram, ADamagedStoreIsReportedThenReplacedByAnEmptyOne) {
     Start start;
     std::filesystem::create_directories(start.Program / "NelqueStor.dat");   // cannot be read as a file

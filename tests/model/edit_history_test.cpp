@@ -110,6 +110,45 @@ TEST_F(EditHistoryTest, HundredsOfLevelsOfAFullSheetFitTheBudget) {
     EXPECT_EQ(Sim.History.Bytes(), 0u);
 }
 
+TEST_F(EditHistoryTest, KnowsWhetherTheTablesLeftTheSavedState) {
+    std::vector<bool> told;
+    Sim.History.Listen([&told](bool changed) { told.push_back(changed); });
+    EXPECT_FALSE(Sim.History.Changed());
+    Drop(GainCode, 1200, 1200);
+    Drop(SumCode, 3600, 1200);
+    EXPECT_TRUE(Sim.History.Changed());
+    Sim.History.MarkSaved();   // saved with both blocks
+    EXPECT_FALSE(Sim.History.Changed());
+
+    // Back and forth through the saved state, then a different edit where it stood.
+    struct Step {
+        const char* What;
+        bool (*Act)(Simulation&);
+        bool Changed;
+    };
+    const Step steps[] = {
+        {"undo to one block", [](Simulation& s) { return s.History.Undo(s); }, true},
+        {"redo to the saved two", [](Simulation& s) { return s.History.Redo(s); }, false},
+        {"undo again", [](Simulation& s) { return s.History.Undo(s); }, true},
+        {"undo to none", [](Simulation& s) { return s.History.Undo(s); }, true},
+        {"redo", [](Simulation& s) { return s.History.Redo(s); }, true},
+        {"redo to the saved two", [](Simulation& s) { return s.History.Redo(s); }, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.What);
+        ASSERT_TRUE(step.Act(Sim));
+        EXPECT_EQ(Sim.History.Changed(), step.Changed);
+    }
+    ASSERT_TRUE(Sim.History.Undo(Sim));
+    Drop(SumCode, 3600, 1200);   // the same tables as saved, reached by another edit
+    EXPECT_TRUE(Sim.History.Changed());
+    EXPECT_EQ(told, (std::vector<bool>{true, true, false, true, false, true, true, true, false, true, true}));
+
+    // A new model or a load starts unchanged.
+    NewSimulation(Sim);
+    EXPECT_FALSE(Sim.History.Changed());
+}
+
 TEST_F(EditHistoryTest, NewSimulationForgetsTheHistory) {
     Drop(GainCode, 1200, 1200);
     ASSERT_TRUE(Sim.History.CanUndo());

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "model/edit_history.h"
 #include "storage/data_file_reader.h"
+#include "storage/data_file_writer.h"
+#include "storage/legacy_reader.h"
 #include "support/scratch_folder.h"
 #include "support/test_simulation.h"
 
@@ -101,6 +104,67 @@ TEST(DataFileDamage, SingleLineCorruptionIsRefusedOrHarmless) {
         }
     }
     EXPECT_GT(refused, 0);
+}
+
+// The open model, its sheets, settings, title and edits stay as they were whatever a load refuses:
+// the model is read whole on its own first.
+TEST(DataFileDamage, ARefusedLoadLeavesTheOpenModelAsItWas) {
+    ScratchFolder folder;
+    TestSimulation t;
+    BuildRichModel(t.Sim);
+    const std::string open = (folder / "open.vqe").string();
+    ASSERT_TRUE(SaveSimulation(t.Sim, open));
+    {
+        EditStep edit(t.Sim.History, t.Sim);
+        t.Sim.Forms[2].Title = "Edited since";
+    }
+    const std::string before = SimulationText(t.Sim, "open.vqe").value();
+    const int current = t.Sim.CurrentForm;
+
+    std::vector<std::string> lines = SplitLines(before);
+    WriteAll(folder / "damaged.vqe", before.substr(0, 900));
+    WriteAll(folder / "truncated.vqe", JoinLines({lines.begin(), lines.begin() + 40}));
+    const auto block = std::find(lines.begin(), lines.end(), "\"BlockNo:\",1");
+    ASSERT_NE(block, lines.end());
+    block[1] = "99";
+    WriteAll(folder / "corrupted.vqe", JoinLines(lines));
+    std::filesystem::create_directory(folder / "folder.vqe");
+
+    struct Case {
+        const char* File;
+        bool Legacy;
+        std::string Message;   ///< the whole message, or its start when it ends in two spaces
+    };
+    const Case cases[] = {
+        {"damaged.vqe", false, LoadError},
+        {"damaged.vqe", true, LoadError},
+        {"truncated.vqe", false, LoadError + "Unexpected end of file after line 40"},
+        {"corrupted.vqe", false, LoadError},
+        {"gone.vqe", false, "No such file or directory - File Load"},
+        {"gone.vqe", true, "No such file or directory - File Load"},
+        {"folder.vqe", false, LoadError},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.File) + (c.Legacy ? " as the older layout" : ""));
+        t.Host.Clear();
+        t.Windows.Calls.clear();
+        const std::string path = (folder / c.File).string();
+        EXPECT_FALSE(c.Legacy ? LoadLegacySimulation(t.Sim, path) : LoadSimulation(t.Sim, path));
+        ASSERT_EQ(t.Host.Messages().size(), 1u);
+        if (c.Message.ends_with("  ")) {
+            EXPECT_TRUE(t.Host.Messages()[0].starts_with(c.Message)) << t.Host.Messages()[0];
+        } else {
+            EXPECT_EQ(t.Host.Messages()[0], c.Message);
+        }
+        EXPECT_TRUE(t.Windows.Calls.empty());
+        EXPECT_EQ(SimulationText(t.Sim, "open.vqe"), before);
+        EXPECT_EQ(t.Sim.CurrentForm, current);
+        EXPECT_EQ(t.Sim.Run.SimulationTitle, "open");
+        EXPECT_TRUE(t.Sim.History.Changed());
+        EXPECT_TRUE(t.Sim.History.CanUndo());
+    }
+    ASSERT_TRUE(SaveSimulation(t.Sim, open));
+    EXPECT_EQ(ReadAll(open), before);
 }
 
 }  // namespace

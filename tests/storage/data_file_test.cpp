@@ -207,16 +207,6 @@ TEST(DataFile, ResultWindowsAreMovedOnlyWhenTheirOutputIsOn) {
     EXPECT_TRUE(fft.Windows.Called("RefreshFrequencySwitches"));
 }
 
-TEST(DataFile, MissingFileLeavesTheModelCleared) {
-    TestSimulation t;
-    BuildSmallModel(t.Sim);
-    EXPECT_FALSE(LoadSimulation(t.Sim, "/nonexistent/folder/none.vqe"));
-    EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"No such file or directory - File Load"});
-    EXPECT_EQ(t.Sim.FormCount, 0);
-    for (int f = 1; f <= FormSlots; ++f) EXPECT_EQ(t.Sim.Forms[f].InUse, 0);
-    EXPECT_EQ(t.Sim.Forms[1].BlockCount, 0);
-}
-
 TEST(DataFile, BadContentIsRefusedWithWhatAndWhere) {
     const std::vector<std::string> golden = SplitLines(ReadAll(GoldenSmall));
     struct Case {
@@ -258,16 +248,6 @@ TEST(DataFile, BadContentIsRefusedWithWhatAndWhere) {
         EXPECT_FALSE(LoadSimulationText(t.Sim, JoinLines(lines), "/m/bad.vqe"));
         EXPECT_EQ(t.Host.Messages(), std::vector<std::string>{"Loading Simulation File  " + c.message});
     }
-
-    // What was read before the fault stays.
-    std::vector<std::string> lines = golden;
-    lines[53] = "99";   // block 2's FunctionCode
-    TestSimulation t;
-    EXPECT_FALSE(LoadSimulationText(t.Sim, JoinLines(lines), "/m/bad.vqe"));
-    EXPECT_EQ(t.Sim.FormCount, 1);
-    EXPECT_EQ(t.Sim.Forms[1].Title, "Step test");
-    EXPECT_EQ(t.Sim.Forms[1].Blocks[1].Units, "V");
-    EXPECT_EQ(t.Sim.Forms[1].NextConnection, 1);
 
     // A form named twice would leave FormCount above the allocated slots.
     std::vector<std::string> two = SplitLines(MediumFileText());

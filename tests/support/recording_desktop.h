@@ -32,6 +32,8 @@ public:
     Canvas* SheetCanvas(int /*form*/) override { return Surface; }
     void RequestRedraw(int form) override;
     void SetMainCaption(const std::string& caption) override;
+    /// Kept in Unsaved rather than noted: it follows every edit.
+    void ShowChanged(bool changed) override { Unsaved = changed; }
     void RefreshOptions() override;
     void PlaceSheet(int form) override;
     void ActivateSheet(int form) override;
@@ -55,6 +57,7 @@ public:
     std::vector<Marker> Markers;      ///< shown since the last HideMarkers
     int MarkersHidden = 0;            ///< HideMarkers calls
     int Redraws = 0;                  ///< RequestRedraw calls
+    bool Unsaved = false;             ///< the caption's "*" as last shown
     Canvas* Surface = nullptr;
 
 private:

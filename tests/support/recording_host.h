@@ -10,21 +10,26 @@
 namespace quorvane {
 
 /// A host for tests: keeps every message, question, information text and sound in the order
-/// they came, and answers questions from a queue (No once the queue is empty).
+/// they came, and answers Yes/No questions from one queue (No once it is empty) and Yes/No/Cancel
+/// questions from another (Cancel once it is empty).
 class RecordingHost : public Host {
 public:
-    enum class Kind { Message, Question, Info, Sound };
+    enum class Kind { Message, Question, Choice, Info, Sound };
     struct Entry {
         Kind What = Kind::Message;
         std::string Text;
         std::string Title;
-        bool Answer = false;   ///< for questions
+        bool Answer = false;   ///< for questions: Yes
         int Sound = 0;         ///< for sounds
+        quorvane::Answer Preset = quorvane::Answer::Yes;   ///< for questions
+        quorvane::Answer Chosen = quorvane::Answer::No;    ///< for questions and choices
     };
 
     void Message(const std::string& text, const std::string& title) override;
     using Host::Message;
-    bool Ask(const std::string& text, const std::string& title) override;
+    bool Ask(const std::string& text, const std::string& title, quorvane::Answer preset) override;
+    using Host::Ask;
+    quorvane::Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
     void Info(const std::string& text) override;
     void PlaySound(Sound sound) override;
     CalendarDate Today() override { return Date; }
@@ -33,11 +38,14 @@ public:
 
     /// The texts of the message boxes only, in order.
     std::vector<std::string> Messages() const;
+    /// The texts of the questions of either kind, in order.
+    std::vector<std::string> Questions() const;
     std::vector<int> Sounds() const;
     void Clear() { Log.clear(); }
 
     std::vector<Entry> Log;
     std::deque<bool> Answers;
+    std::deque<quorvane::Answer> Choices;
     /// Called while a message box or question stands, as a user would see the screen then.
     std::function<void(const Entry&)> WhileShown;
     CalendarDate Date{2026, 12, 6};

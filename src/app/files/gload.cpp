@@ -7,7 +7,9 @@
 #include "app/controls/child_window.h"
 #include "app/controls/dialog_controls.h"
 #include "app/files/file_browser.h"
+#include "engine/simulation.h"
 #include "forms/diagram_sheet.h"
+#include "model/editing_state.h"
 
 namespace quorvane {
 
@@ -23,9 +25,9 @@ Gload::Gload(Simulation& sim, ProgramState& state, EditingState& editing, QWidge
     connect(Browser, &FileBrowser::FileActivated, this, &Gload::Command1_Click);
 }
 
-bool Gload::LoadNamed(const std::string& path) {
+void Gload::LoadNamed(const std::string& path) {
     Text1->setText(ToQString(path));
-    return Command1_Click();
+    Command1_Click();
 }
 
 bool Gload::eventFilter(QObject* watched, QEvent* event) {
@@ -40,17 +42,38 @@ bool Gload::eventFilter(QObject* watched, QEvent* event) {
     return FileDialog::eventFilter(watched, event);
 }
 
-bool Gload::Command1_Click() { return Load(FileLayout::Current); }
+void Gload::Command1_Click() { Load(FileLayout::Current); }
 
-bool Gload::Load(FileLayout layout) {
+void Gload::Load(FileLayout layout) {
+    // What was asked for is kept: a save through the save dialog may come first.
+    auto load = [this, typed = FromQString(Text1->text()), folder = FromQString(Browser->Folder()), layout] {
+        LoadTyped(typed, folder, layout);
+    };
+    if (SaveChangesThen) {
+        SaveChangesThen(std::move(load));
+    } else {
+        load();
+    }
+}
+
+void Gload::LoadTyped(const std::string& typed, const std::string& folder, FileLayout layout) {
+    // The sheets redraw the loaded model with nothing picked; a refused load keeps what was.
+    const EditingState editing = Editing;
+    const int pending = Sim.PendingLineCount;
+    const int input = Sim.SelectedInput;
+    const int output = Sim.SelectedOutput;
     ResetEditing(Sim, Editing);
-    const bool loaded = LoadTypedSimulation(Sim, State, FromQString(Text1->text()), FromQString(Browser->Folder()), layout);
-    Text1->setText(ToQString(State.Paths.CurrentPath));
     // A name that did not load stays in view to be put right.
-    if (!loaded) return false;
+    if (!LoadTypedSimulation(Sim, State, typed, folder, layout)) {
+        Editing = editing;
+        Sim.PendingLineCount = pending;
+        Sim.SelectedInput = input;
+        Sim.SelectedOutput = output;
+        return;
+    }
+    Text1->setText(ToQString(State.Paths.CurrentPath));
     ShowDone();
     HideChildWindow(this);
-    return true;
 }
 
 }  // namespace quorvane

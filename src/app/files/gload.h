@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "app/files/file_dialog.h"
 
 namespace quorvane {
@@ -13,16 +15,21 @@ class Gload : public FileDialog {
 public:
     Gload(Simulation& sim, ProgramState& state, EditingState& editing, QWidget* parent = nullptr);
 
-    /// `path` put into the name box and loaded (the recent files, the command line).
-    bool LoadNamed(const std::string& path);
+    /// `path` put into the name box and loaded (the recent files).
+    void LoadNamed(const std::string& path);
 
-    bool Command1_Click();
+    void Command1_Click();
+
+    /// Runs a load once the open model's changes are saved or given up, or never (Cancel, a
+    /// save that failed). Without it a load goes ahead at once.
+    std::function<void(std::function<void()> load)> SaveChangesThen;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool Load(FileLayout layout);
+    void Load(FileLayout layout);
+    void LoadTyped(const std::string& typed, const std::string& folder, FileLayout layout);
 
     EditingState& Editing;
 };

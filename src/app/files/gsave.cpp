@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 #include "app/controls/child_window.h"
 #include "app/controls/dialog_controls.h"
 #include "app/files/file_browser.h"
@@ -26,13 +28,20 @@ Gsave::Gsave(Simulation& sim, ProgramState& state, QWidget* parent)
 }
 
 void Gsave::OpenToSave() {
+    AfterSave = nullptr;
     Command3->hide();
     Open();
 }
 
 void Gsave::OpenForExit() {
+    AfterSave = nullptr;
     Command3->show();
     Open();
+}
+
+void Gsave::OpenThen(std::function<void()> next) {
+    OpenToSave();
+    AfterSave = std::move(next);
 }
 
 void Gsave::SaveUnderCurrentName() {
@@ -41,6 +50,7 @@ void Gsave::SaveUnderCurrentName() {
         OpenToSave();
         return;
     }
+    AfterSave = nullptr;
     Command3->hide();
     Browser->ShowFolder(ToQString(OpenFileDialog(State.Paths).Folder));
     Text1->setText(ToQString(State.Paths.CurrentPath));
@@ -63,10 +73,12 @@ bool Gsave::Save(bool askOverwrite) {
         return true;
     }
     HideChildWindow(this);
+    if (AfterSave) std::exchange(AfterSave, nullptr)();
     return true;
 }
 
 void Gsave::Command2_Click() {
+    AfterSave = nullptr;
     Command3->hide();
     FileDialog::Command2_Click();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "app/files/file_dialog.h"
 
 namespace quorvane {
@@ -15,6 +17,9 @@ public:
     void OpenToSave();
     /// Opened from the exit question: Finish shown.
     void OpenForExit();
+    /// Opened for a model without a file before it is replaced: `next` follows a save that
+    /// worked, and is dropped by Cancel.
+    void OpenThen(std::function<void()> next);
     /// "Save" of the menu bar: the model saved under the current path (after the overwrite
     /// question), or the dialog shown when the model has no file or no current path yet.
     void SaveUnderCurrentName();
@@ -31,6 +36,7 @@ private:
     void Command2_Click() override;
 
     QPushButton* Command3 = nullptr;
+    std::function<void()> AfterSave;
 };
 
 }  // namespace quorvane

@@ -26,9 +26,9 @@
 #include "editing/block_edit.h"
 #include "editing/block_selection.h"
 #include "editing/connection_edit.h"
-#include "editing/form_slots.h"
 #include "engine/simulation.h"
 #include "forms/edit_commands.h"
+#include "forms/form_manager.h"
 #include "render/qt_colour.h"
 
 namespace quorvane {
@@ -393,10 +393,10 @@ void Fsim::dropEvent(QDropEvent* event) {
 }
 
 void Fsim::closeEvent(QCloseEvent* event) {
-    // The window is kept for its slot's next use: closing it frees the slot, which hides it.
+    // The window is kept for its slot's next use: closing it frees the slot, which hides it,
+    // once a sheet holding blocks is given up.
     event->ignore();
-    ReleaseForm(Sim, FormIndex);
-    Sim.CurrentForm = FirstAllocatedForm(Sim);
+    UnloadForm(Sim, FormIndex);
 }
 
 void Fsim::TrackPlace() {

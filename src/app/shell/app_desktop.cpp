@@ -12,7 +12,17 @@
 
 namespace quorvane {
 
-void AppDesktop::SetMainCaption(const std::string& caption) { Main.setWindowTitle(QString::fromStdString(caption)); }
+void AppDesktop::SetMainCaption(const std::string& caption) {
+    Caption = caption;
+    ShowCaption();
+}
+
+void AppDesktop::ShowChanged(bool changed) {
+    Unsaved = changed;
+    ShowCaption();
+}
+
+void AppDesktop::ShowCaption() { Main.setWindowTitle(QString::fromStdString(Unsaved ? Caption + "*" : Caption)); }
 
 void AppDesktop::RefreshOptions() {
     SheetDesktop::RefreshOptions();

@@ -16,6 +16,7 @@ public:
 
     // Main window, toolbox and run window.
     void SetMainCaption(const std::string& caption) override;
+    void ShowChanged(bool changed) override;
     void RefreshOptions() override;
     void ShowToolWindows() override;
     void ClearRunFigures() override;
@@ -48,7 +49,11 @@ public:
     void ShowRunWindow(Simulation& sim) override;
 
 private:
+    void ShowCaption();
+
     MDIGen& Main;
+    std::string Caption = "Quorvane";
+    bool Unsaved = false;
 };
 
 }  // namespace quorvane

@@ -174,8 +174,7 @@ RunWindow Form3::Store() const {
 
 void Form3::ClearFigures() {
     Current = Store();
-    Current.Text4.assign(1, ' ');
-    Current.Text6.assign(1, ' ');
+    ClearRunFigures(Current);
     Load(Current);
 }
 

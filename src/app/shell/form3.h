@@ -28,7 +28,7 @@ public:
     RunWindow Store() const;
     const RunWindow& Window() const { return Current; }
 
-    /// The CPU-time and rounding-error boxes show a single space, as before any run.
+    /// Nothing of the previous run shows (ClearRunFigures).
     void ClearFigures();
 
     /// The window became the active one: every control shows the run settings again.

@@ -17,6 +17,7 @@
 #include "app/editing/form8.h"
 #include "app/editing/form9.h"
 #include "app/editing/formprop.h"
+#include "app/files/gsave.h"
 #include "app/sheets/form1.h"
 #include "app/sheets/fsim.h"
 #include "app/shell/form10.h"
@@ -229,20 +230,32 @@ void MDIGen::OpenManual(int key, int manual) {
     });
 }
 
+void MDIGen::SaveChangesThen(std::function<void()> action) {
+    switch (AskToSaveChanges(*Sim, State)) {
+    case SaveFirst::Go: action(); return;
+    case SaveFirst::Stop: return;
+    case SaveFirst::ThroughDialog: SaveDialog->OpenThen(std::move(action)); return;
+    }
+}
+
 void MDIGen::MnewSim_Click() {
-    ResetEditing(*Sim, Editing);
-    StartNewSimulation(*Sim, State);
+    SaveChangesThen([this] {
+        ResetEditing(*Sim, Editing);
+        StartNewSimulation(*Sim, State);
+    });
 }
 
 void MDIGen::mexit_Click() { close(); }
 
 void MDIGen::closeEvent(QCloseEvent* event) {
-    if (State.NewModel && Ui.Ask("Do you wish to save ..", "Quorvane")) {
+    switch (AskToSaveChanges(*Sim, State)) {
+    case SaveFirst::Go: event->accept(); return;
+    case SaveFirst::Stop: event->ignore(); return;
+    case SaveFirst::ThroughDialog:
         event->ignore();
         emit SaveBeforeExit();
         return;
     }
-    event->accept();
 }
 
 void MDIGen::Mhz_Click() { SetFrequencyInHz(*Sim, true); }

@@ -5,6 +5,7 @@
 #include <QPoint>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <memory>
 #include <string>
@@ -143,8 +144,14 @@ public:
     /// Run from anywhere (F5, the menu bar's "Run"): the run window's Run button.
     void MRun_Click();
 
+    /// Runs `action` (New Simulation, a load) once the model's changes are saved or given up:
+    /// at once when there are none, when they are given up or saved under the model's path;
+    /// after the save dialog saved a model without a file; never after Cancel or a failed save.
+    void SaveChangesThen(std::function<void()> action);
+
 signals:
-    /// Exit was answered Yes: the save dialog takes over and ends the program after saving.
+    /// Exit was answered Yes for a model without a file: the save dialog takes over and ends
+    /// the program after saving.
     void SaveBeforeExit();
 
 protected:

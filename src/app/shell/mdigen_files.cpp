@@ -27,6 +27,7 @@ constexpr int RecentItems = 5;
 
 void MDIGen::AddFileDialogs() {
     LoadDialog = new Gload(*Sim, State, Editing);
+    LoadDialog->SaveChangesThen = [this](std::function<void()> load) { SaveChangesThen(std::move(load)); };
     AddChild(LoadDialog, FileDialogLeft, FileDialogTop, FileDialogWidth, FileDialogHeight)->hide();
     SaveDialog = new Gsave(*Sim, State);
     AddChild(SaveDialog, FileDialogLeft, FileDialogTop, FileDialogWidth, FileDialogHeight)->hide();

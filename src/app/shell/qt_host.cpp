@@ -28,11 +28,25 @@ void QtHost::Message(const std::string& text, const std::string& title) {
     box.exec();
 }
 
-bool QtHost::Ask(const std::string& text, const std::string& title) {
+bool QtHost::Ask(const std::string& text, const std::string& title, Answer preset) {
     if (Unattended) return false;
     QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No, Parent);
+    box.setDefaultButton(preset == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Answer QtHost::AskYesNoCancel(const std::string& text, const std::string& title) {
+    if (Unattended) return Answer::Cancel;
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
 }
 
 void QtHost::Info(const std::string& text) {

@@ -17,7 +17,9 @@ public:
 
     void Message(const std::string& text, const std::string& title) override;
     using Host::Message;
-    bool Ask(const std::string& text, const std::string& title) override;
+    bool Ask(const std::string& text, const std::string& title, Answer preset) override;
+    using Host::Ask;
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
     void Info(const std::string& text) override;
     void PlaySound(Sound sound) override;
     CalendarDate Today() override;
@@ -26,7 +28,8 @@ public:
 
     /// Boxes and the information window are centred on this window.
     QWidget* Parent = nullptr;
-    /// Without anyone to answer (timing runs): messages go to standard error, questions are No.
+    /// Without anyone to answer (timing runs): messages go to standard error, questions are No
+    /// (Cancel where there is one).
     bool Unattended = false;
 
     /// The wave file of a sound in the sound folder.

@@ -34,7 +34,13 @@ private slots:
         QCOMPARE(rig.Sim.FormCount, 3);
         QCOMPARE(Control<QLabel>(window, "Label9")->text(), QString("3"));
 
+        // Unload asks first for a form holding blocks; No keeps it.
         Press(window, "Command1_0");
+        QCOMPARE(rig.Sim.Forms[1].BlockCount, 1);
+        QCOMPARE(Control<QLabel>(window, "Label2_0")->text(), QString("In Use"));
+        rig.Host.Answers = {true};
+        Press(window, "Command1_0");
+        QCOMPARE(rig.Host.Questions().size(), size_t(2));
         QCOMPARE(rig.Sim.Forms[1].InUse, 0);
         QCOMPARE(Control<QLabel>(window, "Label1_0")->text(), QString("Available 1"));
         QVERIFY(!Control<QCheckBox>(window, "Check1_0")->isEnabled());

@@ -10,9 +10,12 @@
 #include "app/files/gload.h"
 #include "app/files/gmaint.h"
 #include "app/files/gsave.h"
+#include "app/sheets/fsim.h"
 #include "app/support/app_fixture.h"
 #include "app/support/window_rig.h"
 #include "engine/simulation.h"
+#include "model/edit_history.h"
+#include "storage/data_file_writer.h"
 #include "platform/canvas.h"
 
 namespace quorvane {
@@ -41,6 +44,12 @@ bool ClickFile(FileDialog& dialog, const QString& name) {
     list->scrollTo(index);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
     return true;
+}
+
+/// An edit, as any window makes one.
+void Change(MDIGen& window) {
+    EditStep edit(window.Model().History, window.Model());
+    window.Model().Forms[1].Title = "Changed";
 }
 
 bool IsBlue(QLineEdit* box) {
@@ -90,6 +99,57 @@ private slots:
         QCOMPARE(program.Host.Messages().size(), size_t(1));
         QVERIFY(program.Host.Messages()[0].ends_with(" - File Load"));
         QVERIFY(!Bytes(program.Path("NelqueStor.dat")).contains("Nothing Here"));
+    }
+
+    void ADamagedFileChangesNothingAndAnEmptyNameIsNamed() {
+        ProgramUnderTest program;
+        program.Start(program.Example("Two Sheet Model"));
+        MDIGen& window = *program.Window;
+        const Simulation& sim = window.Model();
+        Change(window);
+        const std::string model = SimulationText(sim, "model.vqe").value();
+        const QString caption = window.windowTitle();
+        const ProgramState state = window.Program();
+        const QByteArray store = Bytes(program.Path("NelqueStor.dat"));
+        const std::string damaged = program.Path("Damaged.vqe");
+        QFile cut(QString::fromStdString(damaged));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(Bytes(program.Example("PID Temperature Loop")).left(900));
+        cut.close();
+
+        for (const bool older : {false, true}) {
+            program.Host.Clear();
+            program.Host.Choices = {Answer::No};   // the edit may go, if the file loads
+            Gload& dialog = window.LoadWindow();
+            Item(window, "mload")->trigger();
+            Retype(dialog, "Text1", QString::fromStdString(damaged));
+            if (older) {
+                QTest::keyClick(dialog.NameBox(), Qt::Key_O, Qt::ControlModifier);
+            } else {
+                Press(dialog, "Command1");
+            }
+            QCOMPARE(program.Host.Messages().size(), size_t(1));
+            QVERIFY(program.Host.Messages()[0].starts_with("Loading Simulation File  "));
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.NameBox()->text().toStdString(), damaged);
+            QCOMPARE(SimulationText(sim, "model.vqe").value(), model);
+            QCOMPARE(window.windowTitle(), caption);
+            QVERIFY(caption.endsWith("*"));
+            QCOMPARE(window.Program().Paths.CurrentPath, state.Paths.CurrentPath);
+            QCOMPARE(window.Program().NewModel, state.NewModel);
+            QCOMPARE(Bytes(program.Path("NelqueStor.dat")), store);
+            QVERIFY(window.Sheet(1).isVisible() && window.Sheet(2).isVisible());
+            Press(dialog, "Command2");
+        }
+
+        // A save without a file name says so and stays open.
+        program.Host.Clear();
+        Gsave& save = window.SaveWindow();
+        Item(window, "msave")->trigger();
+        Retype(save, "Text1", QString::fromStdString(program.Path() + "/"));
+        Press(save, "Command1");
+        QCOMPARE(program.Host.Messages(), std::vector<std::string>{"Enter a file name"});
+        QVERIFY(save.isVisible());
     }
 
     void CtrlOLoadsTheOlderLayout() {
@@ -179,8 +239,9 @@ private slots:
         program.Start();
         MDIGen& window = *program.Window;
         window.Program().NewModel = true;
+        Change(window);
         program.Host.Clear();
-        program.Host.Answers = {true};
+        program.Host.Choices = {Answer::Yes};
         Item(window, "mexit")->trigger();
         Gsave& dialog = window.SaveWindow();
         QVERIFY(window.isVisible());
@@ -206,7 +267,8 @@ private slots:
         ProgramUnderTest again;
         again.Start();
         again.Window->Program().NewModel = true;
-        again.Host.Answers = {true};
+        Change(*again.Window);
+        again.Host.Choices = {Answer::Yes};
         Item(*again.Window, "mexit")->trigger();
         Press(again.Window->SaveWindow(), "Command2");
         QVERIFY(again.Window->isVisible());

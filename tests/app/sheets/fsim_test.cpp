@@ -386,6 +386,7 @@ private slots:
         QTest::mouseClick(&sheet, Qt::LeftButton, {}, QPoint(284, 100));   // started from its output
         const Simulation& sim = main.Model();
         QCOMPARE(sim.PendingLineCount, -1);
+        program.Host.Choices = {Answer::No};
         main.MnewSim_Click();
         QCOMPARE(sim.PendingLineCount, 0);
         QCOMPARE(sim.Forms[1].BlockCount, 0);
@@ -393,10 +394,14 @@ private slots:
         QCOMPARE(sim.Forms[1].BlockCount, 1);
     }
 
-    void ClosingASheetFreesItsSlot() {
+    void ClosingASheetFreesItsSlotOnceItsBlocksAreGivenUp() {
         Desk desk;
         desk.FromToolbox(Constant, {80, 80});
         desk.Sim.CurrentForm = 1;
+        QVERIFY(!desk.Sheet->close());   // No: the sheet and its block stay
+        QVERIFY(desk.Sheet->isVisible());
+        QCOMPARE(desk.Form().BlockCount, 1);
+        desk.Host.Answers = {true};
         QVERIFY(!desk.Sheet->close());   // kept for the slot's next use
         QVERIFY(!desk.Sheet->isVisible());
         QCOMPARE(desk.Form().InUse, 0);

@@ -9,6 +9,7 @@ namespace quorvane {
 class SheetsOnlyDesktop final : public SheetDesktop {
 public:
     void SetMainCaption(const std::string&) override {}
+    void ShowChanged(bool) override {}
     void ShowToolWindows() override {}
     void PlaceGraphWindow() override {}
     void PlaceTabulationWindow() override {}
