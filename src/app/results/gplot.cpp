@@ -159,7 +159,7 @@ void GPlot::Command6_Click() {
 void GPlot::DrawPrintedGraph(Canvas& canvas) { DrawTimeGraph(Sim, canvas, GraphTarget::Printer, Sim.Graph.XColumn); }
 
 void GPlot::Picture1_MouseDown(QPointF user) {
-    const ClickReadout readout = ReadOutClick(user.x(), user.y());
+    const ClickReadout readout = ReadOutGraphClick(Sim.Graph, user.x(), user.y());
     Readout.Show(readout);
     Picture1->SetMarker(user, ClickMarkerRadius(Sim.Graph));
 }
