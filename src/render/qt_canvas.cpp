@@ -107,7 +107,9 @@ void PainterCanvas::SetScale(double left, double top, double right, double botto
 }
 
 void PainterCanvas::SetClip(double x1, double y1, double x2, double y2) {
-    Clip = QRectF(Map(x1, y1), Map(x2, y2)).normalized();
+    // A pen's width wider, so that a curve running along the frame's edge is drawn, not cut away.
+    const double pen = Device != nullptr ? Device->logicalDpiX() / ScreenDpi : 1.0;
+    Clip = QRectF(Map(x1, y1), Map(x2, y2)).normalized().adjusted(-pen, -pen, pen, pen);
     if (Painter.isActive()) Painter.setClipRect(Clip);
 }
 
