@@ -21,9 +21,9 @@ constexpr double MeanSymbolScale = 1.5;
 /// Room above the highest value and left of the lowest frequency, as fractions of their size.
 constexpr double ValueHeadRoom = 0.05;
 constexpr double FrequencyRoom = 0.1;
-/// The decibel label's place right of the Y axis and above its end, in X and Y ranges.
-constexpr double DecibelLabelShift = 0.01;
-constexpr double DecibelLabelRise = 0.02;
+/// The unit labels' places inside the ends of the X axis and above the Y axis' end, in X and Y ranges.
+constexpr double UnitLabelShift = 0.01;
+constexpr double UnitLabelRise = 0.02;
 
 struct Layout {
     bool Fft = true;
@@ -74,27 +74,54 @@ std::string Title(const Simulation& sim, const Layout& layout) {
            (sim.Prbs.ImpulseResponseMode ? " (Impulse Response)" : " (Frequency Response)");
 }
 
-/// The unit label of a logarithmic magnitude axis; empty when the axis is linear.
-std::string DecibelLabel(const Simulation& sim, const Layout& layout) {
+/// Phases stand on a scale of their own on the right when magnitudes share the graph.
+bool TwoScales(const Simulation& sim, const Layout& layout) {
+    bool phase = false;
+    bool other = false;
+    for (int k = 1; k <= layout.Curves; ++k) (IsPhase(sim.Display, layout.XColumn + k) ? phase : other) = true;
+    return phase && other;
+}
+
+bool LogFrequencyAxis(const Simulation& sim, const Layout& layout) {
+    if (layout.Fft) return sim.Fft.LogFrequency;
+    return !sim.Prbs.ImpulseResponseMode && sim.Prbs.LogFrequency;
+}
+
+/// The unit labels at the top of the left-hand and right-hand scales: decibels on a
+/// logarithmic magnitude axis and degrees for phases (both on the left when the phases share
+/// it); empty where there is nothing to say.
+struct ScaleLabels {
+    std::string Left;
+    std::string Right;
+};
+ScaleLabels UnitLabels(const Simulation& sim, const Layout& layout, bool twoScales) {
     bool magnitude = true;
     bool phase = sim.Prbs.ShowCorrelationPhase;
+    bool decibels = !layout.Fft && sim.Prbs.LogMagnitude && !sim.Prbs.ImpulseResponseMode;
     if (layout.Fft) {
-        if (!sim.Fft.DbMagnitude) return {};
+        decibels = sim.Fft.DbMagnitude;
         magnitude = sim.Fft.ShowMagnitude;
         phase = sim.Fft.ShowPhase;
-    } else if (!sim.Prbs.LogMagnitude || sim.Prbs.ImpulseResponseMode) {
-        return {};
     }
-    if (magnitude && phase) return "dB / deg";
-    return magnitude ? "dB" : "deg";
+    if (twoScales) return {decibels ? "dB" : "", "deg"};
+    if (!decibels) return {};
+    if (magnitude && phase) return {"dB / deg", ""};
+    return {magnitude ? "dB" : "deg", ""};
+}
+
+/// Where curve k's values stand against the left-hand scale.
+double Height(const PlotFrame& frame, bool rightScale, double value) {
+    return rightScale ? frame.OnLeftScale(value) : value;
 }
 
 void DrawCurve(Simulation& sim, Canvas& canvas, const PlotFrame& frame, const Layout& layout, int k) {
     const DisplayBuffer& display = sim.Display;
     const int column = layout.XColumn + k;
+    const bool phase = IsPhase(display, column);
+    const bool rightScale = phase && frame.Right;
     const int stride = SymbolStride(layout.Rows);
     canvas.SetForeColour(CurveColour(sim, layout, k));
-    canvas.SetPen(IsPhase(display, column) ? PenStyle::Dash : PenStyle::Solid, 1);
+    canvas.SetPen(phase ? PenStyle::Dash : PenStyle::Solid, 1);
     // Rows where the phase is undefined are left out, and the line starts again after them.
     bool drawing = false;
     double lastX = 0;
@@ -106,25 +133,67 @@ void DrawCurve(Simulation& sim, Canvas& canvas, const PlotFrame& frame, const La
             continue;
         }
         const double x = display.At(layout.XColumn, row);
-        if (drawing) canvas.Line(lastX, lastY, x, value);
+        const double y = Height(frame, rightScale, value);
+        if (drawing) canvas.Line(lastX, lastY, x, y);
         if (sim.Fft.ShowSymbols == 1 && CarriesSymbol(row, stride)) {
-            DrawSymbol(canvas, x, value, k, frame.XRange, frame.YRange);
+            DrawSymbol(canvas, x, y, k, frame.XRange, frame.YRange);
         }
         lastX = x;
-        lastY = value;
+        lastY = y;
         drawing = true;
     }
     canvas.SetPen(PenStyle::Solid, 1);
 }
 
-std::vector<KeyEntry> KeyEntries(const Simulation& sim, const Layout& layout) {
+/// Row 0 holds the mean, plotted left of the first frequency when it is within its axis.
+void DrawMeans(Simulation& sim, Canvas& canvas, const PlotFrame& frame, const Layout& layout) {
+    const DisplayBuffer& display = sim.Display;
+    for (int k = 1; k <= layout.Curves; ++k) {
+        const int column = layout.XColumn + k;
+        const bool rightScale = IsPhase(display, column) && frame.Right;
+        const AxisScaling& axis = rightScale ? *frame.Right : frame.Y;
+        const double mean = display.At(column, 0);
+        if (!(mean > axis.Start && mean < axis.End())) continue;
+        const double x = display.At(layout.XColumn, 0);
+        const double y = Height(frame, rightScale, mean);
+        canvas.SetForeColour(CurveColour(sim, layout, k));
+        canvas.Point(x, y);
+        DrawSymbol(canvas, x, y, k, frame.XRange, frame.YRange, MeanSymbolScale);
+    }
+}
+
+std::vector<KeyEntry> KeyEntries(const Simulation& sim, const Layout& layout, bool twoScales) {
     std::vector<KeyEntry> entries;
     for (int k = 1; k <= layout.Curves; ++k) {
         const int column = layout.XColumn + k;
+        const bool phase = IsPhase(sim.Display, column);
+        std::string note;
+        if (twoScales) note = phase ? " (right scale)" : " (left scale)";
         entries.push_back({sim.Display.ColumnTitle[column], sim.Display.ColumnUnits[column],
-                           CurveColour(sim, layout, k), k});
+                           CurveColour(sim, layout, k), k, phase ? PenStyle::Dash : PenStyle::Solid, note});
     }
     return entries;
+}
+
+enum class Curves { All = 0, Magnitudes = 1, Phases = 2 };
+
+/// The value range of some of the curves, adjusted and with room above.
+void ValueRange(const Simulation& sim, const Layout& layout, Curves which, double& min, double& max) {
+    min = NoDataHigh;
+    max = -NoDataHigh;
+    for (int k = 1; k <= layout.Curves; ++k) {
+        const int column = layout.XColumn + k;
+        const bool phase = IsPhase(sim.Display, column);
+        if (which != Curves::All && phase != (which == Curves::Phases)) continue;
+        // Undefined phases are markers, not values.
+        for (int row = 1; row <= layout.Rows; ++row) {
+            const float value = sim.Display.At(column, row);
+            if (!phase || value != PhaseUndefinedMarker) ScanRange(&value, 1, min, max);
+        }
+    }
+    RangeAdjust(min, max);
+    // Room above the highest value, also when the values are negative, as decibels often are.
+    max += ValueHeadRoom * std::fabs(max);
 }
 
 }  // namespace
@@ -139,53 +208,52 @@ void FrequencyGraph(Simulation& sim, Canvas& canvas, int mode) {
     const DisplayBuffer& display = sim.Display;
     if (!printer) canvas.Clear();
 
-    double yMin = NoDataHigh;
-    double yMax = -NoDataHigh;
-    for (int k = 1; k <= layout.Curves; ++k) {
-        ScanRange(&display.At(layout.XColumn + k, 1), layout.Rows, yMin, yMax);
-    }
-    RangeAdjust(yMin, yMax);
-    // Room above the highest value (and, below, left of the lowest frequency), also when the
-    // values are negative, as decibels and logarithmic frequencies often are.
-    yMax += ValueHeadRoom * std::fabs(yMax);
+    const bool twoScales = TwoScales(sim, layout);
+    double yMin = 0;
+    double yMax = 0;
+    ValueRange(sim, layout, twoScales ? Curves::Magnitudes : Curves::All, yMin, yMax);
+    const bool logX = LogFrequencyAxis(sim, layout);
     double xMin = NoDataHigh;
     double xMax = -NoDataHigh;
     ScanRange(&display.At(layout.XColumn, 1), layout.Rows, xMin, xMax);
     SettleXRange(sim.Ui, xMin, xMax);
-    xMin -= FrequencyRoom * std::fabs(xMin);
+    // Room left of the lowest frequency; a decade axis starts at a whole decade below it anyway.
+    if (!logX) xMin -= FrequencyRoom * std::fabs(xMin);
 
-    const PlotFrame frame = MakePlotFrame(xMin, xMax, yMin, yMax);
+    PlotFrame frame = MakePlotFrame({xMin, xMax, logX}, {yMin, yMax, false});
+    if (twoScales) {
+        double phaseMin = 0;
+        double phaseMax = 0;
+        ValueRange(sim, layout, Curves::Phases, phaseMin, phaseMax);
+        frame.Right = AxisScale(phaseMin, phaseMax);
+    }
 
     if (printer) {
         StartPrinterPage(canvas, frame, PrinterLeftMargin, Title(sim, layout));
-        DrawPrinterKey(canvas, frame, KeyEntries(sim, layout));
+        DrawPrinterKey(canvas, frame, KeyEntries(sim, layout, twoScales));
     } else {
         canvas.SetFontSize(GraphFontSize);
         SetScreenScale(canvas, frame, ScreenMargin, ScreenMargin);
     }
     // The picture leaves only 0.1 X ranges left of the axis, so the Y labels start there.
-    DrawGrid(canvas, frame, LabelFormat(frame.X.Start, frame.X.End(), sim.Ui),
-             LabelFormat(frame.Y.Start, frame.Y.End(), sim.Ui), ScreenMargin);
+    TickPatterns patterns{LabelFormat(frame.X.Start, frame.X.End(), sim.Ui),
+                          LabelFormat(frame.Y.Start, frame.Y.End(), sim.Ui), {}};
+    if (frame.Right) patterns.Right = LabelFormat(frame.Right->Start, frame.Right->End(), sim.Ui);
+    DrawGrid(canvas, frame, patterns, ScreenMargin);
     DrawXAxisTitle(canvas, frame, frame.X.Start,
                    display.ColumnTitle[layout.XColumn] + " ( " + display.ColumnUnits[layout.XColumn] + " ) ------>");
-    const std::string decibels = DecibelLabel(sim, layout);
-    if (!decibels.empty()) {
-        canvas.Text(frame.X.Start + DecibelLabelShift * frame.XRange, frame.Y.End() + DecibelLabelRise * frame.YRange,
-                    decibels);
+    const ScaleLabels units = UnitLabels(sim, layout, twoScales);
+    const double unitsY = frame.Y.End() + UnitLabelRise * frame.YRange;
+    if (!units.Left.empty()) canvas.Text(frame.X.Start + UnitLabelShift * frame.XRange, unitsY, units.Left);
+    if (!units.Right.empty()) {
+        canvas.Text(frame.X.End() - UnitLabelShift * frame.XRange - canvas.TextWidth(units.Right), unitsY,
+                    units.Right);
     }
 
+    ClipToFrame(canvas, frame);
     for (int k = 1; k <= layout.Curves; ++k) DrawCurve(sim, canvas, frame, layout, k);
-    if (layout.Fft) {
-        // Row 0 holds the mean, plotted left of the first frequency when it is within the axis.
-        for (int k = 1; k <= layout.Curves; ++k) {
-            const double mean = display.At(layout.XColumn + k, 0);
-            if (!(mean > yMin && mean < yMax)) continue;
-            const double x = display.At(layout.XColumn, 0);
-            canvas.SetForeColour(CurveColour(sim, layout, k));
-            canvas.Point(x, mean);
-            DrawSymbol(canvas, x, mean, k, frame.XRange, frame.YRange, MeanSymbolScale);
-        }
-    }
+    // The mean stands at frequency zero, which a decade axis does not reach.
+    if (layout.Fft && !logX) DrawMeans(sim, canvas, frame, layout);
 
     sim.Fft.XRange = SettingValue(frame.XRange);
     sim.Fft.YRange = SettingValue(frame.YRange);

@@ -16,7 +16,8 @@ constexpr Colour Black = PaletteColour(Palette::Black);
 // Fractions of the data spans (X range, Y range) that place the parts of a graph.
 constexpr double ScreenHeadRoom = 0.02;    ///< above the Y axis end on the screen
 constexpr double XLabelRoom = 0.2;         ///< below the X axis: its tick labels and title
-constexpr double PrinterHeadRoom = 0.12;   ///< above the Y axis end on paper, of that end
+constexpr double PrinterHeadRoom = 0.12;   ///< above the Y axis end on paper, of the axis span
+constexpr double PrinterFootRoom = 0.22;   ///< below the Y axis start on paper at least: the key
 constexpr double TitleLineInHeadRoom = 10.0 / 12;   ///< the title's height in the head room
 constexpr double PageFill = 1.1;           ///< the page is this much larger than the graph
 constexpr double PageWidening = 1.18;      ///< and wider still, for the Y labels
@@ -26,6 +27,8 @@ constexpr double YLabelRise = 0.02;        ///< Y tick labels stand above their 
 constexpr double XLabelShift = 0.01;       ///< X tick labels start left of their grid line
 constexpr double XLabelDrop = 0.03;        ///< X tick labels hang below the X axis
 constexpr double XAxisTitleDrop = 0.1;     ///< the X axis title hangs below the X axis
+constexpr double RightLabelShift = 0.03;   ///< right-hand scale labels start right of its axis
+constexpr double MaxDecadeTicks = 10;
 
 // The printed key below the plot, in X ranges right of the X axis start and Y ranges below
 // the Y axis start: two blocks of rows, the right one KeyRightBlock further right.
@@ -51,37 +54,84 @@ double Tick(const AxisScaling& axis, int i) {
     return std::fabs(v) < 1e-9 * axis.Step ? 0.0 : v;
 }
 
+std::string TickLabel(double tick, bool log, const std::string& pattern) {
+    return log ? DecadeLabel(tick) : Format(tick, pattern);
+}
+
+AxisScaling ScaleOf(const AxisLimits& limits) {
+    return limits.Log ? DecadeScale(limits.Min, limits.Max) : AxisScale(limits.Min, limits.Max);
+}
+
+/// The fainter lines at 2..9 times each decade of a decade axis, as `line` draws them at their
+/// positions; none when the ticks are more than a decade apart.
+template <typename DrawAt>
+void BetweenDecades(const AxisScaling& axis, DrawAt line) {
+    if (axis.Step != 1) return;
+    for (int i = 0; i < axis.Divisions; ++i) {
+        for (int k = 2; k <= 9; ++k) line(Tick(axis, i) + std::log10(k));
+    }
+}
+
+void DrawRightScale(Canvas& canvas, const PlotFrame& frame, const std::string& pattern) {
+    const AxisScaling& right = *frame.Right;
+    const double x = frame.X.End();
+    canvas.SetForeColour(Black);
+    canvas.Line(x, frame.Y.Start, x, frame.Y.End());
+    for (int i = 0; i <= right.Divisions; ++i) {
+        const double y = frame.OnLeftScale(Tick(right, i));
+        canvas.Line(x, y, x + GridOverhangX * frame.XRange, y);
+        canvas.Text(x + RightLabelShift * frame.XRange, y + YLabelRise * frame.YRange, Format(Tick(right, i), pattern));
+    }
+}
+
 }  // namespace
 
-PlotFrame MakePlotFrame(double xMin, double xMax, double yMin, double yMax) {
+double PlotFrame::OnLeftScale(double rightValue) const {
+    if (!Right || Right->End() == Right->Start) return rightValue;
+    return Y.Start + (rightValue - Right->Start) * (Y.End() - Y.Start) / (Right->End() - Right->Start);
+}
+
+PlotFrame MakePlotFrame(const AxisLimits& x, const AxisLimits& y) {
     PlotFrame frame;
-    frame.X = AxisScale(xMin, xMax);
-    frame.Y = AxisScale(yMin, yMax);
-    frame.XDataMax = xMax;
-    frame.XRange = xMax - xMin;
-    frame.YRange = yMax - yMin;
+    frame.X = ScaleOf(x);
+    frame.Y = ScaleOf(y);
+    frame.XLog = x.Log;
+    frame.YLog = y.Log;
+    frame.XDataMax = x.Max;
+    frame.XRange = x.Max - x.Min;
+    frame.YRange = y.Max - y.Min;
     return frame;
 }
 
+AxisScaling DecadeScale(double min, double max) {
+    const double first = std::floor(min);
+    const double decades = std::max(1.0, std::ceil(max) - first);
+    const double step = std::ceil(decades / MaxDecadeTicks);
+    return {first, step, static_cast<int>(std::ceil(decades / step))};
+}
+
+std::string DecadeLabel(double decade) { return NumberText(std::pow(10.0, std::round(decade))); }
+
 void SetScreenScale(Canvas& canvas, const PlotFrame& frame, double leftMargin, double rightMargin) {
     canvas.SetScale(frame.X.Start - std::fabs(leftMargin * frame.XRange),
-                    frame.Y.End() + ScreenHeadRoom * frame.YRange, frame.XDataMax + rightMargin * frame.XRange,
+                    frame.Y.End() + ScreenHeadRoom * frame.YRange, frame.RightEnd() + rightMargin * frame.XRange,
                     frame.Y.Start - std::fabs(XLabelRoom * frame.YRange));
 }
 
 double StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargin, const std::string& title) {
-    // The margin is counted in data ranges left of an axis that starts below zero, otherwise in
-    // plot widths (the data maximum when the axis starts at zero), so that an axis starting
-    // well above zero stays on the page.
-    const double width = (frame.XDataMax - frame.X.Start) * PageFill * PageWidening;
+    // Margins are counted in data ranges left of an axis that starts below zero, otherwise in
+    // plot widths, and the room above in axis spans, so that an axis starting well above zero
+    // stays on the page.
+    const double width = (frame.RightEnd() - frame.X.Start) * PageFill * PageWidening;
     const double left = frame.X.Start < 0 ? frame.X.Start - leftMargin * frame.XRange
-                                          : frame.X.Start - leftMargin * (frame.XDataMax - frame.X.Start);
+                                          : frame.X.Start - leftMargin * (frame.RightEnd() - frame.X.Start);
     const double yEnd = frame.Y.End();
-    // An axis ending at or below zero takes its head room from its span.
-    const double headRoom = yEnd > 0 ? PrinterHeadRoom * yEnd : PrinterHeadRoom * (yEnd - frame.Y.Start);
+    const double headRoom = PrinterHeadRoom * (yEnd - frame.Y.Start);
     const double top = yEnd + headRoom;
-    const double height = -PageFill * (yEnd - (frame.Y.Start - std::fabs(XLabelRoom * frame.YRange)));
-    canvas.SetScale(left, top, left + width, top + height);
+    // The key hangs below the axis by shares of the data range, which a wide axis can exceed.
+    const double bottom = std::min(top - PageFill * (yEnd - (frame.Y.Start - std::fabs(XLabelRoom * frame.YRange))),
+                                   frame.Y.Start - PrinterFootRoom * std::fabs(frame.YRange));
+    canvas.SetScale(left, top, left + width, bottom);
     canvas.SetForeColour(Black);
     canvas.SetFontSize(PrinterTitleFontSize);
     const double titleY = yEnd + headRoom * TitleLineInHeadRoom;
@@ -90,30 +140,41 @@ double StartPrinterPage(Canvas& canvas, const PlotFrame& frame, double leftMargi
     return titleY;
 }
 
-void DrawGrid(Canvas& canvas, const PlotFrame& frame, const std::string& xPattern, const std::string& yPattern,
-              double yLabelOffset) {
+void DrawGrid(Canvas& canvas, const PlotFrame& frame, const TickPatterns& patterns, double yLabelOffset) {
     const double xEnd = frame.X.End();
     const double yEnd = frame.Y.End();
+    canvas.SetPen(PenStyle::Dot, 1);
+    canvas.SetForeColour(GridColour);
+    if (frame.YLog) BetweenDecades(frame.Y, [&](double y) { canvas.Line(frame.X.Start, y, xEnd, y); });
+    if (frame.XLog) BetweenDecades(frame.X, [&](double x) { canvas.Line(x, frame.Y.Start, x, yEnd); });
     canvas.SetPen(PenStyle::Solid, 1);
     for (int i = 0; i <= frame.Y.Divisions; ++i) {
         const double y = Tick(frame.Y, i);
         canvas.SetForeColour(GridColour);
         canvas.Line(frame.X.Start - GridOverhangX * frame.XRange, y, xEnd, y);
         canvas.SetForeColour(Black);
-        canvas.Text(frame.X.Start - yLabelOffset * frame.XRange, y + YLabelRise * frame.YRange, Format(y, yPattern));
+        canvas.Text(frame.X.Start - yLabelOffset * frame.XRange, y + YLabelRise * frame.YRange,
+                    TickLabel(y, frame.YLog, patterns.Y));
     }
     for (int i = 0; i <= frame.X.Divisions; ++i) {
         const double x = Tick(frame.X, i);
         canvas.SetForeColour(GridColour);
         canvas.Line(x, frame.Y.Start - GridOverhangY * frame.YRange, x, yEnd);
         canvas.SetForeColour(Black);
-        canvas.Text(x - XLabelShift * frame.XRange, frame.Y.Start - XLabelDrop * frame.YRange, Format(x, xPattern));
+        canvas.Text(x - XLabelShift * frame.XRange, frame.Y.Start - XLabelDrop * frame.YRange,
+                    TickLabel(x, frame.XLog, patterns.X));
     }
     canvas.SetForeColour(Black);
     canvas.Line(frame.X.Start, frame.Y.Start, xEnd, frame.Y.Start);
     canvas.Line(frame.X.Start, frame.Y.Start, frame.X.Start, yEnd);
-    if (frame.Y.Start < 0) canvas.Line(frame.X.Start, 0, xEnd, 0);
-    if (frame.X.Start < 0) canvas.Line(0, frame.Y.Start, 0, yEnd);
+    // A decade axis has no zero: its start below zero is a frequency below 1.
+    if (frame.Y.Start < 0 && !frame.YLog) canvas.Line(frame.X.Start, 0, xEnd, 0);
+    if (frame.X.Start < 0 && !frame.XLog) canvas.Line(0, frame.Y.Start, 0, yEnd);
+    if (frame.Right) DrawRightScale(canvas, frame, patterns.Right);
+}
+
+void ClipToFrame(Canvas& canvas, const PlotFrame& frame) {
+    canvas.SetClip(frame.X.Start, frame.Y.End(), frame.X.End(), frame.Y.Start);
 }
 
 void DrawXAxisTitle(Canvas& canvas, const PlotFrame& frame, double x, const std::string& text) {
@@ -136,16 +197,15 @@ void DrawPrinterKey(Canvas& canvas, const PlotFrame& frame, const std::vector<Ke
         canvas.SetPen(PenStyle::Solid, 1);
         const std::string title(LeadingCharacters(entry.Title, KeyTitleLength));
         const std::string units(LeadingCharacters(entry.Units, KeyUnitsLength));
-        canvas.Text(xs + (offset + KeyTitleAt) * xr, y, title);
+        canvas.Text(xs + (offset + KeyTitleAt) * xr, y, title + entry.Note);
         canvas.Text(xs + (offset + KeyUnitsAt) * xr, y, units + " ");
         // The sample line runs through the middle of its row's text.
         const double sampleY = y - canvas.TextHeight(entry.Title) / 2;
         const double sampleX = xs + (offset + KeySampleAt) * xr;
         canvas.SetForeColour(entry.Pen);
-        const bool styled = entry.Style != PenStyle::Solid;   // compared runs: one style per series
-        if (styled) canvas.SetPen(entry.Style, 1);
+        canvas.SetPen(entry.Style, 1);
         canvas.Line(sampleX, sampleY, sampleX + KeySampleLength * xr, sampleY);
-        if (styled) canvas.SetPen(PenStyle::Solid, 1);
+        canvas.SetPen(PenStyle::Solid, 1);
         DrawSymbol(canvas, sampleX + KeySampleLength * xr, sampleY, entry.Symbol, xr, yr);
     }
     canvas.SetForeColour(Black);

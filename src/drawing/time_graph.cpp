@@ -1,5 +1,6 @@
 #include "drawing/time_graph.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,52 +21,138 @@ constexpr double PrinterLeftMargin = 0.2;
 constexpr double YLabelOffset = 0.11;
 constexpr double TimeTitleShift = 0.1;   ///< X ranges right of the axis start
 
+/// The X of each recorded row: a column's values, or the recording times (rows are recorded
+/// every Stride time units from Start).
+struct RowAbscissa {
+    const float* Column = nullptr;   ///< indexed by row; null for time
+    double Start = 0;
+    double Stride = 0;
+    double At(int row) const { return Column != nullptr ? Column[row] : Start + (row - 1) * Stride; }
+};
+
+/// A curve as the graph draws it: rows 1..Rows of Y against X, in its pen, with its symbol
+/// (0 for none) on every few rows.
+struct Curve {
+    RowAbscissa X;
+    const float* Y = nullptr;   ///< indexed by row
+    int Rows = 0;
+    Colour Pen;
+    PenStyle Style = PenStyle::Solid;
+    int Symbol = 0;
+};
+
+/// Where a value stands on an axis: its logarithm on a decade axis.
+double Position(double value, bool log) { return log ? std::log10(value) : value; }
+
+void DrawCurve(Canvas& canvas, const PlotFrame& frame, const Curve& curve) {
+    const int stride = SymbolStride(curve.Rows);
+    canvas.SetForeColour(curve.Pen);
+    canvas.SetPen(curve.Style, 1);
+    double lastX = Position(curve.X.At(1), frame.XLog);
+    double lastY = Position(curve.Y[1], frame.YLog);
+    if (curve.Rows == 1) canvas.Point(lastX, lastY);
+    for (int row = 2; row <= curve.Rows; ++row) {
+        const double x = Position(curve.X.At(row), frame.XLog);
+        const double y = Position(curve.Y[row], frame.YLog);
+        canvas.Line(lastX, lastY, x, y);
+        if (curve.Symbol != 0 && CarriesSymbol(row, stride)) {
+            DrawSymbol(canvas, x, y, curve.Symbol, frame.XRange, frame.YRange);
+        }
+        lastX = x;
+        lastY = y;
+    }
+    canvas.SetPen(PenStyle::Solid, 1);
+}
+
+RowAbscissa AbscissaOf(const Simulation& sim, int xColumn) {
+    if (xColumn != 0) return {sim.Display.Column(xColumn), 0, 0};
+    return {nullptr, sim.Run.StartTime, static_cast<double>(sim.Run.TimeStep) * sim.Status.StepsPerSample};
+}
+
+/// The recorded series in their colours and symbols, but the one that gives X.
+std::vector<Curve> RecordedCurves(const Simulation& sim, int xColumn) {
+    const DisplayBuffer& display = sim.Display;
+    std::vector<Curve> curves;
+    for (int column = 1; column <= display.ColumnCount; ++column) {
+        if (column == xColumn) continue;
+        const int symbol = sim.Graph.ShowSymbols == 1 ? column : 0;
+        curves.push_back({AbscissaOf(sim, xColumn), display.Column(column), display.RecordedCount,
+                          SeriesColour(column), PenStyle::Solid, symbol});
+    }
+    return curves;
+}
+
+std::vector<KeyEntry> KeyEntries(const DisplayBuffer& display) {
+    std::vector<KeyEntry> entries;
+    for (int column = 1; column <= display.ColumnCount; ++column) {
+        entries.push_back({display.ColumnTitle[column], display.ColumnUnits[column], SeriesColour(column), column,
+                           PenStyle::Solid, {}});
+    }
+    return entries;
+}
+
 /// Tick label pattern of one axis: the user's digits, or chosen from the axis span.
 std::optional<std::string> AxisPattern(Simulation& sim, const AxisScaling& axis, int mode, int before, int after) {
     if (mode == 1) return UserNumberPattern(before, after);
     return LabelFormat(axis.Start, axis.End(), sim.Ui);
 }
 
-double RowX(const Simulation& sim, int xColumn, int row) {
-    if (xColumn != 0) return sim.Display.At(xColumn, row);
-    // Rows are recorded every StepsPerSample steps from the start time.
-    return static_cast<double>(sim.Run.StartTime) +
-           (row - 1) * static_cast<double>(sim.Run.TimeStep) * sim.Status.StepsPerSample;
-}
+bool AxisIsX(GraphAxis axis) { return axis == GraphAxis::X; }
 
-void DrawCurves(Simulation& sim, Canvas& canvas, const PlotFrame& frame, int xColumn) {
+/// The first series an axis plots that reaches zero or below, or -1 when none does (0 for
+/// the time axis from a start at or below zero).
+int SeriesAtOrBelowZero(const Simulation& sim, GraphAxis axis) {
     const DisplayBuffer& display = sim.Display;
-    const int rows = display.RecordedCount;
-    const int stride = SymbolStride(rows);
-    canvas.SetPen(PenStyle::Solid, 1);
-    for (int column = 1; column <= display.ColumnCount; ++column) {
-        if (column == xColumn) continue;
-        canvas.SetForeColour(SeriesColour(column));
-        double lastX = RowX(sim, xColumn, 1);
-        double lastY = display.At(column, 1);
-        if (rows == 1) canvas.Point(lastX, lastY);
-        for (int row = 2; row <= rows; ++row) {
-            const double x = RowX(sim, xColumn, row);
-            const double y = display.At(column, row);
-            canvas.Line(lastX, lastY, x, y);
-            if (sim.Graph.ShowSymbols == 1 && CarriesSymbol(row, stride)) {
-                DrawSymbol(canvas, x, y, column, frame.XRange, frame.YRange);
-            }
-            lastX = x;
-            lastY = y;
+    const auto reaches = [&](int column) {
+        for (int row = 1; row <= display.RecordedCount; ++row) {
+            if (!(display.At(column, row) > 0)) return true;
         }
+        return false;
+    };
+    const int xColumn = sim.Graph.XColumn;
+    if (AxisIsX(axis)) {
+        if (xColumn == 0) return sim.Run.StartTime > 0 ? -1 : 0;
+        return reaches(xColumn) ? xColumn : -1;
     }
+    for (int column = 1; column <= display.ColumnCount; ++column) {
+        if (column != xColumn && reaches(column)) return column;
+    }
+    return -1;
 }
 
-std::vector<KeyEntry> KeyEntries(const DisplayBuffer& display) {
-    std::vector<KeyEntry> entries;
-    for (int column = 1; column <= display.ColumnCount; ++column) {
-        entries.push_back({display.ColumnTitle[column], display.ColumnUnits[column], SeriesColour(column), column});
-    }
-    return entries;
+/// An axis' limits: the scanned or manual range, on a decade axis their logarithms.
+AxisLimits Limits(double min, double max, bool log) {
+    if (!log) return {min, max, false};
+    // Constant data still gets a decade to stand in.
+    if (!(max > min)) return {std::log10(min) - 0.5, std::log10(min) + 0.5, true};
+    return {std::log10(min), std::log10(max), true};
+}
+
+/// A logarithmic axis the data no longer allows (a later run reached zero) is drawn linear,
+/// and its box cleared, with the reason.
+bool UseLogAxis(Simulation& sim, GraphAxis axis) {
+    bool& log = AxisIsX(axis) ? sim.Graph.XLog : sim.Graph.YLog;
+    if (!log) return false;
+    const std::string refusal = LogScaleRefusal(sim, axis);
+    if (refusal.empty()) return true;
+    sim.Ui.Message(refusal);
+    log = false;
+    return false;
 }
 
 }  // namespace
+
+std::string LogScaleRefusal(const Simulation& sim, GraphAxis axis) {
+    const GraphSettings& graph = sim.Graph;
+    const bool x = AxisIsX(axis);
+    const std::string prefix = std::string("Cannot use a Log Scale on the ") + (x ? "X" : "Y") + " axis - ";
+    const bool manual = (x ? graph.XManual : graph.YManual) == 1;
+    if (manual && !((x ? graph.XMinimum : graph.YMinimum) > 0)) return prefix + "its minimum is not above zero";
+    const int column = SeriesAtOrBelowZero(sim, axis);
+    if (column < 0) return {};
+    const std::string title = column == 0 ? "Time" : sim.Display.ColumnTitle[column];
+    return prefix + title + " reaches zero or below";
+}
 
 void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xColumn) {
     const DisplayBuffer& display = sim.Display;
@@ -79,6 +166,9 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
         ScanRange(&display.At(column, 1), rows, content.YMin, content.YMax);
     }
     RangeAdjust(content.YMin, content.YMax);
+    for (int column = 1; column <= display.ColumnCount; ++column) {
+        if (column != xColumn) ScanRange(&display.At(column, 1), rows, content.YDataMin, content.YDataMax);
+    }
 
     content.XMin = sim.Run.StartTime;
     content.XMax = sim.Run.StopTime;
@@ -92,7 +182,9 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
     content.XTitle = xColumn == 0 ? TimeAxisTitle(sim.Run.TimeUnits)
                                   : display.ColumnTitle[xColumn] + " ( " + display.ColumnUnits[xColumn] + " ) ------>";
     content.Key = KeyEntries(display);
-    content.Curves = [&sim, xColumn](Canvas& c, const PlotFrame& frame) { DrawCurves(sim, c, frame, xColumn); };
+    content.Curves = [&sim, xColumn](Canvas& c, const PlotFrame& frame) {
+        for (const Curve& curve : RecordedCurves(sim, xColumn)) DrawCurve(c, frame, curve);
+    };
     DrawGraph(sim, canvas, target, content);
 }
 
@@ -118,7 +210,14 @@ void DrawGraph(Simulation& sim, Canvas& canvas, GraphTarget target, const GraphC
     if (!(yMax > yMin)) RangeAdjust(yMin, yMax);
     if (!(xMax > xMin)) RangeAdjust(xMin, xMax);
 
-    const PlotFrame frame = MakePlotFrame(xMin, xMax, yMin, yMax);
+    // A logarithmic axis spans the values themselves, not the adjusted range, which may reach zero.
+    const bool xLog = UseLogAxis(sim, GraphAxis::X);
+    const bool yLog = UseLogAxis(sim, GraphAxis::Y);
+    if (yLog && graph.YManual != 1 && content.YDataMax >= content.YDataMin) {
+        yMin = content.YDataMin;
+        yMax = content.YDataMax;
+    }
+    const PlotFrame frame = MakePlotFrame(Limits(xMin, xMax, xLog), Limits(yMin, yMax, yLog));
 
     if (target == GraphTarget::Screen) {
         canvas.SetFontSize(GraphFontSize);
@@ -138,20 +237,23 @@ void DrawGraph(Simulation& sim, Canvas& canvas, GraphTarget target, const GraphC
     const std::optional<std::string> xPattern =
         AxisPattern(sim, frame.X, run.TimeColumnFormatMode, run.TimeDigitsBefore, run.TimeDigitsAfter);
     if (yPattern && xPattern) {
-        DrawGrid(canvas, frame, *xPattern, *yPattern, YLabelOffset);
+        DrawGrid(canvas, frame, {*xPattern, *yPattern, {}}, YLabelOffset);
         DrawXAxisTitle(canvas, frame, frame.X.Start + (content.TimeAxis ? TimeTitleShift * frame.XRange : 0.0),
                        content.XTitle);
+        ClipToFrame(canvas, frame);
         content.Curves(canvas, frame);
     }
 
-    // The limits used become the manual ones, so the scales dialog shows them.
+    // The limits used become the manual ones, so the scales dialog shows them (as values, not
+    // as their logarithms).
+    const auto value = [](double position, bool log) { return SettingValue(log ? std::pow(10.0, position) : position); };
     if (graph.YManual != 1) {
-        graph.YMaximum = SettingValue(frame.Y.End());
-        graph.YMinimum = SettingValue(frame.Y.Start);
+        graph.YMaximum = value(frame.Y.End(), yLog);
+        graph.YMinimum = value(frame.Y.Start, yLog);
     }
     if (graph.XManual != 1) {
         graph.XMaximum = SettingValue(xMax);
-        graph.XMinimum = SettingValue(frame.X.Start);
+        graph.XMinimum = value(frame.X.Start, xLog);
     }
     graph.YRange = SettingValue(frame.YRange);
     graph.XRange = SettingValue(frame.XRange);

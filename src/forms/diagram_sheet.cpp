@@ -36,6 +36,32 @@ bool PictureAreaFree(const SimulationForm& sheet, int left, int top) {
     return true;
 }
 
+/// The group's pictures, each moved by (dx, dy), overlap none of the sheet's.
+bool GroupAreaFree(const SimulationForm& sheet, const SimulationForm& group, int dx, int dy) {
+    for (int b = 1; b <= group.BlockCount; ++b) {
+        if (!PictureAreaFree(sheet, group.Blocks[b].Left + dx, group.Blocks[b].Top + dy)) return false;
+    }
+    return true;
+}
+
+/// The least and the greatest corner of a group's pictures.
+struct Corners {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+};
+Corners CornersOf(const SimulationForm& group) {
+    Corners c{group.Blocks[1].Left, group.Blocks[1].Top, group.Blocks[1].Left, group.Blocks[1].Top};
+    for (int b = 2; b <= group.BlockCount; ++b) {
+        c.Left = std::min(c.Left, group.Blocks[b].Left);
+        c.Top = std::min(c.Top, group.Blocks[b].Top);
+        c.Right = std::max(c.Right, group.Blocks[b].Left);
+        c.Bottom = std::max(c.Bottom, group.Blocks[b].Top);
+    }
+    return c;
+}
+
 }  // namespace
 
 const SheetLayout& LayoutOfSheet(int form) {
@@ -46,6 +72,29 @@ const SheetLayout& LayoutOfSheet(int form) {
     }};
     assert(form >= 1 && form <= 3);
     return Layouts[static_cast<std::size_t>(form - 1)];
+}
+
+SheetArea AreaOfSheet(const Model& model, int form) {
+    const WindowPlace& window = model.Forms[form].Window;
+    const SheetLayout& layout = LayoutOfSheet(form);
+    return {static_cast<int>(window.Width.value_or(layout.Width)), static_cast<int>(window.Height.value_or(layout.Height))};
+}
+
+std::optional<GroupMove> FreePlaceForGroup(const SimulationForm& sheet, const SimulationForm& group, SheetArea area,
+                                           int left, int top) {
+    if (group.BlockCount < 1) return std::nullopt;
+    const Corners corners = CornersOf(group);
+    // The group's top-left corner on the grid, within the area with the whole group.
+    const int lastLeft = area.Width - BlockPictureSize - (corners.Right - corners.Left);
+    const int lastTop = area.Height - BlockPictureSize - (corners.Bottom - corners.Top);
+    for (int y = Snap(std::max(top, 0)); y <= lastTop; y += GridStep) {
+        for (int x = y == Snap(std::max(top, 0)) ? Snap(std::max(left, 0)) : 0; x <= lastLeft; x += GridStep) {
+            if (GroupAreaFree(sheet, group, x - corners.Left, y - corners.Top)) {
+                return GroupMove{x - corners.Left, y - corners.Top};
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 int BlockAt(const Model& model, int form, int x, int y) {
@@ -90,10 +139,9 @@ int PlaceOnFreeArea(Simulation& sim, EditingState& state, int code) {
     const bool currentInUse = current >= 1 && current <= FormSlots && sim.Forms[current].InUse != 0;
     const int form = currentInUse ? current : FirstAllocatedForm(sim);
     if (form == 0) return 0;
-    const SheetLayout& layout = LayoutOfSheet(form);
-    const WindowPlace& window = sim.Forms[form].Window;
-    const double width = window.Width.value_or(layout.Width);
-    const double height = window.Height.value_or(layout.Height);
+    const SheetArea area = AreaOfSheet(sim, form);
+    const int width = area.Width;
+    const int height = area.Height;
     int left = KeyboardPlaceMargin;
     int top = KeyboardPlaceMargin;
     bool found = false;

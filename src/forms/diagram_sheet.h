@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/editing_state.h"
@@ -8,6 +9,7 @@ namespace quorvane {
 
 class Canvas;
 struct Model;
+struct SimulationForm;
 struct Simulation;
 
 /// How sheet `Form` stands in the main window when it is first shown, twips, and the names it
@@ -23,6 +25,23 @@ struct SheetLayout {
 };
 /// The layout of sheet 1, 2 or 3.
 const SheetLayout& LayoutOfSheet(int form);
+
+/// The drawing area of sheet `form`, twips: the size its window was last given, or its first size.
+struct SheetArea {
+    int Width = 0;
+    int Height = 0;
+};
+SheetArea AreaOfSheet(const Model& model, int form);
+
+/// The first place, stepping right and then down on the placement grid from (left, top), where
+/// a group of block pictures with these top-left corners, moved together, covers no block of
+/// `sheet` and lies inside `area`: the group's move (dx, dy). None when the sheet has no such place.
+struct GroupMove {
+    int Dx = 0;
+    int Dy = 0;
+};
+std::optional<GroupMove> FreePlaceForGroup(const SimulationForm& sheet, const SimulationForm& group, SheetArea area,
+                                           int left, int top);
 
 /// The block whose picture holds (x, y) on the sheet of `form`, twips; where pictures overlap,
 /// the highest numbered, as it is drawn last. 0 on free area.

@@ -35,15 +35,23 @@ FrequencyView Drawing(const FrequencyWindowState& state) {
     return state.Curves == 0 && state.PrimaryUnallocated ? FrequencyView::Clear : FrequencyView::Draw;
 }
 
-/// A afresh (unless unallocated), then B when `comparison` names a column, then, when asked, the
-/// ratio of the two.
+bool IsColumn(const Simulation& sim, int column) { return column >= 0 && column <= sim.Display.ColumnCount; }
+
+/// Whether a comparison B is chosen: a series, or "Time" when the list chose it.
+bool Comparing(const Simulation& sim, const FrequencyWindowState& state) {
+    const int column = sim.Fft.ComparisonColumn;
+    return state.ComparisonChosen ? IsColumn(sim, column) : IsSeries(sim, column);
+}
+
+/// A afresh, then B when `comparison` is set, then, when asked, the ratio of the two; nothing
+/// without A, so that B is never drawn alone.
 FrequencyView Analyse(Simulation& sim, FrequencyWindowState& state, bool comparison, bool ratio) {
     FftState& fft = sim.Fft;
     state.Curves = fft.FftColumnsUsed = 0;
     // A run without display series leaves nothing to analyse.
     if (sim.Display.ColumnCount < 1 || sim.Display.RecordedCount < 1) return FrequencyView::Clear;
-    FrequencyView view = state.PrimaryUnallocated ? FrequencyView::Clear : FrequencyView::Draw;
-    if (!state.PrimaryUnallocated) view = Outcome(SpectrumOfColumn(sim, fft.PrimaryColumn));
+    if (state.PrimaryUnallocated) return FrequencyView::Clear;
+    FrequencyView view = Outcome(SpectrumOfColumn(sim, fft.PrimaryColumn));
     if (view != FrequencyView::Hide && comparison) view = Outcome(SpectrumOfColumn(sim, fft.ComparisonColumn));
     if (view == FrequencyView::Draw && ratio && !RatioOfAnalyses(sim)) fft.ComparisonActive = false;
     state.Curves = fft.FftColumnsUsed;
@@ -58,14 +66,14 @@ FrequencyListRows FrequencyListSelection(const Simulation& sim, const FrequencyW
     const FftState& fft = sim.Fft;
     const bool primary = !state.PrimaryUnallocated && fft.PrimaryColumn >= 0 && fft.PrimaryColumn <= sim.Display.ColumnCount;
     return {primary ? fft.PrimaryColumn : UnallocatedRow(sim),
-            IsSeries(sim, fft.ComparisonColumn) ? fft.ComparisonColumn : UnallocatedRow(sim)};
+            Comparing(sim, state) ? fft.ComparisonColumn : UnallocatedRow(sim)};
 }
 
 FrequencyView ActivateFrequencyWindow(Simulation& sim, FrequencyWindowState& state) {
     sim.Status.CurrentActivity = "Activating FFT Display";
     sim.Fft.ComparisonActive = false;
     if (FrequencyListSelection(sim, state).Primary == UnallocatedRow(sim)) state.PrimaryUnallocated = true;
-    return Analyse(sim, state, IsSeries(sim, sim.Fft.ComparisonColumn), false);
+    return Analyse(sim, state, Comparing(sim, state), false);
 }
 
 std::string FrequencyCaption(const Simulation& sim) {
@@ -82,7 +90,7 @@ FrequencyView SelectPrimary(Simulation& sim, FrequencyWindowState& state, int ro
     sim.Status.CurrentActivity = "Selecting FFT Primary Display";
     FftState& fft = sim.Fft;
     fft.ComparisonActive = false;
-    if (row < 0 || row > sim.Display.ColumnCount) {
+    if (!IsColumn(sim, row)) {
         fft.PrimaryColumn = 0;
         state.PrimaryUnallocated = true;
         state.Curves = fft.FftColumnsUsed = 0;
@@ -91,6 +99,7 @@ FrequencyView SelectPrimary(Simulation& sim, FrequencyWindowState& state, int ro
     fft.PrimaryColumn = row;
     state.PrimaryUnallocated = false;
     fft.ComparisonColumn = 0;
+    state.ComparisonChosen = false;
     return Analyse(sim, state, false, false);
 }
 
@@ -99,8 +108,9 @@ FrequencyView SelectComparison(Simulation& sim, FrequencyWindowState& state, int
     sim.Status.CurrentActivity = "Selecting FFT Comparison Display";
     FftState& fft = sim.Fft;
     fft.ComparisonActive = false;
-    const bool chosen = row >= 0 && row <= sim.Display.ColumnCount;
+    const bool chosen = IsColumn(sim, row);
     fft.ComparisonColumn = chosen ? row : 0;
+    state.ComparisonChosen = chosen;
     return Analyse(sim, state, chosen, false);
 }
 
@@ -119,7 +129,7 @@ bool FrequencySwitchValue(const Simulation& sim, FrequencySwitch which) {
 FrequencyView SetFrequencySwitch(Simulation& sim, FrequencyWindowState& state, FrequencySwitch which, bool on) {
     if (Busy(sim)) return FrequencyView::Unchanged;
     FftState& fft = sim.Fft;
-    const bool comparison = IsSeries(sim, fft.ComparisonColumn);
+    const bool comparison = Comparing(sim, state);
     switch (which) {
     case FrequencySwitch::Magnitude:
         sim.Status.CurrentActivity = "Setting FFT Magnitude Display";

@@ -14,6 +14,9 @@ struct FrequencyWindowState {
     /// "Unallocated" chosen in the primary list: no analysis A (the primary column reads 0,
     /// which would otherwise mean the time column).
     bool PrimaryUnallocated = false;
+    /// A series ("Time" included) chosen in the comparison list; the comparison column alone
+    /// cannot tell "Time" (0) from none.
+    bool ComparisonChosen = false;
     /// Spectrum columns drawn (FftColumnsUsed of the last analysis). The correlation shares
     /// FftColumnsUsed, so each window keeps its own count for drawing again.
     int Curves = 0;
@@ -46,10 +49,12 @@ FrequencyView ActivateFrequencyWindow(Simulation& sim, FrequencyWindowState& sta
 std::string FrequencyCaption(const Simulation& sim);
 
 /// "Primary Display (A)" list: the chosen column analysed alone (the comparison list goes back
-/// to "Unallocated"), or with "Unallocated" no analysis at all.
+/// to "Unallocated"), or with "Unallocated" no analysis at all; a comparison chosen before
+/// stays chosen, but nothing is drawn without A.
 FrequencyView SelectPrimary(Simulation& sim, FrequencyWindowState& state, int row);
 
-/// "Comparison (B)" list: A and then the chosen column analysed, or with "Unallocated" A alone.
+/// "Comparison (B)" list: A and then the chosen column ("Time" too) analysed, or with
+/// "Unallocated" A alone; without A nothing is analysed and the choice waits for one.
 FrequencyView SelectComparison(Simulation& sim, FrequencyWindowState& state, int row);
 
 /// The check boxes. Magnitude and phase always analyse again; the log scales and symbols only

@@ -48,6 +48,10 @@ bool ShowGraphSymbols(Simulation& sim, bool on) {
 
 ClickReadout ReadOutClick(double x, double y) { return {Format(x, "0.#####"), Format(y, "0.#####")}; }
 
+ClickReadout ReadOutGraphClick(const GraphSettings& graph, double x, double y) {
+    return ReadOutClick(graph.XLog ? std::pow(10.0, x) : x, graph.YLog ? std::pow(10.0, y) : y);
+}
+
 double ClickMarkerRadius(const GraphSettings& graph) { return std::fabs(static_cast<double>(graph.XRange)) / 20.0; }
 
 std::vector<GraphKeyRow> GraphKey(const Simulation& sim) {

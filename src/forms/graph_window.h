@@ -36,6 +36,8 @@ struct ClickReadout {
     std::string Y;
 };
 ClickReadout ReadOutClick(double x, double y);
+/// The time graph's read-out: the values themselves on logarithmic axes, not their logarithms.
+ClickReadout ReadOutGraphClick(const GraphSettings& graph, double x, double y);
 
 /// Radius of the marker circle drawn at a click: a twentieth of the X span last drawn.
 double ClickMarkerRadius(const GraphSettings& graph);

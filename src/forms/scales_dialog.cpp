@@ -1,6 +1,9 @@
 #include "forms/scales_dialog.h"
 
+#include <tuple>
+
 #include "drawing/plot_axes.h"
+#include "drawing/time_graph.h"
 #include "engine/simulation.h"
 #include "platform/text.h"
 
@@ -25,8 +28,8 @@ bool TakeLimits(Simulation& sim, const std::string& maxText, const std::string& 
 }  // namespace
 
 ScalesDialog LoadScalesDialog(const GraphSettings& graph) {
-    return {graph.YManual == 1, graph.XManual == 1, Str(graph.YMaximum), Str(graph.YMinimum),
-            Str(graph.XMaximum), Str(graph.XMinimum)};
+    return {graph.YManual == 1,        graph.XManual == 1,    Str(graph.YMaximum), Str(graph.YMinimum),
+            Str(graph.XMaximum),       Str(graph.XMinimum),   graph.YLog,          graph.XLog};
 }
 
 ScalesOutcome ApplyScalesDialog(Simulation& sim, const ScalesDialog& dialog) {
@@ -38,6 +41,16 @@ ScalesOutcome ApplyScalesDialog(Simulation& sim, const ScalesDialog& dialog) {
         return ScalesOutcome::XRefused;
     graph.YManual = dialog.YManual ? 1 : 0;
     graph.XManual = dialog.XManual ? 1 : 0;
+    for (const auto& [axis, on, log, refused] : {std::tuple{GraphAxis::Y, dialog.YLog, &graph.YLog, ScalesOutcome::YLogRefused},
+                                                 std::tuple{GraphAxis::X, dialog.XLog, &graph.XLog, ScalesOutcome::XLogRefused}}) {
+        *log = false;
+        const std::string refusal = on ? LogScaleRefusal(sim, axis) : std::string();
+        if (!refusal.empty()) {
+            sim.Ui.Message(refusal);
+            return refused;
+        }
+        *log = on;
+    }
     return ScalesOutcome::Applied;
 }
 

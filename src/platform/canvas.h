@@ -66,6 +66,9 @@ public:
     virtual void SetPen(PenStyle style, int width) = 0;
     virtual void SetDrawMode(DrawMode mode) = 0;
     virtual void SetFontSize(double points) = 0;
+    /// Keeps what is drawn next inside the rectangle between two corners (user units), as a
+    /// graph keeps its curves inside the plot frame; Clear and the end of the drawing lift it.
+    virtual void SetClip(double x1, double y1, double x2, double y2) = 0;
 
     virtual void Line(double x1, double y1, double x2, double y2) = 0;
     /// A rectangle between two corners, outlined or filled with the fore colour.

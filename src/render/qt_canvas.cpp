@@ -52,6 +52,7 @@ void PainterCanvas::Begin(QPaintDevice& device, QColor background) {
     OriginY = 0;
     FactorX = 1;
     FactorY = 1;
+    Clip = QRectF();
     Sound = Painter.begin(&device);
     if (!Sound) return;
     // Crisp one-pixel lines, as the screen draws them, and exact XOR erasing.
@@ -88,6 +89,8 @@ void PainterCanvas::ApplyPen() {
 
 void PainterCanvas::Clear() {
     if (!Painter.isActive()) return;
+    Clip = QRectF();
+    Painter.setClipping(false);
     Painter.save();
     Painter.setCompositionMode(QPainter::CompositionMode_Source);
     Painter.fillRect(QRectF(0, 0, Device->width(), Device->height()), Background);
@@ -101,6 +104,13 @@ void PainterCanvas::SetScale(double left, double top, double right, double botto
     OriginY = top;
     FactorX = Device->width() / (right - left);
     FactorY = Device->height() / (bottom - top);
+}
+
+void PainterCanvas::SetClip(double x1, double y1, double x2, double y2) {
+    // A pen's width wider, so that a curve running along the frame's edge is drawn, not cut away.
+    const double pen = Device != nullptr ? Device->logicalDpiX() / ScreenDpi : 1.0;
+    Clip = QRectF(Map(x1, y1), Map(x2, y2)).normalized().adjusted(-pen, -pen, pen, pen);
+    if (Painter.isActive()) Painter.setClipRect(Clip);
 }
 
 void PainterCanvas::SetForeColour(Colour colour) {

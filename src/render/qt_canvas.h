@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPointF>
+#include <QRectF>
 
 #include <memory>
 #include <optional>
@@ -40,6 +41,9 @@ public:
     /// (the scale stays known after End, so a finished picture can be read by position).
     QPointF DevicePoint(double x, double y) const { return Map(x, y); }
     QPointF UserPoint(QPointF device) const;
+    /// The device rectangle the last SetClip of this drawing keeps drawing inside; empty when
+    /// nothing is clipped (a marker laid over the finished picture stays inside it too).
+    QRectF ClipArea() const { return Clip; }
 
     void Clear() override;
     void SetScale(double left, double top, double right, double bottom) override;
@@ -47,6 +51,7 @@ public:
     void SetPen(PenStyle style, int width) override;
     void SetDrawMode(DrawMode mode) override;
     void SetFontSize(double points) override;
+    void SetClip(double x1, double y1, double x2, double y2) override;
     void Line(double x1, double y1, double x2, double y2) override;
     void Box(double x1, double y1, double x2, double y2, bool filled) override;
     void Circle(double x, double y, double radius) override;
@@ -79,6 +84,7 @@ private:
     int Width = 1;
     DrawMode Mode = DrawMode::Copy;
     double FontPoints = 8.25;
+    QRectF Clip;
     QPointF ChainEnd{-1e9, -1e9};
     double ChainLength = 0;   ///< device units along the chain so far
     // Device = (user - origin) * factor.

@@ -14,6 +14,9 @@ struct GraphSettings {
     float XMinimum = 0;
     float YRange = 0;       ///< spans used by the last drawing
     float XRange = 0;
+    /// Logarithmic axes (the scales dialog's "Log Scale" boxes), for this session only.
+    bool YLog = false;
+    bool XLog = false;
 };
 
 }  // namespace quorvane

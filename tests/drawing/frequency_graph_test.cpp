@@ -19,7 +19,7 @@ constexpr double Tolerance = 1e-6;
 
 struct FrequencyGraphTest : SimulationFixture<Begin::Ran> {
     /// A spectrum with M = 8 (rows 1..6 plotted) at 1 Hz a row: magnitude 10 / j, phase -5 j
-    /// degrees with row 3 undefined, and means 0.5 and 0 in row 0 at -1 Hz.
+    /// degrees with row 3 undefined, and means 5 and -15 in row 0 at -1 Hz.
     void Spectrum() {
         DisplayBuffer& d = Sim.Display;
         Sim.Fft.HalfSize = 8;
@@ -31,7 +31,8 @@ struct FrequencyGraphTest : SimulationFixture<Begin::Ran> {
         d.ColumnTitle[13] = "Phase - Out";
         d.ColumnUnits[13] = "degrees";
         d.At(11, 0) = -1;
-        d.At(12, 0) = 0.5f;
+        d.At(12, 0) = 5;
+        d.At(13, 0) = -15;
         for (int j = 1; j <= 8; ++j) {
             d.At(11, j) = static_cast<float>(j);
             d.At(12, j) = 10.0f / static_cast<float>(j);
@@ -53,30 +54,47 @@ struct FrequencyGraphTest : SimulationFixture<Begin::Ran> {
     }
 };
 
-TEST_F(FrequencyGraphTest, MagnitudeSolidPhaseDashedAroundUndefinedRows) {
+TEST_F(FrequencyGraphTest, PhaseOnItsOwnScaleDashedAroundUndefinedRows) {
     Spectrum();
     Sim.Fft.DbMagnitude = true;
     Redraw(FftOnScreen);
     EXPECT_EQ(Canvas.Drawn.front().What, Kind::Clear);
-    // Magnitude and phase of one analysis are both blue; the phase skips row 3.
+    // Magnitudes 10 / j (rows 1..6) with 5% above: 1.67..10.5, axis 1.5..10.5 in 9 steps of 1.
+    // Phases -5..-30 with 5% above the top: -30..-4.75, right-hand axis -30..0 in 6 steps of 5,
+    // so a phase p stands at 1.5 + (p + 30) x 9 / 30.
     const auto dashed = Lines(PenStyle::Dash, Palette::Blue);
     ASSERT_EQ(dashed.size(), 3u);
     EXPECT_EQ(std::vector<double>({dashed[0].X1, dashed[0].Y1, dashed[0].X2, dashed[0].Y2}),
-              std::vector<double>({1, -5, 2, -10}));
+              std::vector<double>({1, 9, 2, 7.5}));
     EXPECT_EQ(std::vector<double>({dashed[1].X1, dashed[1].Y1, dashed[1].X2, dashed[1].Y2}),
-              std::vector<double>({4, -20, 5, -25}));
-    // Five magnitude segments, then the two means as points at -1 Hz, each with a symbol half
-    // as large again (hexagon: 6 lines, cross: 4).
+              std::vector<double>({4, 4.5, 5, 3}));
+    // Five magnitude segments, then the two means as points at -1 Hz, each on its own scale,
+    // with a symbol half as large again (hexagon: 6 lines, cross: 4).
     EXPECT_EQ(Lines(PenStyle::Solid, Palette::Blue).size(), 5u + 6u + 4u);
     const auto points = Canvas.OfKind(Kind::Point);
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(points[0].X1, -1);
-    EXPECT_FLOAT_EQ(static_cast<float>(points[0].Y1), 0.5f);
+    EXPECT_NEAR(points[0].Y1, 5, Tolerance);
+    EXPECT_NEAR(points[1].Y1, 6, Tolerance);   // -15 degrees
     const auto texts = Canvas.Texts();
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Frequency  ( Hz ) ------>"), texts.end());
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "dB / deg"), texts.end());
-    // Y -30..10 with 5% more above: 10.5; X from 0.9 (a tenth left of 1 Hz) to 6.
-    EXPECT_NEAR(Sim.Fft.YRange, 40.5, Tolerance);
+    for (const char* text : {"Frequency  ( Hz ) ------>", "dB", "deg", "-30.", "-15.", "0."}) {
+        SCOPED_TRACE(text);
+        EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end());
+    }
+    // The frame runs from 0.9 Hz (a tenth left of 1 Hz) over 6 steps of 1 to 6.9 Hz; the phase
+    // labels stand right of it, and curves and means are drawn inside it.
+    for (const Primitive& t : Canvas.OfKind(Kind::Text)) {
+        if (t.Text == "-15.") {
+            EXPECT_GT(t.X1, 6.9);
+        }
+    }
+    const auto clips = Canvas.OfKind(Kind::Clip);
+    ASSERT_EQ(clips.size(), 1u);
+    EXPECT_NEAR(clips[0].X1, 0.9, Tolerance);
+    EXPECT_NEAR(clips[0].Y1, 10.5, Tolerance);
+    EXPECT_NEAR(clips[0].X2, 6.9, Tolerance);
+    EXPECT_NEAR(clips[0].Y2, 1.5, Tolerance);
+    EXPECT_NEAR(Sim.Fft.YRange, 10.5 - 10.0 / 6, 1e-5);
     EXPECT_NEAR(Sim.Fft.XRange, 5.1, 1e-5);
     EXPECT_TRUE(Host.Log.empty());
 
@@ -84,7 +102,7 @@ TEST_F(FrequencyGraphTest, MagnitudeSolidPhaseDashedAroundUndefinedRows) {
     for (int j = 1; j <= 8; ++j) Sim.Display.At(13, j) = PhaseUndefinedMarker;
     Redraw(FftOnScreen);
     EXPECT_TRUE(Lines(PenStyle::Dash, Palette::Blue).empty());
-    EXPECT_EQ(Lines(PenStyle::Solid, Palette::Blue).size(), 5u + 6u + 4u);
+    EXPECT_EQ(Lines(PenStyle::Solid, Palette::Blue).size(), 5u + 6u);
 
     // Two magnitudes, A and B: blue and red, both solid.
     Sim.Display.ColumnUnits[13] = "V";
@@ -127,7 +145,8 @@ TEST_F(FrequencyGraphTest, PrinterPageAndBadModes) {
     EXPECT_TRUE(Canvas.OfKind(Kind::Clear).empty());
     ASSERT_GE(Canvas.Texts().size(), 2u);
     EXPECT_EQ(Canvas.Texts()[0], "Quorvane Simulation Run                          Plant - FFT Analysis");
-    EXPECT_EQ(Canvas.Texts()[1], "Magnitude - Out");
+    EXPECT_EQ(Canvas.Texts()[1], "Magnitude - Out (left scale)");
+    EXPECT_EQ(Canvas.Texts()[3], "Phase - Out (right scale)");
     EXPECT_EQ(Canvas.Drawn.back().What, Kind::EndDocument);
     Sim.Prbs.ImpulseResponseMode = false;
     Redraw(CorrelationOnPrinter);

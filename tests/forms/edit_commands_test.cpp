@@ -278,6 +278,25 @@ TEST_F(EditCommandsTest, ASelectionMovesTogetherWithTheConnectionsAmongIt) {
     EXPECT_EQ(LineOf(1, 2), inner);
 }
 
+TEST_F(EditCommandsTest, DraggedBlocksStayInsideTheSheet) {
+    Drop(GainCode, 1200, 1200);
+    Drop(GainCode, 2400, 1200);
+    // Alone, past the right edge (13150 twips, so corners up to 12430) and above the top.
+    BeginBlockDrag(Sim, State, 1, 1, 100, 100);
+    ASSERT_TRUE(DropGroupOnSheet(Sim, State, 1, 13100, 50));
+    EXPECT_EQ(Sheet().Blocks[1].Left, 12360);
+    EXPECT_EQ(Sheet().Blocks[1].Top, 0);
+    // A group stops where its leftmost block meets the edge.
+    SelectBlocks(State, 1, {1, 2});
+    Sim.Forms[1].Blocks[1].Left = 1200;
+    const BlockGroup group = State.Group;
+    BeginBlockDrag(Sim, State, 1, 2, 100, 100);
+    KeepGroupForDrag(State, group);
+    ASSERT_TRUE(DropGroupOnSheet(Sim, State, 1, 600, 1300));
+    EXPECT_EQ(Sheet().Blocks[2].Left, 1200);
+    EXPECT_EQ(Sheet().Blocks[1].Left, 0);
+}
+
 TEST_F(EditCommandsTest, SelectionBoxSelectsTheBlocksWhollyInsideAndRubsItselfOut) {
     Drop(GainCode, 1200, 1200);
     Drop(GainCode, 2400, 1200);
@@ -302,7 +321,7 @@ TEST_F(EditCommandsTest, SelectionBoxSelectsTheBlocksWhollyInsideAndRubsItselfOu
     EXPECT_TRUE(SelectedBlocks(State, 1).empty());
 }
 
-TEST_F(EditCommandsTest, PastesGoOneOffsetFurtherEachTimeFromTheOriginalsOrFromTheClickedPoint) {
+TEST_F(EditCommandsTest, PastesGoToTheFirstFreePlaceRightOfTheOffsetOrOfTheClickedPoint) {
     Drop(GainCode, 1200, 1200);
     SelectBlocks(State, 1, {1});
     const std::string text = *CopySelection(Sim, State, 1);
@@ -311,11 +330,13 @@ TEST_F(EditCommandsTest, PastesGoOneOffsetFurtherEachTimeFromTheOriginalsOrFromT
         int Left;
         int Top;
     };
+    // A picture is 720 twips square: each paste steps right from its offset place until it
+    // clears the original (at 1200) and the pastes before it.
     const Case cases[] = {
-        {{false, 0, 0, 1}, 1440, 1440},
-        {{false, 0, 0, 2}, 1680, 1680},
+        {{false, 0, 0, 1}, 1920, 1440},
+        {{false, 0, 0, 2}, 2640, 1680},
         {{true, 5000, 3000, 1}, 4920, 3000},   // the click's grid point
-        {{true, 5000, 3000, 2}, 5160, 3240},
+        {{true, 5000, 3000, 2}, 5640, 3240},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Left);
@@ -324,6 +345,22 @@ TEST_F(EditCommandsTest, PastesGoOneOffsetFurtherEachTimeFromTheOriginalsOrFromT
         EXPECT_EQ(Sheet().Blocks[pasted[0]].Left, c.Left);
         EXPECT_EQ(Sheet().Blocks[pasted[0]].Top, c.Top);
     }
+    // Stepping right and then down from the start of the next row when a row is full.
+    Sim.Forms[1].Window.Width = 13150;
+    SelectBlocks(State, 1, {1});
+    Drop(GainCode, 12360, 1440);
+    const std::vector<int> below = PasteText(Sim, State, 1, text, {true, 12000, 1440, 1});
+    ASSERT_EQ(below.size(), 1u);
+    EXPECT_EQ(Sheet().Blocks[below[0]].Left, 0);
+    EXPECT_EQ(Sheet().Blocks[below[0]].Top, 1560);
+    // A sheet with no room for the group refuses it as a full sheet does.
+    Sim.Forms[1].Window.Width = 700;
+    SelectBlocks(State, 1, {1});
+    const int count = Sheet().BlockCount;
+    EXPECT_TRUE(DuplicateSelection(Sim, State, 1).empty());
+    EXPECT_EQ(Sheet().BlockCount, count);
+    EXPECT_EQ(Host.Messages(), (Strings{"limit reached - No more blocks on this form"}));
+    Host.Clear();
     // Text that is not copied blocks pastes nothing and says nothing.
     EXPECT_TRUE(PasteText(Sim, State, 1, "\"Unnamed Simulation\"\r\n", {}).empty());
     EXPECT_TRUE(Host.Messages().empty());

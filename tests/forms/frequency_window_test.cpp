@@ -88,12 +88,35 @@ TEST_F(FrequencyWindow, ListsChooseTheSeriesAndUnallocatedClearsThePicture) {
     EXPECT_EQ(State.Curves, 0);
     EXPECT_EQ(ActivateFrequencyWindow(Sim, State), FrequencyView::Clear);
     EXPECT_EQ(FrequencyListSelection(Sim, State).Primary, 3);
-    // B alone can still be shown.
-    EXPECT_EQ(SelectComparison(Sim, State, 1), FrequencyView::Draw);
-    EXPECT_EQ(State.Curves, 1);
-    EXPECT_EQ(Sim.Display.ColumnTitle[12], "Magnitude - Drive");
     EXPECT_EQ(SelectComparison(Sim, State, 3), FrequencyView::Clear);
     EXPECT_EQ(Sim.Fft.ComparisonColumn, 0);
+}
+
+TEST_F(FrequencyWindow, NothingIsDrawnWithoutAAndAChosenBStaysChosen) {
+    ActivateFrequencyWindow(Sim, State);
+    // "Time" as B is kept through the boxes and re-activation, as any series is.
+    EXPECT_EQ(SelectComparison(Sim, State, 0), FrequencyView::Draw);
+    EXPECT_EQ(State.Curves, 2);
+    EXPECT_EQ(SetFrequencySwitch(Sim, State, FrequencySwitch::Phase, true), FrequencyView::Draw);
+    EXPECT_EQ(State.Curves, 4);
+    EXPECT_EQ(ActivateFrequencyWindow(Sim, State), FrequencyView::Draw);
+    EXPECT_EQ(State.Curves, 4);
+    EXPECT_EQ(Sim.Display.ColumnTitle[14], "Magnitude - Time");
+    EXPECT_EQ(FrequencyListSelection(Sim, State).Comparison, 0);
+
+    // A unallocated: no box, list or activation draws B alone, and B stays chosen for the
+    // next A.
+    EXPECT_EQ(SelectPrimary(Sim, State, 3), FrequencyView::Clear);
+    for (FrequencySwitch box : {FrequencySwitch::Magnitude, FrequencySwitch::Phase, FrequencySwitch::LogX}) {
+        SCOPED_TRACE(static_cast<int>(box));
+        EXPECT_EQ(SetFrequencySwitch(Sim, State, box, !FrequencySwitchValue(Sim, box)), FrequencyView::Clear);
+        EXPECT_EQ(State.Curves, 0);
+    }
+    EXPECT_EQ(ActivateFrequencyWindow(Sim, State), FrequencyView::Clear);
+    EXPECT_EQ(SelectComparison(Sim, State, 2), FrequencyView::Clear);
+    EXPECT_EQ(State.Curves, 0);
+    EXPECT_EQ(FrequencyListSelection(Sim, State).Primary, 3);
+    EXPECT_EQ(FrequencyListSelection(Sim, State).Comparison, 2);
 }
 
 TEST_F(FrequencyWindow, CompareDrawsTheRatioAndLogScalesKeepItShown) {

@@ -1,5 +1,7 @@
 #include "forms/scales_dialog.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,61 @@ TEST_F(ScalesDialogs, DoneTakesLimitsAxisByAxis) {
         EXPECT_EQ(Sim.Graph.XManual, c.XManual);
         EXPECT_EQ(Sim.Status.CurrentActivity, "Setting Manual Graph Scales");
     }
+}
+
+TEST_F(ScalesDialogs, LogScalesNeedValuesAboveZeroAndLabelDecades) {
+    // 0.5 .. 2000 against time 1 .. 4 s.
+    Sim.Display.ColumnCount = 1;
+    Sim.Display.RecordedCount = 4;
+    Sim.Display.ColumnTitle[1] = "Flow";
+    for (int r = 1; r <= 4; ++r) Sim.Display.At(1, r) = r == 1 ? 0.5f : static_cast<float>(std::pow(10.0, r - 1) * 2);
+    Sim.Run.StartTime = 1;
+    Sim.Run.StopTime = 4;
+    Sim.Run.TimeStep = 1;
+    Sim.Status.StepsPerSample = 1;
+    RecordingCanvas canvas;
+    DrawTimeGraph(Sim, canvas, GraphTarget::Screen, 0);
+    ScalesDialog dialog = LoadScalesDialog(Sim.Graph);
+    dialog.YLog = true;
+    dialog.XLog = true;
+    EXPECT_EQ(ApplyScalesDialog(Sim, dialog), ScalesOutcome::Applied);
+    EXPECT_TRUE(Sim.Graph.YLog && Sim.Graph.XLog);
+    canvas.Drawn.clear();
+    DrawTimeGraph(Sim, canvas, GraphTarget::Screen, 0);
+    // Y over the decades 0.1 .. 10000, X (log 1 .. log 4) over 1 .. 10; the dialog shows values.
+    const Strings texts = canvas.Texts();
+    for (const char* label : {"0.1", "1", "10", "100", "1000", "10000"}) {
+        SCOPED_TRACE(label);
+        EXPECT_NE(std::find(texts.begin(), texts.end(), label), texts.end());
+    }
+    EXPECT_FLOAT_EQ(Sim.Graph.YMinimum, 0.1f);
+    EXPECT_FLOAT_EQ(Sim.Graph.YMaximum, 10000);
+    EXPECT_TRUE(Host.Messages().empty());
+
+    // A series reaching zero, or time from zero, refuses its box with the reason.
+    Sim.Display.At(1, 3) = 0;
+    dialog.XLog = false;
+    EXPECT_EQ(ApplyScalesDialog(Sim, dialog), ScalesOutcome::YLogRefused);
+    EXPECT_FALSE(Sim.Graph.YLog);
+    Sim.Display.At(1, 3) = 20;
+    Sim.Run.StartTime = 0;
+    dialog.YLog = false;
+    dialog.XLog = true;
+    EXPECT_EQ(ApplyScalesDialog(Sim, dialog), ScalesOutcome::XLogRefused);
+    EXPECT_EQ(Host.Messages(), (Strings{"Cannot use a Log Scale on the Y axis - Flow reaches zero or below",
+                                        "Cannot use a Log Scale on the X axis - Time reaches zero or below"}));
+
+    // A later run that reaches zero draws the axis linear again, saying why once.
+    Host.Clear();
+    Sim.Run.StartTime = 1;
+    dialog.YLog = true;
+    dialog.XLog = false;
+    ASSERT_EQ(ApplyScalesDialog(Sim, dialog), ScalesOutcome::Applied);
+    Sim.Display.At(1, 2) = -1;
+    DrawTimeGraph(Sim, canvas, GraphTarget::Screen, 0);
+    DrawTimeGraph(Sim, canvas, GraphTarget::Screen, 0);
+    EXPECT_FALSE(Sim.Graph.YLog);
+    EXPECT_EQ(Host.Messages(), (Strings{"Cannot use a Log Scale on the Y axis - Flow reaches zero or below"}));
 }
 
 }  // namespace quorvane

@@ -10,6 +10,7 @@ void RecordingCanvas::Clear() { Add(Kind::Clear, 0, 0, 0, 0); }
 void RecordingCanvas::SetScale(double left, double top, double right, double bottom) {
     Add(Kind::Scale, left, top, right, bottom);
 }
+void RecordingCanvas::SetClip(double x1, double y1, double x2, double y2) { Add(Kind::Clip, x1, y1, x2, y2); }
 void RecordingCanvas::Line(double x1, double y1, double x2, double y2) { Add(Kind::Line, x1, y1, x2, y2); }
 void RecordingCanvas::Box(double x1, double y1, double x2, double y2, bool filled) {
     Add(filled ? Kind::FilledBox : Kind::Box, x1, y1, x2, y2);

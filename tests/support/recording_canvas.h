@@ -12,7 +12,7 @@ namespace quorvane {
 /// is about right for 8-point text on a twip sheet.
 class RecordingCanvas : public Canvas {
 public:
-    enum class Kind { Clear, Scale, Line, Box, FilledBox, Circle, Point, Text, NewPage, EndDocument };
+    enum class Kind { Clear, Scale, Clip, Line, Box, FilledBox, Circle, Point, Text, NewPage, EndDocument };
     struct Primitive {
         Kind What = Kind::Line;
         double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;   ///< Circle: centre X1, Y1 and radius X2
@@ -30,6 +30,7 @@ public:
     void SetPen(PenStyle style, int width) override { Pen = style; PenWidth = width; }
     void SetDrawMode(DrawMode mode) override { Mode = mode; }
     void SetFontSize(double points) override { FontSize = points; }
+    void SetClip(double x1, double y1, double x2, double y2) override;
     void Line(double x1, double y1, double x2, double y2) override;
     void Box(double x1, double y1, double x2, double y2, bool filled) override;
     void Circle(double x, double y, double radius) override;

@@ -205,7 +205,8 @@ void Fplot::resizeEvent(QResizeEvent* event) {
 void Fplot::List1_Click() {
     const FrequencyView view = SelectPrimary(Sim, State, List1->currentRow());
     if (view == FrequencyView::Unchanged) return;
-    SelectRows(List1->currentRow(), UnallocatedRow(Sim));
+    const FrequencyListRows rows = FrequencyListSelection(Sim, State);
+    SelectRows(rows.Primary, rows.Comparison);
     Present(view);
 }
 

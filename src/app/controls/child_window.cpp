@@ -1,5 +1,6 @@
 #include "app/controls/child_window.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
 
@@ -18,6 +19,10 @@ void ShowChildWindow(QWidget* window) {
     window->show();
     QWidget* frame = WindowFrame(window);
     frame->show();
+    // Made the active window as well as the top one: a window raised but left inactive would
+    // stay in front of the active one, which a click or the Window menu then cannot bring forward.
+    auto* sub = qobject_cast<QMdiSubWindow*>(frame);
+    if (sub != nullptr && sub->mdiArea() != nullptr) sub->mdiArea()->setActiveSubWindow(sub);
     frame->raise();
 }
 

@@ -7,7 +7,7 @@ namespace quorvane {
 /// The window frame a widget is shown in: its MDI subwindow when it has one, else itself.
 QWidget* WindowFrame(QWidget* window);
 
-/// Shows / hides a window together with its frame and brings a shown one forward.
+/// Shows / hides a window together with its frame; a shown one becomes the active window, in front.
 void ShowChildWindow(QWidget* window);
 void HideChildWindow(QWidget* window);
 

@@ -49,6 +49,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const QPointF centre = Canvas.DevicePoint(Marker->Centre.x(), Marker->Centre.y());
     const double radius = std::fabs(Canvas.DevicePoint(Marker->Centre.x() + Marker->Radius, 0).x() -
                                     Canvas.DevicePoint(Marker->Centre.x(), 0).x());
+    // A graph's marker stays inside its plot frame, as its curves do.
+    if (!Canvas.ClipArea().isEmpty()) painter.setClipRect(Canvas.ClipArea());
     painter.setPen(Qt::black);
     painter.drawEllipse(centre, radius, radius);
 }

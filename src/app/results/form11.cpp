@@ -1,5 +1,6 @@
 #include "app/results/form11.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,14 +19,26 @@ namespace quorvane {
 
 namespace {
 
-/// One axis' frame: "Automatic" and "Manual", then the "Maximum" and "Minimum" boxes.
-QGroupBox* AxisFrame(QWidget* parent, const char* caption, OptionPair& options, QLineEdit*& maximum,
-                     QLineEdit*& minimum, QLabel*& maximumLabel, QLabel*& minimumLabel) {
+/// The controls of one axis' frame.
+struct AxisControls {
+    OptionPair Options;
+    QLineEdit* Maximum = nullptr;
+    QLineEdit* Minimum = nullptr;
+    QLabel* MaximumLabel = nullptr;
+    QLabel* MinimumLabel = nullptr;
+    QCheckBox* Log = nullptr;
+};
+
+/// One axis' frame: "Automatic" and "Manual", the "Maximum" and "Minimum" boxes, "Log Scale".
+QGroupBox* AxisFrame(QWidget* parent, const char* caption, AxisControls& controls) {
     auto* frame = new QGroupBox(caption, parent);
     auto* grid = new QGridLayout(frame);
-    options = AddOptionPair(frame, grid, 0, "Automatic", "Manual");
-    maximum = AddCaptionedBox(frame, grid, 1, "Maximum", &maximumLabel);
-    minimum = AddCaptionedBox(frame, grid, 2, "Minimum", &minimumLabel);
+    controls.Options = AddOptionPair(frame, grid, 0, "Automatic", "Manual");
+    controls.Maximum = AddCaptionedBox(frame, grid, 1, "Maximum", &controls.MaximumLabel);
+    controls.Minimum = AddCaptionedBox(frame, grid, 2, "Minimum", &controls.MinimumLabel);
+    controls.Log = new QCheckBox("Log Scale", frame);
+    controls.Log->setAccessibleName(QString(caption).left(1) + " Log Scale");
+    grid->addWidget(controls.Log, 3, 0, 1, 2);
     return frame;
 }
 
@@ -36,18 +49,29 @@ Form11::Form11(Simulation& sim, QWidget* parent) : QWidget(parent), Sim(sim) {
     setWindowTitle("Adust X and Y Scales");
     resize(TwipsToPixels(ScalesDialogWidth), TwipsToPixels(ScalesDialogHeight));
 
-    OptionPair y;
-    OptionPair x;
-    QGroupBox* yFrame = AxisFrame(this, "Y Axis", y, Text1, Text2, Label1, Label2);
-    QGroupBox* xFrame = AxisFrame(this, "X Axis", x, Text3, Text4, Label3, Label4);
-    Option1 = y.First;
-    Option2 = y.Second;
-    Option3 = x.First;
-    Option4 = x.Second;
+    AxisControls y;
+    AxisControls x;
+    QGroupBox* yFrame = AxisFrame(this, "Y Axis", y);
+    QGroupBox* xFrame = AxisFrame(this, "X Axis", x);
+    Option1 = y.Options.First;
+    Option2 = y.Options.Second;
+    Option3 = x.Options.First;
+    Option4 = x.Options.Second;
+    Text1 = y.Maximum;
+    Text2 = y.Minimum;
+    Text3 = x.Maximum;
+    Text4 = x.Minimum;
+    Label1 = y.MaximumLabel;
+    Label2 = y.MinimumLabel;
+    Label3 = x.MaximumLabel;
+    Label4 = x.MinimumLabel;
+    Check1 = y.Log;
+    Check2 = x.Log;
     const std::pair<QWidget*, const char*> names[] = {
         {Option1, "Option1"}, {Option2, "Option2"}, {Option3, "Option3"}, {Option4, "Option4"},
         {Text1, "Text1"},     {Text2, "Text2"},     {Text3, "Text3"},     {Text4, "Text4"},
-        {Label1, "Label1"},   {Label2, "Label2"},   {Label3, "Label3"},   {Label4, "Label4"}};
+        {Label1, "Label1"},   {Label2, "Label2"},   {Label3, "Label3"},   {Label4, "Label4"},
+        {Check1, "Check1"},   {Check2, "Check2"}};
     for (const auto& [control, name] : names) control->setObjectName(name);
 
     auto* frames = new QHBoxLayout;
@@ -74,12 +98,15 @@ void Form11::Load(const ScalesDialog& dialog) {
     Text2->setText(QString::fromStdString(dialog.Text2));
     Text3->setText(QString::fromStdString(dialog.Text3));
     Text4->setText(QString::fromStdString(dialog.Text4));
+    Check1->setChecked(dialog.YLog);
+    Check2->setChecked(dialog.XLog);
     UpdateControls();
 }
 
 ScalesDialog Form11::Store() const {
-    return {Option2->isChecked(), Option4->isChecked(), Text1->text().toStdString(), Text2->text().toStdString(),
-            Text3->text().toStdString(), Text4->text().toStdString()};
+    return {Option2->isChecked(),        Option4->isChecked(),        Text1->text().toStdString(),
+            Text2->text().toStdString(), Text3->text().toStdString(), Text4->text().toStdString(),
+            Check1->isChecked(),         Check2->isChecked()};
 }
 
 void Form11::showEvent(QShowEvent* event) {
@@ -119,6 +146,14 @@ void Form11::Command1_Click() {
     switch (ApplyScalesDialog(Sim, Store())) {
         case ScalesOutcome::YRefused: Text1->setFocus(); return;
         case ScalesOutcome::XRefused: Text3->setFocus(); return;
+        case ScalesOutcome::YLogRefused:
+            Check1->setChecked(false);
+            Check1->setFocus();
+            return;
+        case ScalesOutcome::XLogRefused:
+            Check2->setChecked(false);
+            Check2->setFocus();
+            return;
         case ScalesOutcome::Applied: break;
     }
     emit Applied();

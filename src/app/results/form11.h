@@ -4,6 +4,7 @@
 
 #include "forms/scales_dialog.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,6 +49,8 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
+    QCheckBox* Check1 = nullptr;   // Y Log Scale
+    QCheckBox* Check2 = nullptr;   // X Log Scale
 };
 
 }  // namespace quorvane

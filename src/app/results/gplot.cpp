@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "app/controls/child_window.h"
 #include "app/controls/dialog_parts.h"
@@ -67,9 +68,13 @@ GPlot::GPlot(Simulation& sim, Form11& scales, keyform& key, QWidget* parent)
 }
 
 void GPlot::ShowGraph(const std::vector<std::string>& series) {
-    List1->clear();
-    for (const std::string& title : series) List1->addItem(QString::fromStdString(title));
-    List1->setCurrentRow(0);
+    {
+        // Filled from the run, not chosen by the person: the one drawing comes below.
+        const QSignalBlocker blocker(List1);
+        List1->clear();
+        for (const std::string& title : series) List1->addItem(QString::fromStdString(title));
+        List1->setCurrentRow(0);
+    }
     Sim.Graph.XColumn = 0;
     HideChildWindow(&Key);
     ShowChildWindow(this);
@@ -154,7 +159,7 @@ void GPlot::Command6_Click() {
 void GPlot::DrawPrintedGraph(Canvas& canvas) { DrawTimeGraph(Sim, canvas, GraphTarget::Printer, Sim.Graph.XColumn); }
 
 void GPlot::Picture1_MouseDown(QPointF user) {
-    const ClickReadout readout = ReadOutClick(user.x(), user.y());
+    const ClickReadout readout = ReadOutGraphClick(Sim.Graph, user.x(), user.y());
     Readout.Show(readout);
     Picture1->SetMarker(user, ClickMarkerRadius(Sim.Graph));
 }

@@ -22,6 +22,7 @@
 #include "app/support/result_run.h"
 #include "app/support/window_rig.h"
 #include "platform/text.h"
+#include "run/run_driver.h"
 
 namespace quorvane {
 
@@ -101,6 +102,17 @@ private slots:
         QTest::mouseClick(symbols, Qt::LeftButton);
         QCOMPARE(w.Run.Sim.Graph.ShowSymbols, 0);
         QCOMPARE(w.Picture(), plain);
+    }
+
+    void ShowingTheLastGraphDrawsItOnce() {
+        GraphWindows w;
+        // Limits a thousandth of their level apart warn once for every drawing.
+        w.Run.Sim.Graph.YManual = 1;
+        w.Run.Sim.Graph.YMinimum = 100;
+        w.Run.Sim.Graph.YMaximum = 100.1f;
+        w.Run.Host.Clear();
+        w.Graph.ShowGraph(SeriesTitles(w.Run.Sim));
+        QCOMPARE(w.Run.Host.Messages(), std::vector<std::string>{"Graph Range too small - Try removing any offset"});
     }
 
     void ScalesDialogSetsManualLimitsAndRefusesBadOnes() {

@@ -137,12 +137,15 @@ void EditMenuTest::CopyPasteAndDuplicateCarryTheConnectionsAmongTheBlocks() {
     QCOMPARE(Form().NextConnection, 4);
     QCOMPARE(Form().Connections[3].FromBlock, 4);
     QCOMPARE(Form().Connections[3].ToBlock, 5);
-    QCOMPARE(Form().Blocks[4].Left, 1200 + 240);
+    // One offset below and right of the originals, then on to the right until the copies
+    // (720 twips square, 2400 apart) cover no block: the constant's copy clears the constant.
+    QCOMPARE(Form().Blocks[4].Left, 1200 + 720);
     QCOMPARE(Form().Blocks[4].Top, 1200 + 240);
     QCOMPARE(Selected(), (std::vector<int>{4, 5}));
-    // Pasting again lands one offset further on.
+    // Pasting again starts one offset further on and clears the first copies too.
     Keys(Qt::Key_V);
-    QCOMPARE(Form().Blocks[6].Left, 1200 + 480);
+    QCOMPARE(Form().Blocks[6].Left, 1920 + 720);
+    QCOMPARE(Form().Blocks[6].Top, 1200 + 480);
     // At a click on free area.
     QTest::mouseClick(&Sheet(), Qt::LeftButton, {}, Pixels(7250, 4850));
     Keys(Qt::Key_V);
@@ -152,7 +155,8 @@ void EditMenuTest::CopyPasteAndDuplicateCarryTheConnectionsAmongTheBlocks() {
 
     Keys(Qt::Key_D);
     QCOMPARE(Form().BlockCount, 11);
-    QCOMPARE(Form().Blocks[10].Left, 7200 + 240);
+    QCOMPARE(Form().Blocks[10].Left, 7200 + 720);
+    QCOMPARE(Form().Blocks[10].Top, 4800 + 240);
     QCOMPARE(Form().NextConnection, 7);
     QCOMPARE(Program->Host.Messages(), std::vector<std::string>{});
 

@@ -75,6 +75,23 @@ private slots:
         QVERIFY(window.findChild<Pformat*>("Pformat")->isVisible());
     }
 
+    void AWindowTheUserActivatesComesToTheFront() {
+        ProgramUnderTest program;
+        program.Start(program.Example("PID Temperature Loop"));
+        MDIGen& window = *program.Window;
+        QTest::mouseClick(window.RunWindow().findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        auto* area = window.findChild<QMdiArea*>();
+        auto* graph = qobject_cast<QMdiSubWindow*>(window.GraphWindow().parentWidget());
+        auto* table = qobject_cast<QMdiSubWindow*>(window.TabulationWindow().parentWidget());
+        QVERIFY(area && graph && table);
+        // The run ends by showing the tabulation again: it is in front, and it is the active one.
+        QCOMPARE(area->subWindowList(QMdiArea::StackingOrder).last(), table);
+        QCOMPARE(area->activeSubWindow(), table);
+        // Activated as a click or the Window menu does, the graph comes forward.
+        area->setActiveSubWindow(graph);
+        QCOMPARE(area->subWindowList(QMdiArea::StackingOrder).last(), graph);
+    }
+
     void NewIntervalsShowInTheRunWindowWhenItIsNextUsed() {
         ProgramUnderTest program;
         program.Start(program.Example("PID Temperature Loop"));
