@@ -11,8 +11,10 @@
 #include "engine/run_error_report.h"
 #include "run/result_handoff.h"
 #include "run/run_window.h"
-#include "support/test_simulation.h"
+#include "storage/data_file_reader.h"
+#include "support/run_trace.h"
 #include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -405,6 +407,44 @@ TEST(RunDriver, WholeRunOfEveryBlockFamilyFollowsTheClosedForms) {
     }
     EXPECT_NE(run.window.Text4, "Not Relevant");
     EXPECT_EQ(run.window.Text4Colour, PaletteColour(Palette::Blue));
+}
+
+/// An example run as the "Run" button makes it, without the tabulation file, stepped by the
+/// plan or block by block.
+RunTrace ExampleRun(const std::filesystem::path& path, bool plainLoop) {
+    DriverRun run;
+    EXPECT_TRUE(LoadSimulation(run.m.Sim, path.string()));
+    run.m.Sim.Plan.PlainLoop = plainLoop;
+    RefreshRunWindow(run.m.Sim, run.window);
+    run.window.Check2 = false;
+    run.Go();
+    RunTrace trace;
+    DisplayBuffer& display = run.m.Sim.Display;
+    for (int column = 0; column <= display.ColumnCount; ++column) {
+        for (int row = 0; row < std::min(display.RecordedCount, DisplayRowLast + 1); ++row) {
+            trace.Add(display.At(column, row));
+        }
+    }
+    trace.Add(display.RecordedCount);
+    if (run.handOff.Error) {
+        trace.Add(run.handOff.Error->Block);
+        trace.Add(run.handOff.Error->Error + run.handOff.Error->TimeReached);
+    }
+    for (int f = 1; f <= FormSlots; ++f) trace.AddTables(run.m.Sim, run.m.Sim.Forms[f]);
+    return trace;
+}
+
+TEST(RunDriver, ExamplesRecordTheSameWhetherSteppedByThePlanOrBlockByBlock) {
+    int examples = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(QUORVANE_EXAMPLES)) {
+        if (entry.path().extension() != ".vqe") continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        ++examples;
+        const RunTrace expected = ExampleRun(entry.path(), true);
+        EXPECT_GT(expected.Bits.size(), 100u);
+        EXPECT_EQ(FirstDifference(expected, ExampleRun(entry.path(), false)), -1);
+    }
+    EXPECT_EQ(examples, 10);
 }
 
 }  // namespace
