@@ -11,7 +11,7 @@
 #include "cli/runner.h"
 #include "editing/start_up.h"
 #include "engine/simulation.h"
-#include "seventy_blocks.h"
+#include "support/seventy_blocks.h"
 #include "storage/data_file_writer.h"
 #include "support/recording_host.h"
 

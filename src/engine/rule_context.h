@@ -28,6 +28,17 @@ struct RuleContext {
     double In(const Block& block, int k) const { return Blocks[block.Input[k]].Output; }
 };
 
+/// y held within the block's saturation limits: first the upper, then the lower.
+inline double WithinLimits(double y, const Block& blk) {
+    if (y > blk.SatHigh) {
+        y = blk.SatHigh;
+    }
+    if (y < blk.SatLow) {
+        y = blk.SatLow;
+    }
+    return y;
+}
+
 inline double Sgn(double v) {
     return v > 0.0 ? 1.0 : (v < 0.0 ? -1.0 : 0.0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/run_state.h"
+#include "engine/step_plan.h"
 #include "model/catalogue.h"
 #include "model/desktop.h"
 #include "model/edit_history.h"
@@ -29,6 +30,7 @@ struct Simulation : Model {
 
     Catalogue Functions;
     ExecutionList Order;
+    StepPlan Plan;
     DelayLines Delays;
     RunState Status;
     DisplayBuffer Display;

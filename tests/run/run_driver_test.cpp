@@ -15,8 +15,9 @@
 #include "run/result_handoff.h"
 #include "run/run_window.h"
 #include "storage/data_file_reader.h"
-#include "support/test_simulation.h"
+#include "support/run_trace.h"
 #include "support/scratch_folder.h"
+#include "support/test_simulation.h"
 
 namespace quorvane {
 namespace {
@@ -413,8 +414,8 @@ TEST(RunDriver, WholeRunOfEveryBlockFamilyFollowsTheClosedForms) {
 
 // The figures the manuals quote, from runs of the example models as supplied, so that the
 // manuals say what the program shows.
-struct ExampleRun {
-    explicit ExampleRun(const std::string& name) {
+struct QuotedExampleRun {
+    explicit QuotedExampleRun(const std::string& name) {
         Loaded = LoadSimulation(m.Sim, std::string(QUORVANE_EXAMPLES) + "/" + name + ".vqe");
         const int form = FirstAllocatedForm(m.Sim);
         m.Sim.Forms[form].RunSelected = 1;
@@ -441,14 +442,14 @@ void ExpectQuoted(const std::string& manual, const std::string& figure) {
 }
 
 TEST(ManualFigures, RoundingErrorOfThePidExample) {
-    ExampleRun run("PID Temperature Loop");
+    QuotedExampleRun run("PID Temperature Loop");
     ASSERT_TRUE(run.Loaded);
     EXPECT_EQ(run.Window.Text4, "0.1114");
     ExpectQuoted(Manual("user_guide"), "\"PID Temperature Loop\" shows 0.1114");
 }
 
 TEST(ManualFigures, PrbsTimingAndImpulsePeak) {
-    ExampleRun run("PRBS Identification");
+    QuotedExampleRun run("PRBS Identification");
     ASSERT_TRUE(run.Loaded);
     const Simulation& sim = run.m.Sim;
     EXPECT_EQ(sim.Prbs.Length, 127);
@@ -462,6 +463,44 @@ TEST(ManualFigures, PrbsTimingAndImpulsePeak) {
     EXPECT_NEAR(sim.Display.At(16, peak), 1.2, 1e-4);
     const std::string help = Manual("examples_help");
     for (const char* figure : {"127 bits", "0.4 s", "50.8 s", "102.4 s", "peaking at 1.2 s"}) ExpectQuoted(help, figure);
+}
+
+/// An example run as the "Run" button makes it, without the tabulation file, stepped by the
+/// plan or block by block.
+RunTrace ExampleRun(const std::filesystem::path& path, bool plainLoop) {
+    DriverRun run;
+    EXPECT_TRUE(LoadSimulation(run.m.Sim, path.string()));
+    run.m.Sim.Plan.PlainLoop = plainLoop;
+    RefreshRunWindow(run.m.Sim, run.window);
+    run.window.Check2 = false;
+    run.Go();
+    RunTrace trace;
+    DisplayBuffer& display = run.m.Sim.Display;
+    for (int column = 0; column <= display.ColumnCount; ++column) {
+        for (int row = 0; row < std::min(display.RecordedCount, DisplayRowLast + 1); ++row) {
+            trace.Add(display.At(column, row));
+        }
+    }
+    trace.Add(display.RecordedCount);
+    if (run.handOff.Error) {
+        trace.Add(run.handOff.Error->Block);
+        trace.Add(run.handOff.Error->Error + run.handOff.Error->TimeReached);
+    }
+    for (int f = 1; f <= FormSlots; ++f) trace.AddTables(run.m.Sim, run.m.Sim.Forms[f]);
+    return trace;
+}
+
+TEST(RunDriver, ExamplesRecordTheSameWhetherSteppedByThePlanOrBlockByBlock) {
+    int examples = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(QUORVANE_EXAMPLES)) {
+        if (entry.path().extension() != ".vqe") continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        ++examples;
+        const RunTrace expected = ExampleRun(entry.path(), true);
+        EXPECT_GT(expected.Bits.size(), 100u);
+        EXPECT_EQ(FirstDifference(expected, ExampleRun(entry.path(), false)), -1);
+    }
+    EXPECT_EQ(examples, 10);
 }
 
 }  // namespace

@@ -1,5 +1,11 @@
 #pragma once
 
+#include <string>
+
+#include "engine/ordering.h"
+#include "engine/preparation.h"
+#include "engine/simulation.h"
+#include "engine/stepping.h"
 #include "model/model.h"
 
 namespace quorvane {
@@ -49,4 +55,47 @@ inline void BuildSeventyBlocks(SimulationForm& sheet) {
     }
 }
 
+namespace seventy {
+
+inline constexpr int Form = 1;
+inline constexpr int Loops = 7;
+inline constexpr long StepsPerRun = 2'000'000;
+inline constexpr int StepsPerSample = 10;
+
+/// The ten blocks of each loop in the order BuildSeventyBlocks places them.
+inline constexpr const char* LoopParts[] = {"sine", "pid", "saturate", "gain", "lag", "sum", "plant", "gain2", "lag2", "tail"};
+
+/// The model built, its blocks titled "<part> <loop>" so that they can be found after ordering,
+/// ordered, prepared for a time step of 0.001 from 0 and evaluated at the start.
+inline void StartSeventyBlocks(Simulation& sim) {
+    SimulationForm& sheet = sim.Forms[Form];
+    sheet.InUse = 1;
+    if (sheet.BlockCount == 0) {
+        BuildSeventyBlocks(sheet);
+        for (int b = 1; b <= sheet.BlockCount; ++b) {
+            sheet.Blocks[b].Title = std::string(LoopParts[(b - 1) % 10]) + " " + std::to_string((b - 1) / 10);
+        }
+        sim.Run.StartTime = 0.0f;
+        sim.Run.TimeStep = 0.001f;
+        BuildExecutionOrder(sim, Form);
+    }
+    ResetOutputs(sim, Form);
+    PrepareBlocks(sim, Form);
+    sim.Status.CurrentTime = sim.Run.StartTime;
+    InitialEvaluation(sim, Form);
+}
+
+/// Steps first..last as the run driver makes them: StepModel, the time from the step count,
+/// and at every sample step the refresh of the memoryless blocks.
+inline void StepSeventyBlocks(Simulation& sim, long first, long last) {
+    for (long n = first; n <= last; ++n) {
+        StepModel(sim, Form);
+        sim.Status.CurrentTime = static_cast<float>(static_cast<double>(sim.Run.TimeStep) * n + sim.Run.StartTime);
+        if (n % StepsPerSample == 0) {
+            RefreshAlgebraic(sim, Form);
+        }
+    }
+}
+
+}  // namespace seventy
 }  // namespace quorvane

@@ -1,0 +1,204 @@
+#include "engine/step_plan.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/block_rules.h"
+#include "engine/plan_walkers.h"
+#include "engine/run_error.h"
+#include "engine/simulation.h"
+
+namespace quorvane {
+
+namespace {
+
+/// A block of a pass with its walker, log width and kind (Key); Stage is the round of its
+/// segment it is walked in, one after the latest block before it that it reads or that reads it.
+struct Candidate {
+    int Block = 0;
+    PlanRun::Walker Walk = nullptr;
+    int Width = 0;
+    int Key = 0;
+    int Stage = 0;
+};
+
+PlanEntry EntryOf(Block* blocks, int b) {
+    PlanEntry entry;
+    entry.Self = &blocks[b];
+    for (int k = 1; k <= MaxInputs; ++k) entry.In[k - 1] = &blocks[blocks[b].Input[k]].Output;
+    entry.Number = b;
+    return entry;
+}
+
+/// Whether `reader` takes a value from block `source` of the same form in a step: through an
+/// input, or as an input terminal linked to a block of its own form.
+bool Reads(const Block& reader, int form, int source) {
+    for (int k = 1; k <= MaxInputs; ++k) {
+        if (reader.Input[k] == source) return true;
+    }
+    return StepKindOf(reader) == StepKind::InputTerminal && std::lrint(reader.Constant[1]) == form &&
+           std::lrint(reader.Constant[3]) == source;
+}
+
+/// Candidates first..last (block order, none in them writing a shared store) as runs of one
+/// kind: each block goes one stage after the latest block it reads or that reads it, and the
+/// blocks of one stage and kind form one run, still in block order.
+void AddSegment(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>::iterator first,
+                std::vector<Candidate>::iterator last) {
+    pass.Segments.push_back({static_cast<int>(pass.Runs.size()), first->Block, (last - 1)->Block});
+    for (auto j = first; j != last; ++j) {
+        for (auto i = first; i != j; ++i) {
+            if (i->Stage >= j->Stage &&
+                (Reads(blocks[j->Block], form, i->Block) || Reads(blocks[i->Block], form, j->Block))) {
+                j->Stage = i->Stage + 1;
+            }
+        }
+    }
+    std::stable_sort(first, last, [](const Candidate& a, const Candidate& b) {
+        return a.Stage != b.Stage ? a.Stage < b.Stage : a.Key < b.Key;
+    });
+    const int segment = static_cast<int>(pass.Segments.size()) - 1;
+    for (auto c = first; c != last; ++c) {
+        if (c == first || c->Stage != (c - 1)->Stage || c->Key != (c - 1)->Key) {
+            pass.Runs.push_back({c->Walk, static_cast<int>(pass.Entries.size()), 0, 0, c->Width, segment});
+        }
+        pass.Entries.push_back(EntryOf(blocks, c->Block));
+        ++pass.Runs.back().Count;
+    }
+}
+
+/// Gives every run its stretch of the log and its places in the finished pass.
+void FinishPass(PlanPass& pass) {
+    int used = 0;
+    for (PlanRun& run : pass.Runs) {
+        run.LogFirst = used;
+        used += run.Count * run.LogWidth;
+    }
+    pass.Log.assign(static_cast<std::size_t>(used), 0.0f);
+    for (PlanRun& run : pass.Runs) {
+        run.Begin = pass.Entries.data() + run.First;
+        run.End = run.Begin + run.Count;
+        run.LogAt = pass.Log.data() + run.LogFirst;
+    }
+}
+
+/// A pass over the candidates in block order: a block that writes a shared store is a segment
+/// of its own, walked where it stands; the stretches between are staged.
+void BuildStaged(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>& candidates) {
+    pass.Entries.clear();
+    pass.Runs.clear();
+    pass.Segments.clear();
+    auto start = candidates.begin();
+    while (start != candidates.end()) {
+        if (start->Width == 0) {
+            AddSegment(pass, blocks, form, start, start + 1);
+            ++start;
+            continue;
+        }
+        auto end = std::find_if(start, candidates.end(), [](const Candidate& c) { return c.Width == 0; });
+        AddSegment(pass, blocks, form, start, end);
+        start = end;
+    }
+    FinishPass(pass);
+}
+
+void LatchThenUpdate(RuleContext& context, int first, int last) {
+    LatchStates(context, first, last);
+    UpdateStates(context, first, last);
+}
+
+/// Whether a state block's latch reads another state block of first..last, which may move
+/// before it: such a block latches with all the others before any moves.
+bool ReadsState(Block* blocks, int b, int first, int last) {
+    for (int k = 1; k <= MaxInputs; ++k) {
+        const int source = blocks[b].Input[k];
+        if (source != b && source >= first && source <= last && StateKindOf(blocks[source]) != StateKind::None) {
+            return true;
+        }
+    }
+    return false;
+}
+
+/// Every state block latches before any moves, and each moves by its own values only: one
+/// segment; first the latches of the blocks that read other state blocks, then each kind's
+/// updates, those of the blocks that read none latching as they go.
+void BuildStates(PlanPass& pass, Block* blocks, int first, int last) {
+    using namespace plan_walkers;
+    pass.Entries.clear();
+    pass.Runs.clear();
+    pass.Segments.assign(1, PlanSegment{0, first, last});
+    auto addRun = [&](PlanRun::Walker walk, int width, StateKind kind, bool readingStates) {
+        const int start = static_cast<int>(pass.Entries.size());
+        for (int b = first; b <= last; ++b) {
+            if (StateKindOf(blocks[b]) == kind && ReadsState(blocks, b, first, last) == readingStates) {
+                pass.Entries.push_back(EntryOf(blocks, b));
+            }
+        }
+        const int count = static_cast<int>(pass.Entries.size()) - start;
+        if (count > 0) pass.Runs.push_back({walk, start, count, 0, width, 0});
+    };
+    for (int kind = 1; kind < StateKindCount; ++kind) addRun(Latch[kind], 0, static_cast<StateKind>(kind), true);
+    for (int kind = 1; kind < StateKindCount; ++kind) {
+        const StateKind k = static_cast<StateKind>(kind);
+        addRun(Update[kind], UpdateLogWidth(k), k, true);
+        addRun(LatchedUpdate[kind], UpdateLogWidth(k), k, false);
+    }
+    FinishPass(pass);
+}
+
+void AddCandidate(std::vector<Candidate>& candidates, const Block& blk, int b) {
+    const StepKind kind = StepKindOf(blk);
+    if (kind == StepKind::None) return;
+    const int k = static_cast<int>(kind);
+    candidates.push_back({b, plan_walkers::Step[static_cast<std::size_t>(k)], plan_walkers::StepLogWidth(kind), k, 0});
+}
+
+}  // namespace
+
+void BuildStepPlan(Simulation& sim, int form) {
+    StepPlan& plan = sim.Plan;
+    const ExecutionList& order = sim.Order;
+    Block* blocks = &sim.Forms[form].Blocks[0];
+    plan.Form = form;
+    std::vector<Candidate> candidates;
+    candidates.reserve(MaxBlocks);
+    for (int b = order.ConstantsEnd + 1; b <= order.StatesEnd; ++b) AddCandidate(candidates, blocks[b], b);
+    plan.Evaluation.Plain = EvaluateStep;
+    BuildStaged(plan.Evaluation, blocks, form, candidates);
+
+    candidates.clear();
+    for (int b = order.SourcesEnd + 1; b <= order.AlgebraicEnd; ++b) {
+        // A free-running Sine Wave is a source; only the one driven by its input is refreshed.
+        if (TraitsOf(blocks[b].FunctionCode).Refreshed && !IsFreeSource(blocks[b])) {
+            AddCandidate(candidates, blocks[b], b);
+        }
+    }
+    plan.Refresh.Plain = RefreshMemoryless;
+    BuildStaged(plan.Refresh, blocks, form, candidates);
+
+    plan.States.Plain = LatchThenUpdate;
+    BuildStates(plan.States, blocks, order.AlgebraicEnd + 1, order.StatesEnd);
+}
+
+void WalkPass(RuleContext& context, PlanPass& pass) {
+    const PlanRun* const runs = pass.Runs.data();
+    const PlanRun* const end = runs + pass.Runs.size();
+    const PlanRun* run = runs;
+    try {
+        for (; run != end; ++run) run->Walk(context, run->Begin, run->End, run->LogAt);
+    } catch (const RunError& fault) {
+        if (run->LogWidth == 0) throw;   // walked in block order: the state is the plain loop's
+        const PlanSegment& segment = pass.Segments[static_cast<std::size_t>(run->Segment)];
+        for (const PlanRun* done = runs + segment.FirstRun; done <= run; ++done) {
+            for (int i = 0; i < done->Count; ++i) {
+                const PlanEntry& entry = done->Begin[i];
+                if (done->LogWidth > 0) plan_walkers::PutBack(*entry.Self, done->LogAt + i * done->LogWidth, done->LogWidth);
+                if (done == run && entry.Number == fault.Block) break;
+            }
+        }
+        pass.Plain(context, segment.FirstBlock, segment.LastBlock);
+        throw;
+    }
+}
+
+}  // namespace quorvane

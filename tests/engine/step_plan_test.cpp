@@ -1,0 +1,85 @@
+#include "engine/step_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "engine/run_error.h"
+#include "support/random_model.h"
+#include "support/run_trace.h"
+#include "support/seventy_blocks.h"
+#include "support/test_simulation.h"
+
+namespace quorvane {
+namespace {
+
+void AddFault(RunTrace& trace, const RunError& fault, int steps) {
+    trace.Faulted = true;
+    trace.Add(fault.Block);
+    trace.Add(std::string(fault.what()));
+    trace.Add(steps);
+}
+
+/// Steps a prepared model by hand, refreshing every `refreshEvery` steps, tracing the outputs
+/// after every step and the tables at the end or at the fault.
+RunTrace StepAndTrace(TestSimulation& m, int steps, int refreshEvery) {
+    RunTrace trace;
+    try {
+        for (int n = 1; n <= steps; ++n) {
+            m.Step(n % refreshEvery == 0);
+            trace.AddOutputs(m.Sheet());
+        }
+    } catch (const RunError& fault) {
+        AddFault(trace, fault, m.Steps);
+    }
+    trace.AddTables(m.Sim, m.Sheet());
+    return trace;
+}
+
+RunTrace RandomRun(TestSimulation& m, std::uint32_t seed, bool plainLoop) {
+    std::mt19937 rng(seed);
+    BuildRandomModel(m.Sim, m.Form, rng, 24);
+    m.Host.Clear();
+    m.Windows.Calls.clear();
+    m.Sim.Plan.PlainLoop = plainLoop;
+    try {
+        if (!m.Start(m.Sim.Run.TimeStep, 0.0, 10.0, false)) return {};
+    } catch (const RunError& fault) {
+        RunTrace trace;
+        AddFault(trace, fault, 0);
+        return trace;
+    }
+    return StepAndTrace(m, 30, 1 + static_cast<int>(seed % 3));
+}
+
+TEST(StepPlan, RandomModelsStepAsTheBlockLoopDoes) {
+    TestSimulation plain{Begin::RunReady};
+    TestSimulation planned{Begin::RunReady};
+    int faults = 0;
+    for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
+        const RunTrace expected = RandomRun(plain, seed, true);
+        const RunTrace got = RandomRun(planned, seed, false);
+        ASSERT_EQ(FirstDifference(expected, got), -1) << "random model " << seed;
+        faults += expected.Faulted ? 1 : 0;
+    }
+    // Enough models end in a fault for the plan's put-back and replay to be exercised.
+    EXPECT_GT(faults, 300);
+}
+
+TEST(StepPlan, SeventyBlockModelStepsAsTheBlockLoopDoes) {
+    RunTrace traces[2];
+    for (bool plainLoop : {true, false}) {
+        TestSimulation m{Begin::RunReady};
+        m.Sim.Plan.PlainLoop = plainLoop;
+        BuildSeventyBlocks(m.Sim.Forms[m.Form]);
+        ASSERT_TRUE(m.Start(0.001));
+        traces[plainLoop ? 0 : 1] = StepAndTrace(m, 3000, seventy::StepsPerSample);
+    }
+    EXPECT_FALSE(traces[0].Faulted);
+    EXPECT_EQ(FirstDifference(traces[0], traces[1]), -1);
+}
+
+}  // namespace
+}  // namespace quorvane
