@@ -88,7 +88,7 @@ struct KeyEntry {
     Colour Pen;
     int Symbol = 0;
     PenStyle Style = PenStyle::Solid;   ///< of the sample line
-    std::string Note;   ///< after the title, such as the scale a curve is read against
+    std::string Note{};   ///< after the title, such as the scale a curve is read against
 };
 
 /// The printed key below the plot: up to five entries in a right-hand block, otherwise the
