@@ -63,10 +63,10 @@ private slots:
         program.Host.Choices = {Answer::Cancel};
         Item(window, "MnewSim")->trigger();
         window.LoadWindow().LoadNamed(program.Example("PID Temperature Loop"));   // Cancel once empty
-        QVERIFY(QDir(QString::fromStdString(program.Path())).rename("examples", "moved"));
+        QVERIFY(QDir(QString::fromStdString(program.Path())).rename("Examples", "moved"));
         program.Host.Choices = {Answer::Yes};
         Item(window, "MnewSim")->trigger();
-        QVERIFY(QDir(QString::fromStdString(program.Path())).rename("moved", "examples"));
+        QVERIFY(QDir(QString::fromStdString(program.Path())).rename("moved", "Examples"));
         QCOMPARE(program.Host.Questions(), std::vector<std::string>(3, "Do you wish to save .."));
         QCOMPARE(Saved(window), edited);
         QCOMPARE(Bytes(lag), file);
