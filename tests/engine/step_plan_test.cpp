@@ -38,8 +38,8 @@ RunTrace StepAndTrace(TestSimulation& m, int steps, int refreshEvery) {
     return trace;
 }
 
-RunTrace RandomRun(TestSimulation& m, std::uint32_t seed, bool plainLoop) {
-    std::mt19937 rng(seed);
+RunTrace RandomRun(TestSimulation& m, std::uint32_t modelNumber, bool plainLoop) {
+    std::mt19937 rng(modelNumber);
     BuildRandomModel(m.Sim, m.Form, rng, 24);
     m.Host.Clear();
     m.Windows.Calls.clear();
@@ -51,17 +51,17 @@ RunTrace RandomRun(TestSimulation& m, std::uint32_t seed, bool plainLoop) {
         AddFault(trace, fault, 0);
         return trace;
     }
-    return StepAndTrace(m, 30, 1 + static_cast<int>(seed % 3));
+    return StepAndTrace(m, 30, 1 + static_cast<int>(modelNumber % 3));
 }
 
 TEST(StepPlan, RandomModelsStepAsTheBlockLoopDoes) {
     TestSimulation plain{Begin::RunReady};
     TestSimulation planned{Begin::RunReady};
     int faults = 0;
-    for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
-        const RunTrace expected = RandomRun(plain, seed, true);
-        const RunTrace got = RandomRun(planned, seed, false);
-        ASSERT_EQ(FirstDifference(expected, got), -1) << "random model " << seed;
+    for (std::uint32_t modelNumber = 1; modelNumber <= 3000; ++modelNumber) {
+        const RunTrace expected = RandomRun(plain, modelNumber, true);
+        const RunTrace got = RandomRun(planned, modelNumber, false);
+        ASSERT_EQ(FirstDifference(expected, got), -1) << "random model " << modelNumber;
         faults += expected.Faulted ? 1 : 0;
     }
     // Enough models end in a fault for the plan's put-back and replay to be exercised.
