@@ -125,7 +125,9 @@ void Cplot::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Sim.Status.CurrentActivity = "Resizing PRBS Display";
     LayOut();
-    if (isVisible()) Redraw();
+    // A picture once drawn is drawn again at the new size, visible or not: a frame being
+    // maximised or restored hides its window meanwhile.
+    if (!Picture1->Picture().isNull()) Redraw();
 }
 
 void Cplot::Option_Click(bool impulseResponse) {

@@ -199,7 +199,8 @@ void Fplot::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Sim.Status.CurrentActivity = "Resizing FFT Display";
     LayOut();
-    if (isVisible() && State.Curves > 0) Redraw();
+    // Not only while visible: a frame being maximised or restored hides its window meanwhile.
+    if (State.Curves > 0) Redraw();
 }
 
 void Fplot::List1_Click() {

@@ -1,12 +1,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 
 #include "app/analysis/cplot.h"
 #include "app/analysis/fftprop.h"
 #include "app/analysis/fplot.h"
+#include "app/controls/picture_box.h"
 #include "app/shell/form3.h"
 #include "app/support/app_fixture.h"
 #include "engine/simulation.h"
@@ -27,6 +29,16 @@ void RunWithAnalyses(MDIGen& window) {
     QTest::mouseClick(run.findChild<QPushButton*>("Command1"), Qt::LeftButton);
 }
 
+/// Maximised and restored, an analysis window draws its picture again at the new size.
+void ExpectRedrawnWhenMaximised(QWidget& analysis) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(analysis.parentWidget());
+    const auto* picture = analysis.findChild<PictureBox*>("Picture1");
+    for (const bool maximised : {true, false}) {
+        maximised ? frame->showMaximized() : frame->showNormal();
+        QCOMPARE(picture->Picture().size(), picture->size());
+    }
+}
+
 }  // namespace
 
 class MDIGenAnalysisTest : public QObject {
@@ -45,7 +57,7 @@ private slots:
         // No correlator on this model: no PRBS analysis, and nothing to say about it.
         QVERIFY(!window.PrbsWindow().isVisible());
         QVERIFY(program.Host.Messages().empty());
-
+        ExpectRedrawnWhenMaximised(frequency);
         // Another model loaded: the frequency window goes, the PRBS one opens after its run.
         window.MDIForm_Load(program.Example("PRBS Identification"));
         QVERIFY(!frequency.isVisible());
@@ -53,6 +65,7 @@ private slots:
         RunWithAnalyses(window);
         QVERIFY(window.PrbsWindow().isVisible());
         QVERIFY(window.PrbsWindow().windowTitle().startsWith("PRBS Analysis"));
+        ExpectRedrawnWhenMaximised(window.PrbsWindow());
     }
 
     void MenuOpensTheFftProperties() {
