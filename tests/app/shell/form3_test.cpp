@@ -240,17 +240,6 @@ private slots:
         QVERIFY(!marker->isVisible() && !marker->isEnabled());
     }
 
-    // Forms 1 and 2 are always listed, an unallocated one as holding no blocks.
-    void AuditListsTheFirstTwoForms() {
-        ProgramUnderTest program;
-        program.Start();
-        Press(program.Window->RunWindow(), "Command3");
-        const std::vector<std::string> lines = program.Window->AuditWindow().Lines();
-        QCOMPARE(std::vector<std::string>(lines.begin(), lines.begin() + 6),
-                 (std::vector<std::string>{"Simulation Audit", "", "No Simulation blocks", "Simulation Audit", "",
-                                           "No Simulation blocks"}));
-    }
-
     void AuditPrintsTheReportLineByLine() {
         ProgramUnderTest program;
         program.Start(program.Example("Two Sheet Model"));

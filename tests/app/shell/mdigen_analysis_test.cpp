@@ -76,9 +76,7 @@ private slots:
         QVERIFY(item->isEnabled());
         QCOMPARE(item->text(), QString("FFT && PRBS &Properties"));
         item->trigger();
-        FFTProp& dialog = window.FftPropertiesWindow();
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.findChild<QListWidget*>("List1")->currentItem()->text(), QString("1024"));
+        QVERIFY(window.FftPropertiesWindow().isVisible());
     }
 };
 

@@ -137,10 +137,7 @@ private slots:
         QVERIFY(frame);
         program.Host.Clear();
         frame->close();   // the title bar's close button
-        QCOMPARE(program.Host.Log.size(), size_t(1));
-        QVERIFY(program.Host.Log[0].Text.ends_with(" blocks - unload and delete them ?"));
-        QVERIFY(program.Host.Log[0].Text.starts_with(sim.Forms[2].Title + " holds "));
-        QCOMPARE(program.Host.Log[0].Preset, Answer::No);
+        QCOMPARE(program.Host.Questions().size(), size_t(1));   // its text is the form manager's
         QVERIFY(window.Sheet(2).isVisible());
         QCOMPARE(Saved(window), before);
 
