@@ -81,8 +81,6 @@ private slots:
         QCOMPARE(box.Editing.NewBlockCode, 0);
     }
 
-    // Without a pointer: the scroll bar turns the pages, Tab walks the images as they stand and
-    // Enter on one places its block on the sheet.
     // At toolbox size the natural logarithm and the input terminal must not look alike: their
     // faces differ in a good share of the inked pixels.
     void LogarithmAndInputTerminalLookDifferent() {
@@ -111,6 +109,8 @@ private slots:
         QVERIFY2(differing * 3 >= inked, qPrintable(QString("%1 of %2").arg(differing).arg(inked)));
     }
 
+    // Without a pointer: the scroll bar turns the pages, Tab walks the images as they stand and
+    // Enter on one places its block on the sheet.
     void TheKeyboardTurnsPagesAndPlacesBlocks() {
         Box box;
         Form1& toolbox = box.Toolbox();

@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cmath>
 #include <memory>
 
 #include "app/controls/twips.h"
@@ -19,7 +18,6 @@
 #include "app/sheets/fsim.h"
 #include "app/shell/mdigen.h"
 #include "app/support/app_fixture.h"
-#include "app/support/result_run.h"
 #include "app/support/sheets_only_desktop.h"
 #include "app/support/window_rig.h"
 #include "editing/block_edit.h"
@@ -39,7 +37,6 @@ constexpr int InputTerminal = 48;
 constexpr int OutputTerminal = 50;
 constexpr int Chirp = 60;
 
-using Kind = RecordingHost::Kind;
 
 /// Sheet 1 and the toolbox over a started simulation, as the program shows them.
 struct Desk {
@@ -149,39 +146,6 @@ private slots:
         const QByteArray saved = SavedText(desk.Sim, byHand.path());
         QVERIFY(!saved.isEmpty());
         QCOMPARE(saved, SavedText(built, byCore.path()));
-
-        RunWindow window;
-        window.Text1 = "0";
-        window.Text2 = "2";
-        window.Text3 = "0.001";
-        window.Text7 = "0.1";
-        window.Text8 = "0.1";
-        window.Text5 = "sec";
-        window.Check1 = true;
-        window.Check2 = false;
-        WindowHandOff handOff;
-        RunSimulation(desk.Sim, window, handOff);
-        const DisplayBuffer& shown = desk.Sim.Display;
-        QCOMPARE(shown.ColumnCount, 1);
-        QVERIFY(shown.RecordedCount > 10);
-        for (int row = 1; row <= shown.RecordedCount; ++row) {
-            const double t = shown.At(0, row);
-            QVERIFY2(std::fabs(shown.At(1, row) - (1.0 - std::exp(-t / 0.5))) < 2e-3, qPrintable(QString::number(t)));
-        }
-    }
-
-    void ConnectingTwoOutputsIsRefusedAfterTheClearSound() {
-        Desk desk;
-        desk.FromToolbox(Constant, {80, 80});
-        desk.FromToolbox(Constant, {240, 80});
-        desk.Click({124, 100});
-        desk.Click({284, 100});
-        QCOMPARE(desk.Host.Log.size(), std::size_t(3));
-        QCOMPARE(desk.Host.Log[0].Sound, 2);
-        QVERIFY(desk.Host.Log[1].What == Kind::Sound && desk.Host.Log[1].Sound == 3);
-        QVERIFY(desk.Host.Log[2].What == Kind::Message);
-        QCOMPARE(desk.Host.Log[2].Text, std::string("trying to link same terminal types"));
-        QCOMPARE(desk.Sim.PendingLineCount, -1);   // still drawing from the first output
     }
 
     void EscapeWithNothingPendingClearsBothSelectionsAndRedraws() {
@@ -392,22 +356,6 @@ private slots:
         QCOMPARE(sim.Forms[1].BlockCount, 0);
         TakeFromToolbox(main.Toolbox(), main.Sheet(1), Lag, {80, 80});
         QCOMPARE(sim.Forms[1].BlockCount, 1);
-    }
-
-    void ClosingASheetFreesItsSlotOnceItsBlocksAreGivenUp() {
-        Desk desk;
-        desk.FromToolbox(Constant, {80, 80});
-        desk.Sim.CurrentForm = 1;
-        QVERIFY(!desk.Sheet->close());   // No: the sheet and its block stay
-        QVERIFY(desk.Sheet->isVisible());
-        QCOMPARE(desk.Form().BlockCount, 1);
-        desk.Host.Answers = {true};
-        QVERIFY(!desk.Sheet->close());   // kept for the slot's next use
-        QVERIFY(!desk.Sheet->isVisible());
-        QCOMPARE(desk.Form().InUse, 0);
-        QCOMPARE(desk.Form().BlockCount, 0);
-        QCOMPARE(desk.Form().Title, std::string("Available 1"));
-        QCOMPARE(desk.Sim.CurrentForm, 0);
     }
 };
 
