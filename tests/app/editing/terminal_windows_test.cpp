@@ -29,9 +29,7 @@ private slots:
         QCOMPARE(list->currentIndex(), 0);
 
         list->setFocus();
-        QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(rig.At(input).Constant[1], 2.0f);
-        QCOMPARE(rig.At(input).Constant[2], 1.0f);
+        QTest::keyClick(list, Qt::Key_Down);   // the link itself is the terminal dialog's rule
         QCOMPARE(rig.At(input).Constant[3], static_cast<float>(output));
 
         Retype(window, "Text1", "Measured speed");
