@@ -152,13 +152,11 @@ TEST_F(Files, ARefusedLoadKeepsThePathTheFlagAndTheStore) {
     }
 }
 
+// How the store orders and drops paths is the recent-file store's rule; here, that saves reach it.
 TEST_F(Files, TheStoreKeepsSixPathsNewestFirstAndTheMenuShowsFive) {
-    for (const char* name : {"z", "y", "x"}) ASSERT_TRUE(SaveTypedSimulation(Sim, State, name, Models.string(), true));
-    EXPECT_EQ(Stored(), (std::vector<std::string>{Model("x.vqe"), Model("y.vqe"), Model("z.vqe")}));
-    ASSERT_TRUE(SaveTypedSimulation(Sim, State, "x", Models.string(), false));
-    EXPECT_EQ(Stored(), (std::vector<std::string>{Model("x.vqe"), Model("y.vqe"), Model("z.vqe")}));
-
-    for (const char* name : {"d", "c", "b", "a"}) ASSERT_TRUE(SaveTypedSimulation(Sim, State, name, Models.string(), true));
+    for (const char* name : {"z", "y", "x", "d", "c", "b", "a"}) {
+        ASSERT_TRUE(SaveTypedSimulation(Sim, State, name, Models.string(), true));
+    }
     const std::vector<std::string> six{Model("a.vqe"), Model("b.vqe"), Model("c.vqe"),
                                        Model("d.vqe"), Model("x.vqe"), Model("y.vqe")};
     EXPECT_EQ(Stored(), six);
