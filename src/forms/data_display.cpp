@@ -24,8 +24,10 @@ DataDisplayOutcome ApplyDataDisplay(Simulation& sim, const DataDisplayDialog& di
         sim.Ui.Message("Graph data Interval must be greater than zero");
         return DataDisplayOutcome::GraphRefused;
     }
+    const Settings before = sim.Run;
     sim.Run.PrintInterval = print;
     sim.Run.GraphInterval = graph;
+    sim.History.NoteSettings(before, sim.Run);
     return DataDisplayOutcome::Applied;
 }
 

@@ -83,6 +83,7 @@ SaveFirst AskToSaveChanges(Simulation& sim, ProgramState& state) {
 }
 
 void SetFrequencyInHz(Simulation& sim, bool hertz) {
+    sim.History.NoteSettings(sim.Run.FrequencyInHz, hertz);
     sim.Run.FrequencyInHz = hertz;
     const std::string units = EffectiveFrequencyUnits(sim.Run);
     for (int f = 1; f <= sim.FormCount && f <= FormSlots; ++f) {
@@ -92,6 +93,13 @@ void SetFrequencyInHz(Simulation& sim, bool hertz) {
             if (IsEffectiveFrequency(form.Blocks[b].FunctionCode)) form.Blocks[b].Units = units;
         }
     }
+    sim.Windows.RefreshOptions();
+}
+
+void ToggleMathsSymbols(Simulation& sim) {
+    const bool on = !sim.Run.MathsSymbols;
+    sim.History.NoteSettings(sim.Run.MathsSymbols, on);
+    sim.Run.MathsSymbols = on;
     sim.Windows.RefreshOptions();
 }
 

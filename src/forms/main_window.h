@@ -51,6 +51,8 @@ SaveFirst AskToSaveChanges(Simulation& sim, ProgramState& state);
 /// Hertz on or off: the option, then the units of every effective-frequency block on the
 /// forms 1 .. FormCount that are in use.
 void SetFrequencyInHz(Simulation& sim, bool hertz);
+/// "Show Maths Symbols" turned over.
+void ToggleMathsSymbols(Simulation& sim);
 
 /// Asks for the sheets of forms 1 .. FormCount to be redrawn, as a display option changed.
 void RedrawFormSheets(Simulation& sim);

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "model/edit_history.h"
 #include "model/model.h"
 #include "platform/text.h"
 #include "results/tabulation.h"
@@ -27,13 +28,15 @@ PrintFormatDialog LoadPrintFormat(const Settings& settings) {
             NumberText(settings.TimeDigitsBefore), NumberText(settings.TimeDigitsAfter)};
 }
 
-void ApplyPrintFormat(Settings& settings, const PrintFormatDialog& dialog) {
+void ApplyPrintFormat(Settings& settings, EditHistory& history, const PrintFormatDialog& dialog) {
+    const Settings before = settings;
     settings.DataDigitsBefore = DigitCount(Val(dialog.Text1));
     settings.DataDigitsAfter = DigitCount(Val(dialog.Text2));
     settings.TimeDigitsBefore = DigitCount(Val(dialog.Text3));
     settings.TimeDigitsAfter = DigitCount(Val(dialog.Text4));
     settings.DataColumnFormatMode = dialog.DataUseFormat ? 1 : 0;
     settings.TimeColumnFormatMode = dialog.TimeUseFormat ? 1 : 0;
+    history.NoteSettings(before, settings);
 }
 
 std::string DataFormatSample(const std::string& before, const std::string& after) {

@@ -4,6 +4,7 @@
 
 namespace quorvane {
 
+class EditHistory;
 struct Settings;
 
 /// The Print Format dialog (Pformat): for the data and the time columns, "General Format" or
@@ -21,8 +22,9 @@ struct PrintFormatDialog {
 PrintFormatDialog LoadPrintFormat(const Settings& settings);
 
 /// "Done": the modes from the options and the digit counts from the boxes, each clamped to
-/// 0..7 (0 or less gives 0, more than 6 gives 7).
-void ApplyPrintFormat(Settings& settings, const PrintFormatDialog& dialog);
+/// 0..7 (0 or less gives 0, more than 6 gives 7). A format that changed counts as a change of
+/// the model in `history`.
+void ApplyPrintFormat(Settings& settings, EditHistory& history, const PrintFormatDialog& dialog);
 
 /// The sample beside a column kind's boxes: the sign and as many digits as typed before the
 /// point, the point, and as many after it ("+12.3" for 2 and 1). Data samples use up to seven

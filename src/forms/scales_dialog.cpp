@@ -25,15 +25,12 @@ bool TakeLimits(Simulation& sim, const std::string& maxText, const std::string& 
     return true;
 }
 
-}  // namespace
-
-ScalesDialog LoadScalesDialog(const GraphSettings& graph) {
-    return {graph.YManual == 1,        graph.XManual == 1,    Str(graph.YMaximum), Str(graph.YMinimum),
-            Str(graph.XMaximum),       Str(graph.XMinimum),   graph.YLog,          graph.XLog};
+auto Scales(const GraphSettings& graph) {
+    return std::tuple{graph.YManual, graph.YMaximum, graph.YMinimum, graph.YLog,
+                      graph.XManual, graph.XMaximum, graph.XMinimum, graph.XLog};
 }
 
-ScalesOutcome ApplyScalesDialog(Simulation& sim, const ScalesDialog& dialog) {
-    sim.Status.CurrentActivity = "Setting Manual Graph Scales";
+ScalesOutcome TakeScales(Simulation& sim, const ScalesDialog& dialog) {
     GraphSettings& graph = sim.Graph;
     if (!TakeLimits(sim, dialog.Text1, dialog.Text2, graph.YMaximum, graph.YMinimum, "Y maximum must exceed Y minimum"))
         return ScalesOutcome::YRefused;
@@ -52,6 +49,22 @@ ScalesOutcome ApplyScalesDialog(Simulation& sim, const ScalesDialog& dialog) {
         *log = on;
     }
     return ScalesOutcome::Applied;
+}
+
+}  // namespace
+
+ScalesDialog LoadScalesDialog(const GraphSettings& graph) {
+    return {graph.YManual == 1,        graph.XManual == 1,    Str(graph.YMaximum), Str(graph.YMinimum),
+            Str(graph.XMaximum),       Str(graph.XMinimum),   graph.YLog,          graph.XLog};
+}
+
+ScalesOutcome ApplyScalesDialog(Simulation& sim, const ScalesDialog& dialog) {
+    sim.Status.CurrentActivity = "Setting Manual Graph Scales";
+    // What was taken before a refusal stays taken, and counts as a change.
+    const auto before = Scales(sim.Graph);
+    const ScalesOutcome outcome = TakeScales(sim, dialog);
+    sim.History.NoteSettings(before, Scales(sim.Graph));
+    return outcome;
 }
 
 }  // namespace quorvane

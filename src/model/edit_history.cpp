@@ -119,6 +119,7 @@ void EditHistory::Clear() {
 
 void EditHistory::MarkSaved() {
     Saved = Current;
+    SettingsChanged = false;
     Tell();
 }
 

@@ -55,8 +55,18 @@ public:
 
     /// The tables as they are now are those of the file.
     void MarkSaved();
-    /// Whether a recorded step, or the undo or redo of one, has left the saved state.
-    bool Changed() const { return Current != Saved; }
+    /// Whether a recorded step, or the undo or redo of one, has left the saved state, or a
+    /// setting was changed since.
+    bool Changed() const { return Current != Saved || SettingsChanged; }
+    /// A value saved with the model outside the tables (a run setting, a format, a scale, an
+    /// option) was changed by the user: the model counts as changed until it is saved or loaded,
+    /// though no undo step records it. Nothing happens when `before` equals `after`.
+    template <class Value>
+    void NoteSettings(const Value& before, const Value& after) {
+        if (before == after) return;
+        SettingsChanged = true;
+        Tell();
+    }
     /// Called with Changed() whenever it may have turned (the main window's caption follows it).
     void Listen(std::function<void(bool changed)> listener) { Listener = std::move(listener); }
 
@@ -85,6 +95,7 @@ private:
     long long Current = 0;               ///< the state the tables are in
     long long Saved = 0;                 ///< the state last saved or loaded
     long long LastState = 0;             ///< the newest state made
+    bool SettingsChanged = false;        ///< since the state last saved or loaded
     std::function<void(bool)> Listener;
 };
 

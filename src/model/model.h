@@ -131,6 +131,8 @@ struct Settings {
     bool AnnotateIC = false;
     bool AnnotateNumbers = false;
     bool ShowNodes = false;   ///< the sheet redraw marks the end of every connection line
+
+    bool operator==(const Settings&) const = default;
 };
 
 /// The model tables: three form slots (slot 0 is scratch space for renumbering), the block

@@ -65,4 +65,10 @@ void StoreRunWindow(Simulation& sim, RunWindow& window) {
     RefreshUnitCaptions(run, window);
 }
 
+void EditRunWindow(Simulation& sim, RunWindow& window) {
+    const Settings before = sim.Run;
+    StoreRunWindow(sim, window);
+    sim.History.NoteSettings(before, sim.Run);
+}
+
 }  // namespace quorvane

@@ -52,5 +52,8 @@ void ClearRunFigures(RunWindow& window);
 /// run reads when it starts) and every option go into the run settings; the unit captions
 /// follow the units box.
 void StoreRunWindow(Simulation& sim, RunWindow& window);
+/// The user changed a box or an option of the window: stored as by StoreRunWindow, and the
+/// model counts as changed when a setting is no longer what it was.
+void EditRunWindow(Simulation& sim, RunWindow& window);
 
 }  // namespace quorvane

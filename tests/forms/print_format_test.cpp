@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/edit_history.h"
 #include "model/model.h"
 
 namespace quorvane {
@@ -17,7 +18,8 @@ TEST(PrintFormat, DoneClampsDigitCountsAndSetsModes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Typed);
         Settings settings;
-        ApplyPrintFormat(settings, {true, false, c.Typed, "2", "5", c.Typed});
+        EditHistory history;
+        ApplyPrintFormat(settings, history, {true, false, c.Typed, "2", "5", c.Typed});
         EXPECT_EQ(settings.DataDigitsBefore, c.Stored);
         EXPECT_EQ(settings.DataDigitsAfter, 2);
         EXPECT_EQ(settings.TimeDigitsBefore, 5);
@@ -29,7 +31,8 @@ TEST(PrintFormat, DoneClampsDigitCountsAndSetsModes) {
 
 TEST(PrintFormat, ReopeningShowsWhatWasStored) {
     Settings settings;
-    ApplyPrintFormat(settings, {false, true, "4", "3", "2", "1"});
+    EditHistory history;
+    ApplyPrintFormat(settings, history, {false, true, "4", "3", "2", "1"});
     const PrintFormatDialog shown = LoadPrintFormat(settings);
     EXPECT_FALSE(shown.DataUseFormat);
     EXPECT_TRUE(shown.TimeUseFormat);

@@ -114,7 +114,7 @@ void Pformat::Text_Change() {
 }
 
 void Pformat::Command1_Click() {
-    ApplyPrintFormat(Sim.Run, Store());
+    ApplyPrintFormat(Sim.Run, Sim.History, Store());
     HideChildWindow(this);
 }
 

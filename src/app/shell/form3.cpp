@@ -183,7 +183,7 @@ void Form3::ControlChanged() {
     const bool annotate = Current.Check6;
     const bool outputs = Current.Check7;
     Current = Store();
-    StoreRunWindow(Sim, Current);
+    EditRunWindow(Sim, Current);
     Load(Current);
     if (Current.Check6 != annotate || Current.Check7 != outputs) RedrawFormSheets(Sim);
 }

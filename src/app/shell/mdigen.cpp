@@ -262,10 +262,7 @@ void MDIGen::Mhz_Click() { SetFrequencyInHz(*Sim, true); }
 
 void MDIGen::Mrad_Click() { SetFrequencyInHz(*Sim, false); }
 
-void MDIGen::MsMath_Click() {
-    Sim->Run.MathsSymbols = !Sim->Run.MathsSymbols;
-    Desktop.RefreshOptions();
-}
+void MDIGen::MsMath_Click() { ToggleMathsSymbols(*Sim); }
 
 void MDIGen::Msnodes_Click() {
     Sim->Run.ShowNodes = !Sim->Run.ShowNodes;
