@@ -19,12 +19,6 @@ namespace quorvane {
 
 namespace {
 
-QStringList Entries(QListWidget* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
-    return entries;
-}
-
 /// The square wave example run with the FFT on and its square wave chosen as analysis A.
 struct SquareWaveRun : AnalysisWindows {
     SquareWaveRun() {

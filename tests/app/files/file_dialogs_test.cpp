@@ -23,17 +23,6 @@ using testing::ProgramUnderTest;
 
 namespace {
 
-QAction* Item(MDIGen& window, const QString& name) {
-    auto* item = window.findChild<QAction*>(name);
-    if (!item) qFatal("no menu item %s", qPrintable(name));
-    return item;
-}
-
-QByteArray Bytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 /// Clicks a file of the list once the folder has been read.
 bool ClickFile(FileDialog& dialog, const QString& name) {
     auto* list = Control<QListView>(dialog, "File1");

@@ -23,12 +23,6 @@ using testing::ProgramUnderTest;
 
 namespace {
 
-QStringList Entries(QListWidget* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
-    return entries;
-}
-
 void Trigger(MDIGen& window, const char* item) { window.findChild<QAction*>(item)->trigger(); }
 
 }  // namespace

@@ -32,12 +32,6 @@ using testing::ProgramUnderTest;
 
 namespace {
 
-QAction* Item(MDIGen& window, const QString& name) {
-    auto* item = window.findChild<QAction*>(name);
-    if (!item) qFatal("no menu item %s", qPrintable(name));
-    return item;
-}
-
 QMdiSubWindow* Frame(QWidget& window) { return qobject_cast<QMdiSubWindow*>(window.parentWidget()); }
 
 /// The room the title bar of `frame` leaves for its caption, in pixels, when it shows no buttons.

@@ -21,17 +21,6 @@ using testing::ProgramUnderTest;
 
 namespace {
 
-QAction* Item(MDIGen& window, const char* name) {
-    auto* item = window.findChild<QAction*>(name);
-    if (!item) qFatal("no menu item %s", name);
-    return item;
-}
-
-QByteArray Bytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 /// An edit as a sheet makes one: the last block of form 1 deleted.
 void Edit(MDIGen& window) {
     Simulation& sim = window.Model();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +24,26 @@ T* Control(QWidget& window, const char* name) {
     T* control = window.findChild<T*>(name);
     if (!control) qFatal("control %s missing", name);
     return control;
+}
+
+/// The named menu item of a window; fails the test when it is missing.
+inline QAction* Item(QWidget& window, const QString& name) {
+    auto* item = window.findChild<QAction*>(name);
+    if (!item) qFatal("no menu item %s", qPrintable(name));
+    return item;
+}
+
+/// A file's bytes; none when it cannot be read.
+inline QByteArray Bytes(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// The texts of a list's rows.
+inline QStringList Entries(const QListWidget* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
+    return entries;
 }
 
 /// Replaces a field's text the way a user does: select all, type.
