@@ -69,6 +69,11 @@ constexpr std::array<PlanRun::Walker, sizeof...(K)> StepWalkers(std::index_seque
 }
 
 template <std::size_t... K>
+constexpr std::array<PlanRun::Walker, sizeof...(K)> InPlaceWalkers(std::index_sequence<K...>) {
+    return {&WalkRun<StepRules<EntryContext>[K], 0>...};
+}
+
+template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> LatchWalkers(std::index_sequence<K...>) {
     return {&WalkRun<LatchRules<EntryContext>[K], 0>...};
 }
@@ -92,6 +97,7 @@ constexpr std::array<PlanRun::Walker, sizeof...(K)> UpdateWalkers(std::index_seq
 }
 
 inline constexpr auto Step = StepWalkers(std::make_index_sequence<StepKindCount>{});
+inline constexpr auto InPlace = InPlaceWalkers(std::make_index_sequence<StepKindCount>{});
 inline constexpr auto Latch = LatchWalkers(std::make_index_sequence<StateKindCount>{});
 inline constexpr auto Update = UpdateWalkers(std::make_index_sequence<StateKindCount>{});
 inline constexpr auto LatchedUpdate = FusedWalkers(std::make_index_sequence<StateKindCount>{});

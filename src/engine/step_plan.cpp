@@ -42,7 +42,9 @@ bool Reads(const Block& reader, int form, int source) {
 
 /// Candidates first..last (block order, none in them writing a shared store) as runs of one
 /// kind: each block goes one stage after the latest block it reads or that reads it, and the
-/// blocks of one stage and kind form one run, still in block order.
+/// blocks of one stage and kind form one run, still in block order. Only a run that some later
+/// run of the segment overtakes (it holds a lower-numbered block) logs what it overwrites: a
+/// fault can find it ahead of block order.
 void AddSegment(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>::iterator first,
                 std::vector<Candidate>::iterator last) {
     pass.Segments.push_back({static_cast<int>(pass.Runs.size()), first->Block, (last - 1)->Block});
@@ -58,12 +60,24 @@ void AddSegment(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>:
         return a.Stage != b.Stage ? a.Stage < b.Stage : a.Key < b.Key;
     });
     const int segment = static_cast<int>(pass.Segments.size()) - 1;
+    const std::size_t firstRun = pass.Runs.size();
     for (auto c = first; c != last; ++c) {
         if (c == first || c->Stage != (c - 1)->Stage || c->Key != (c - 1)->Key) {
             pass.Runs.push_back({c->Walk, static_cast<int>(pass.Entries.size()), 0, 0, c->Width, segment});
         }
         pass.Entries.push_back(EntryOf(blocks, c->Block));
         ++pass.Runs.back().Count;
+    }
+    int lowestLater = MaxBlocks + 1;
+    for (std::size_t r = pass.Runs.size(); r-- > firstRun;) {
+        PlanRun& run = pass.Runs[r];
+        const PlanEntry& runFirst = pass.Entries[static_cast<std::size_t>(run.First)];
+        const PlanEntry& runLast = pass.Entries[static_cast<std::size_t>(run.First + run.Count - 1)];
+        if (runLast.Number < lowestLater) {
+            run.Walk = plan_walkers::InPlace[static_cast<std::size_t>(StepKindOf(*runFirst.Self))];
+            run.LogWidth = 0;
+        }
+        lowestLater = std::min(lowestLater, runFirst.Number);
     }
 }
 
@@ -88,6 +102,8 @@ void BuildStaged(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>
     pass.Entries.clear();
     pass.Runs.clear();
     pass.Segments.clear();
+    pass.KeepsInPlace = true;
+    pass.InPlace.assign(MaxBlocks + 1, 0);
     auto start = candidates.begin();
     while (start != candidates.end()) {
         if (start->Width == 0) {
@@ -153,6 +169,27 @@ void AddCandidate(std::vector<Candidate>& candidates, const Block& blk, int b) {
     candidates.push_back({b, plan_walkers::Step[static_cast<std::size_t>(k)], plan_walkers::StepLogWidth(kind), k, 0});
 }
 
+/// Puts back what the segment's runs logged up to the faulting block `block` of `faulting`;
+/// whether the faulting block itself was put back. A pass that keeps blocks in place puts back
+/// only the blocks above the faulting one, every one of them logged, and the faulting one: a
+/// block below it was walked from the inputs the plain loop gives it, and is marked in place.
+bool PutBackSegment(PlanPass& pass, const PlanSegment& segment, const PlanRun* faulting, int block) {
+    std::fill(pass.InPlace.begin(), pass.InPlace.end(), 0);
+    for (const PlanRun* done = pass.Runs.data() + segment.FirstRun; done <= faulting; ++done) {
+        for (int i = 0; i < done->Count; ++i) {
+            const PlanEntry& entry = done->Begin[i];
+            const bool faulted = done == faulting && entry.Number == block;
+            if (pass.KeepsInPlace && entry.Number < block) {
+                pass.InPlace[static_cast<std::size_t>(entry.Number)] = 1;
+            } else if (done->LogWidth > 0) {
+                plan_walkers::PutBack(*entry.Self, done->LogAt + i * done->LogWidth, done->LogWidth);
+            }
+            if (faulted) return done->LogWidth > 0;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void BuildStepPlan(Simulation& sim, int form) {
@@ -187,16 +224,19 @@ void WalkPass(RuleContext& context, PlanPass& pass) {
     try {
         for (; run != end; ++run) run->Walk(context, run->Begin, run->End, run->LogAt);
     } catch (const RunError& fault) {
-        if (run->LogWidth == 0) throw;   // walked in block order: the state is the plain loop's
+        if (!pass.KeepsInPlace && run->LogWidth == 0) throw;   // walked in block order
         const PlanSegment& segment = pass.Segments[static_cast<std::size_t>(run->Segment)];
-        for (const PlanRun* done = runs + segment.FirstRun; done <= run; ++done) {
-            for (int i = 0; i < done->Count; ++i) {
-                const PlanEntry& entry = done->Begin[i];
-                if (done->LogWidth > 0) plan_walkers::PutBack(*entry.Self, done->LogAt + i * done->LogWidth, done->LogWidth);
-                if (done == run && entry.Number == fault.Block) break;
-            }
+        const bool faultLogged = PutBackSegment(pass, segment, run, fault.Block);
+        if (!pass.KeepsInPlace) {
+            pass.Plain(context, segment.FirstBlock, segment.LastBlock);
+            throw;
         }
-        pass.Plain(context, segment.FirstBlock, segment.LastBlock);
+        // The plain loop would have met the blocks below the faulting one first; any of them not
+        // yet walked may fault before it.
+        for (int b = segment.FirstBlock; b < fault.Block; ++b) {
+            if (!pass.InPlace[static_cast<std::size_t>(b)]) pass.Plain(context, b, b);
+        }
+        if (faultLogged) pass.Plain(context, fault.Block, fault.Block);
         throw;
     }
 }

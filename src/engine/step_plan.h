@@ -20,7 +20,8 @@ struct PlanEntry {
 /// A stretch of blocks of one kind that the step walks in one tight loop: entries [First ..
 /// First + Count) of the pass, in block number order. Blocks that may be evaluated ahead of
 /// lower-numbered ones log the values they overwrite (LogWidth per block from LogFirst), so a
-/// fault can put the step back and let the plain loop meet it in block order.
+/// fault can put the step back and let the plain loop meet it in block order; LogWidth 0: the
+/// run is walked in place, never ahead of a block below it.
 struct PlanRun {
     using Walker = void (*)(RuleContext& context, const PlanEntry* first, const PlanEntry* last, float* log);
     Walker Walk = nullptr;
@@ -48,6 +49,11 @@ struct PlanPass {
     /// The plain loop over blocks first..last that a fault in a segment is replayed with.
     using Replay = void (*)(RuleContext& context, int first, int last);
     Replay Plain = nullptr;
+    /// Whether a run that logs nothing keeps its values at a fault: then a fault replays only the
+    /// blocks below the faulting one that were not walked in place. Otherwise a fault replays the
+    /// whole segment, the runs that log nothing being walked before anything can fault.
+    bool KeepsInPlace = false;
+    std::vector<unsigned char> InPlace;   ///< per block, marked while a fault is put back
     std::vector<PlanEntry> Entries;
     std::vector<PlanRun> Runs;
     std::vector<PlanSegment> Segments;
