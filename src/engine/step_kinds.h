@@ -6,13 +6,13 @@
 namespace quorvane {
 
 /// What one block computes in a time step, both orientations alike, a Sine Wave told apart by
-/// whether its input drives it.
+/// whether its input drives it, a Sum by whether its third input is connected.
 enum class StepKind : unsigned char {
     None, Sum, Invert, Gain, Lead, Differentiate, Multiply, Divide, Saturate, SecondLead, DrivenSine,
     FreeSine, SquareRoot, Ln, Exponential, Switch, Controller, Delay, UnitRamp, Prbs, Delta, CorrelatePrbs,
-    InputTerminal, OutputTerminal, Quantise, Hysteresis, StickSlip, Chirp, EffectiveFrequency,
+    InputTerminal, OutputTerminal, Quantise, Hysteresis, StickSlip, Chirp, EffectiveFrequency, SumOfTwo,
 };
-inline constexpr int StepKindCount = static_cast<int>(StepKind::EffectiveFrequency) + 1;
+inline constexpr int StepKindCount = static_cast<int>(StepKind::SumOfTwo) + 1;
 
 template <class C>
 using BlockRule = void (*)(C&, Block&, int);
@@ -30,7 +30,7 @@ inline constexpr BlockRule<C> StepRules[StepKindCount] = {
     step_rules::Delay<C>, step_rules::UnitRamp<C>, step_rules::Prbs<C>, step_rules::Delta<C>,
     step_rules::CorrelatePrbs<C>, step_rules::InputTerminal<C>, step_rules::OutputTerminal<C>,
     step_rules::Quantise<C>, step_rules::Hysteresis<C>, step_rules::StickSlip<C>, step_rules::Chirp<C>,
-    step_rules::EffectiveFrequency<C>,
+    step_rules::EffectiveFrequency<C>, step_rules::SumOfTwo<C>,
 };
 
 /// Constants, Zero, the state blocks (latched and updated separately), Display, Unused, Label
@@ -39,7 +39,7 @@ inline StepKind StepKindOf(const Block& blk) {
     using F = FunctionCode;
     using K = StepKind;
     switch (BaseOf(blk.FunctionCode)) {
-    case F::Sum: return K::Sum;
+    case F::Sum: return blk.Input[3] != 0 ? K::Sum : K::SumOfTwo;
     case F::Invert: return K::Invert;
     case F::Gain: return K::Gain;
     case F::Lead: return K::Lead;

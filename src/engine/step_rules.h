@@ -56,6 +56,20 @@ void Sum(C& c, Block& blk, int b) {
     blk.Output = Stored(c.In(blk, 1) + c.In(blk, 2) + c.In(blk, 3), b);
 }
 
+/// The context of a block whose third input is unconnected: it reads the 0 of block 0 without
+/// looking it up, and still adds it (adding 0 turns a sum of -0 into +0).
+template <class C>
+struct ThirdUnconnected {
+    C& Context;
+    double In(const Block& blk, int k) const { return k == 3 ? 0.0 : Context.In(blk, k); }
+};
+
+template <class C>
+void SumOfTwo(C& c, Block& blk, int b) {
+    ThirdUnconnected<C> two{c};
+    Sum(two, blk, b);
+}
+
 template <class C>
 void Invert(C& c, Block& blk, int b) { blk.Output = Stored(-c.In(blk, 1) - c.In(blk, 2), b); }
 
