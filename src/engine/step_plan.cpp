@@ -13,13 +13,15 @@ namespace quorvane {
 namespace {
 
 /// A block of a pass with its walker, log width and kind (Key); Stage is the round of its
-/// segment it is walked in, one after the latest block before it that it reads or that reads it.
+/// segment it is walked in, one after the latest block before it that it reads or that reads it,
+/// and RunFirst the first block of its run.
 struct Candidate {
     int Block = 0;
     PlanRun::Walker Walk = nullptr;
     int Width = 0;
     int Key = 0;
     int Stage = 0;
+    int RunFirst = 0;
 };
 
 PlanEntry EntryOf(Block* blocks, int b) {
@@ -59,10 +61,18 @@ void AddSegment(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>:
     std::stable_sort(first, last, [](const Candidate& a, const Candidate& b) {
         return a.Stage != b.Stage ? a.Stage < b.Stage : a.Key < b.Key;
     });
+    // The runs of a stage nearest block order: fewer of them are overtaken and log.
+    for (auto c = first; c != last; ++c) {
+        const bool starts = c == first || c->Stage != (c - 1)->Stage || c->Key != (c - 1)->Key;
+        c->RunFirst = starts ? c->Block : (c - 1)->RunFirst;
+    }
+    std::stable_sort(first, last, [](const Candidate& a, const Candidate& b) {
+        return a.Stage != b.Stage ? a.Stage < b.Stage : a.RunFirst < b.RunFirst;
+    });
     const int segment = static_cast<int>(pass.Segments.size()) - 1;
     const std::size_t firstRun = pass.Runs.size();
     for (auto c = first; c != last; ++c) {
-        if (c == first || c->Stage != (c - 1)->Stage || c->Key != (c - 1)->Key) {
+        if (c == first || c->Stage != (c - 1)->Stage || c->RunFirst != (c - 1)->RunFirst) {
             pass.Runs.push_back({c->Walk, static_cast<int>(pass.Entries.size()), 0, 0, c->Width, segment});
         }
         pass.Entries.push_back(EntryOf(blocks, c->Block));
@@ -166,7 +176,7 @@ void AddCandidate(std::vector<Candidate>& candidates, const Block& blk, int b) {
     const StepKind kind = StepKindOf(blk);
     if (kind == StepKind::None) return;
     const int k = static_cast<int>(kind);
-    candidates.push_back({b, plan_walkers::Step[static_cast<std::size_t>(k)], plan_walkers::StepLogWidth(kind), k, 0});
+    candidates.push_back({b, plan_walkers::Step[static_cast<std::size_t>(k)], plan_walkers::StepLogWidth(kind), k, 0, 0});
 }
 
 /// Puts back what the segment's runs logged up to the faulting block `block` of `faulting`;
