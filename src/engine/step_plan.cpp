@@ -1,7 +1,9 @@
 #include "engine/step_plan.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <numeric>
 
 #include "engine/block_rules.h"
 #include "engine/plan_walkers.h"
@@ -133,41 +135,76 @@ void LatchThenUpdate(RuleContext& context, int first, int last) {
     UpdateStates(context, first, last);
 }
 
-/// Whether a state block's latch reads another state block of first..last, which may move
-/// before it: such a block latches with all the others before any moves.
-bool ReadsState(Block* blocks, int b, int first, int last) {
+/// The state kinds in the order they move, and the place of each kind in that order.
+using KindOrder = std::array<int, StateKindCount - 1>;
+using KindRanks = std::array<int, StateKindCount>;
+
+KindRanks RanksOf(const KindOrder& kinds) {
+    KindRanks rank{};
+    for (std::size_t i = 0; i < kinds.size(); ++i) rank[static_cast<std::size_t>(kinds[i])] = static_cast<int>(i);
+    return rank;
+}
+
+/// Whether state block b may latch as it moves when the kinds move in the order `rank` gives:
+/// every other state block of first..last that it reads moves after it.
+bool LatchesAsItMoves(Block* blocks, int b, int first, int last, const KindRanks& rank) {
+    const int own = rank[static_cast<std::size_t>(StateKindOf(blocks[b]))];
     for (int k = 1; k <= MaxInputs; ++k) {
         const int source = blocks[b].Input[k];
-        if (source != b && source >= first && source <= last && StateKindOf(blocks[source]) != StateKind::None) {
-            return true;
-        }
+        if (source == b || source < first || source > last) continue;
+        const StateKind kind = StateKindOf(blocks[source]);
+        if (kind == StateKind::None) continue;
+        const int theirs = rank[static_cast<std::size_t>(kind)];
+        if (theirs < own || (theirs == own && source < b)) return false;
     }
-    return false;
+    return true;
+}
+
+/// The order of the state kinds in which the most state blocks latch as they move.
+KindOrder MovingOrder(Block* blocks, int first, int last) {
+    KindOrder kinds{};
+    std::iota(kinds.begin(), kinds.end(), 1);
+    KindOrder best = kinds;
+    int bestCount = -1;
+    do {
+        const KindRanks rank = RanksOf(kinds);
+        int count = 0;
+        for (int b = first; b <= last; ++b) {
+            if (StateKindOf(blocks[b]) != StateKind::None && LatchesAsItMoves(blocks, b, first, last, rank)) ++count;
+        }
+        if (count > bestCount) {
+            best = kinds;
+            bestCount = count;
+        }
+    } while (std::next_permutation(kinds.begin(), kinds.end()));
+    return best;
 }
 
 /// Every state block latches before any moves, and each moves by its own values only: one
-/// segment; first the latches of the blocks that read other state blocks, then each kind's
-/// updates, those of the blocks that read none latching as they go.
+/// segment; first the latches of the blocks that read a state block moving before them, then
+/// the kinds in turn, each first moving the blocks that latch as they go, then the others.
 void BuildStates(PlanPass& pass, Block* blocks, int first, int last) {
     using namespace plan_walkers;
     pass.Entries.clear();
     pass.Runs.clear();
     pass.Segments.assign(1, PlanSegment{0, first, last});
-    auto addRun = [&](PlanRun::Walker walk, int width, StateKind kind, bool readingStates) {
+    const KindOrder order = MovingOrder(blocks, first, last);
+    const KindRanks rank = RanksOf(order);
+    auto addRun = [&](PlanRun::Walker walk, int width, StateKind kind, bool asItMoves) {
         const int start = static_cast<int>(pass.Entries.size());
         for (int b = first; b <= last; ++b) {
-            if (StateKindOf(blocks[b]) == kind && ReadsState(blocks, b, first, last) == readingStates) {
+            if (StateKindOf(blocks[b]) == kind && LatchesAsItMoves(blocks, b, first, last, rank) == asItMoves) {
                 pass.Entries.push_back(EntryOf(blocks, b));
             }
         }
         const int count = static_cast<int>(pass.Entries.size()) - start;
         if (count > 0) pass.Runs.push_back({walk, start, count, 0, width, 0});
     };
-    for (int kind = 1; kind < StateKindCount; ++kind) addRun(Latch[kind], 0, static_cast<StateKind>(kind), true);
-    for (int kind = 1; kind < StateKindCount; ++kind) {
+    for (int kind = 1; kind < StateKindCount; ++kind) addRun(Latch[kind], 0, static_cast<StateKind>(kind), false);
+    for (const int kind : order) {
         const StateKind k = static_cast<StateKind>(kind);
-        addRun(Update[kind], UpdateLogWidth(k), k, true);
-        addRun(LatchedUpdate[kind], UpdateLogWidth(k), k, false);
+        addRun(LatchedUpdate[kind], UpdateLogWidth(k), k, true);
+        addRun(Update[kind], UpdateLogWidth(k), k, false);
     }
     FinishPass(pass);
 }
