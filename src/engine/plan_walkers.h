@@ -22,15 +22,27 @@ struct EntryContext {
     const PlanEntry* Entry;
 
     double In(const Block&, int k) const { return *Entry->In[k - 1]; }
+    double& LatchedInput(int b) const { return Sim.Status.LatchedInput[b]; }
+    double& LatchedError(int b) const { return Sim.Status.LatchedError[b]; }
 };
 
-using Rule = BlockRule<EntryContext>;
+/// The context of a state block that latches as it moves: the latched value is used at once,
+/// so it is kept here rather than in the run state.
+struct LatchingContext : EntryContext {
+    using EntryContext::EntryContext;
+
+    double Input = 0.0;
+    double Error = 0.0;
+
+    double& LatchedInput(int) { return Input; }
+    double& LatchedError(int) { return Error; }
+};
 
 /// One kind's rule over a run of blocks. A width w > 0 logs what the rule may overwrite: the
 /// output and histories 1 .. w - 1; width 0 logs nothing (the run keeps its place in block order).
-template <Rule Apply, int Width>
+template <class Context, BlockRule<Context> Apply, int Width>
 void WalkRun(RuleContext& context, const PlanEntry* first, const PlanEntry* last, float* log) {
-    for (EntryContext c(context, first); c.Entry != last; ++c.Entry) {
+    for (Context c(context, first); c.Entry != last; ++c.Entry) {
         const int b = c.Entry->Number;
         Block& blk = *c.Entry->Self;
         if constexpr (Width >= 1) {
@@ -65,35 +77,36 @@ constexpr int UpdateLogWidth(StateKind kind) {
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> StepWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<StepRules<EntryContext>[K], StepLogWidth(static_cast<StepKind>(K))>...};
+    return {&WalkRun<EntryContext, StepRules<EntryContext>[K], StepLogWidth(static_cast<StepKind>(K))>...};
 }
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> InPlaceWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<StepRules<EntryContext>[K], 0>...};
+    return {&WalkRun<EntryContext, StepRules<EntryContext>[K], 0>...};
 }
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> LatchWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<LatchRules<EntryContext>[K], 0>...};
+    return {&WalkRun<EntryContext, LatchRules<EntryContext>[K], 0>...};
 }
 
-/// A state block that reads no other state block may latch and move at once: nothing it reads
-/// moves in this pass.
-template <Rule Latch, Rule Update>
-void LatchAndUpdate(EntryContext& context, Block& blk, int b) {
+/// A state block that reads no state block moving before it may latch and move at once: nothing
+/// it reads has moved yet.
+template <BlockRule<LatchingContext> Latch, BlockRule<LatchingContext> Update>
+void LatchAndUpdate(LatchingContext& context, Block& blk, int b) {
     Latch(context, blk, b);
     Update(context, blk, b);
 }
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> FusedWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<LatchAndUpdate<LatchRules<EntryContext>[K], UpdateRules<EntryContext>[K]>, UpdateLogWidth(static_cast<StateKind>(K))>...};
+    return {&WalkRun<LatchingContext, LatchAndUpdate<LatchRules<LatchingContext>[K], UpdateRules<LatchingContext>[K]>,
+                     UpdateLogWidth(static_cast<StateKind>(K))>...};
 }
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> UpdateWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<UpdateRules<EntryContext>[K], UpdateLogWidth(static_cast<StateKind>(K))>...};
+    return {&WalkRun<EntryContext, UpdateRules<EntryContext>[K], UpdateLogWidth(static_cast<StateKind>(K))>...};
 }
 
 inline constexpr auto Step = StepWalkers(std::make_index_sequence<StepKindCount>{});

@@ -26,6 +26,10 @@ struct RuleContext {
 
     /// The value at input k of a block: the output of the block feeding it.
     double In(const Block& block, int k) const { return Blocks[block.Input[k]].Output; }
+
+    /// Where state block b keeps its latched input X or error E until it moves.
+    double& LatchedInput(int b) const { return Sim.Status.LatchedInput[b]; }
+    double& LatchedError(int b) const { return Sim.Status.LatchedError[b]; }
 };
 
 /// y held within the block's saturation limits: first the upper, then the lower.

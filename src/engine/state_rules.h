@@ -36,23 +36,23 @@ template <class C>
 void NoState(C&, Block&, int) {}
 
 template <class C>
-void LatchInput(C& c, Block& blk, int b) { c.Sim.Status.LatchedInput[b] = c.In(blk, 1); }
+void LatchInput(C& c, Block& blk, int b) { c.LatchedInput(b) = c.In(blk, 1); }
 
 template <class C>
 void LatchLagError(C& c, Block& blk, int b) {
-    c.Sim.Status.LatchedError[b] = c.In(blk, 1) - blk.Output;
+    c.LatchedError(b) = c.In(blk, 1) - blk.Output;
 }
 
 template <class C>
 void LatchControlError(C& c, Block& blk, int b) {
-    c.Sim.Status.LatchedError[b] = c.In(blk, 2) - c.In(blk, 1);
+    c.LatchedError(b) = c.In(blk, 2) - c.In(blk, 1);
 }
 
 /// Trapezoidal rule with W1 = ts / k: Y += (H1 + X) W1 / 2, H1 = X, then the saturation
 /// limits. An integral beyond the float range overflows before any limit applies.
 template <class C>
 void Integrate(C& c, Block& blk, int b) {
-    const double input = c.Sim.Status.LatchedInput[b];
+    const double input = c.LatchedInput(b);
     const double y = Stored(blk.Output + (blk.History[1] + input) * 0.5 * blk.Work[1], b);
     blk.History[1] = static_cast<float>(input);
     blk.Output = static_cast<float>(WithinLimits(y, blk));
@@ -61,14 +61,14 @@ void Integrate(C& c, Block& blk, int b) {
 /// Exact for an input held over the step: Y += (X - Y)(1 - e^(-ts/k)).
 template <class C>
 void Lag(C& c, Block& blk, int b) {
-    blk.Output = Stored(blk.Output + (c.Sim.Status.LatchedInput[b] - blk.Output) * blk.Work[1], b);
+    blk.Output = Stored(blk.Output + (c.LatchedInput(b) - blk.Output) * blk.Work[1], b);
 }
 
 /// H2 integrates the error with time constant B (W1 = ts / B); Y lags H2 with time constant
 /// A / B (W2 = 1 - e^(-ts B / A)). Together: A Y'' + B Y' + Y = I1.
 template <class C>
 void SecondLag(C& c, Block& blk, int b) {
-    blk.History[2] = Stored(blk.History[2] + blk.Work[1] * c.Sim.Status.LatchedError[b], b);
+    blk.History[2] = Stored(blk.History[2] + blk.Work[1] * c.LatchedError(b), b);
     blk.Output = Stored(blk.Output + (static_cast<double>(blk.History[2]) - blk.Output) * blk.Work[2], b);
 }
 
@@ -77,7 +77,7 @@ void SecondLag(C& c, Block& blk, int b) {
 /// controller is held inside the limits too.
 template <class C>
 void ControllerIntegral(C& c, Block& blk, int b) {
-    double h = Stored(blk.History[1] + blk.Work[2] * c.Sim.Status.LatchedError[b], b);
+    double h = Stored(blk.History[1] + blk.Work[2] * c.LatchedError(b), b);
     double upper = Quotient(blk.SatHigh, blk.Work[1], b);
     double lower = Quotient(blk.SatLow, blk.Work[1], b);
     if (blk.Work[1] < 0.0f) {

@@ -213,7 +213,8 @@ void AddCandidate(std::vector<Candidate>& candidates, const Block& blk, int b) {
     const StepKind kind = StepKindOf(blk);
     if (kind == StepKind::None) return;
     const int k = static_cast<int>(kind);
-    candidates.push_back({b, plan_walkers::Step[static_cast<std::size_t>(k)], plan_walkers::StepLogWidth(kind), k, 0, 0});
+    candidates.push_back(
+        {b, plan_walkers::Step[static_cast<std::size_t>(k)], plan_walkers::StepLogWidth(kind), k, 0, 0});
 }
 
 /// Puts back what the segment's runs logged up to the faulting block `block` of `faulting`;
