@@ -26,6 +26,7 @@ TEST(BlockRules, MemorylessValues) {
     const std::vector<Row> rows = {
         {"sum with only input 2 connected", 2, {}, 0.0f, NAN, 4.0f, 4.0},
         {"sum of two", 3, {}, 0.0f, 2.0f, -0.5f, 1.5},
+        {"sum of two negative zeros is a positive zero", 2, {}, 0.0f, -0.0f, -0.0f, 0.0},
         {"invert negates the sum", 4, {}, 0.0f, 3.0f, -1.0f, -2.0},
         {"gain", 7, {3.0f}, 0.0f, 0.5f, NAN, 1.5},
         {"multiply", 16, {}, 0.0f, 1.5f, -4.0f, -6.0},
@@ -65,6 +66,7 @@ TEST(BlockRules, MemorylessValues) {
         EXPECT_NEAR(m.At("Block").Output, row.Expected, FloatTolerance) << "at the start";
         m.Step();
         EXPECT_NEAR(m.At("Block").Output, row.Expected, FloatTolerance) << "after a step";
+        EXPECT_EQ(std::signbit(m.At("Block").Output), std::signbit(row.Expected)) << "after a step";
     }
 }
 
