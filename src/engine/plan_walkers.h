@@ -38,56 +38,66 @@ struct LatchingContext : EntryContext {
     double& LatchedError(int) { return Error; }
 };
 
-/// One kind's rule over a run of blocks. A width w > 0 logs what the rule may overwrite: the
-/// output and histories 1 .. w - 1; width 0 logs nothing (the run keeps its place in block order).
-template <class Context, BlockRule<Context> Apply, int Width>
+/// What a rule may overwrite, as the mask of a log: bit 0 the output, bit k history k.
+inline constexpr unsigned OutputBit = 1;
+constexpr unsigned HistoryBit(int k) { return 1u << k; }
+
+/// One kind's rule over a run of blocks, logging first what `Logged` names; a run that logs
+/// nothing keeps its place in block order.
+template <class Context, BlockRule<Context> Apply, unsigned Logged>
 void WalkRun(RuleContext& context, const PlanEntry* first, const PlanEntry* last, float* log) {
     for (Context c(context, first); c.Entry != last; ++c.Entry) {
         const int b = c.Entry->Number;
         Block& blk = *c.Entry->Self;
-        if constexpr (Width >= 1) {
-            log[0] = blk.Output;
+        if ((Logged & OutputBit) != 0) {
+            *log++ = blk.Output;
         }
-        for (int k = 1; k < Width; ++k) {
-            log[k] = blk.History[k];
+        for (int k = 1; k <= MaxInputs; ++k) {
+            if ((Logged & HistoryBit(k)) != 0) *log++ = blk.History[k];
         }
-        log += Width;
         Apply(c, blk, b);
     }
 }
 
-inline void PutBack(Block& blk, const float* log, int width) {
-    blk.Output = log[0];
-    for (int k = 1; k < width; ++k) {
-        blk.History[k] = log[k];
+inline void PutBack(Block& blk, const float* log, unsigned logged) {
+    if ((logged & OutputBit) != 0) {
+        blk.Output = *log++;
+    }
+    for (int k = 1; k <= MaxInputs; ++k) {
+        if ((logged & HistoryBit(k)) != 0) blk.History[k] = *log++;
     }
 }
 
-constexpr int StepLogWidth(StepKind kind) {
-    return WritesSharedStore(kind) ? 0 : 1 + HistoriesWritten(kind);
+constexpr unsigned StepLogged(StepKind kind) {
+    if (WritesSharedStore(kind)) return 0;
+    unsigned logged = OutputBit;
+    for (int k = 1; k <= HistoriesWritten(kind); ++k) logged |= HistoryBit(k);
+    return logged;
 }
 
-constexpr int UpdateLogWidth(StateKind kind) {
+constexpr unsigned UpdateLogged(StateKind kind) {
     switch (kind) {
-    case StateKind::Lag: return 1;
-    case StateKind::SecondLag: return 3;   // H2
-    default: return 2;                     // H1
+    case StateKind::Integrate: return OutputBit | HistoryBit(1);
+    case StateKind::Lag: return OutputBit;
+    case StateKind::SecondLag: return OutputBit | HistoryBit(2);
+    case StateKind::Controller: return HistoryBit(1);   // the integral; the output moved in the step
+    default: return 0;
     }
 }
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> StepWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<EntryContext, StepRules<EntryContext>[K], StepLogWidth(static_cast<StepKind>(K))>...};
+    return {&WalkRun<EntryContext, StepRules<EntryContext>[K], StepLogged(static_cast<StepKind>(K))>...};
 }
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> InPlaceWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<EntryContext, StepRules<EntryContext>[K], 0>...};
+    return {&WalkRun<EntryContext, StepRules<EntryContext>[K], 0u>...};
 }
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> LatchWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<EntryContext, LatchRules<EntryContext>[K], 0>...};
+    return {&WalkRun<EntryContext, LatchRules<EntryContext>[K], 0u>...};
 }
 
 /// A state block that reads no state block moving before it may latch and move at once: nothing
@@ -101,12 +111,12 @@ void LatchAndUpdate(LatchingContext& context, Block& blk, int b) {
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> FusedWalkers(std::index_sequence<K...>) {
     return {&WalkRun<LatchingContext, LatchAndUpdate<LatchRules<LatchingContext>[K], UpdateRules<LatchingContext>[K]>,
-                     UpdateLogWidth(static_cast<StateKind>(K))>...};
+                     UpdateLogged(static_cast<StateKind>(K))>...};
 }
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> UpdateWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<EntryContext, UpdateRules<EntryContext>[K], UpdateLogWidth(static_cast<StateKind>(K))>...};
+    return {&WalkRun<EntryContext, UpdateRules<EntryContext>[K], UpdateLogged(static_cast<StateKind>(K))>...};
 }
 
 inline constexpr auto Step = StepWalkers(std::make_index_sequence<StepKindCount>{});

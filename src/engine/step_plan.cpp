@@ -14,13 +14,13 @@ namespace quorvane {
 
 namespace {
 
-/// A block of a pass with its walker, log width and kind (Key); Stage is the round of its
+/// A block of a pass with its walker, what it logs and its kind (Key); Stage is the round of its
 /// segment it is walked in, one after the latest block before it that it reads or that reads it,
 /// and RunFirst the first block of its run.
 struct Candidate {
     int Block = 0;
     PlanRun::Walker Walk = nullptr;
-    int Width = 0;
+    unsigned Logged = 0;
     int Key = 0;
     int Stage = 0;
     int RunFirst = 0;
@@ -75,7 +75,7 @@ void AddSegment(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>:
     const std::size_t firstRun = pass.Runs.size();
     for (auto c = first; c != last; ++c) {
         if (c == first || c->Stage != (c - 1)->Stage || c->RunFirst != (c - 1)->RunFirst) {
-            pass.Runs.push_back({c->Walk, static_cast<int>(pass.Entries.size()), 0, 0, c->Width, segment});
+            pass.Runs.push_back({c->Walk, static_cast<int>(pass.Entries.size()), 0, 0, c->Logged, segment});
         }
         pass.Entries.push_back(EntryOf(blocks, c->Block));
         ++pass.Runs.back().Count;
@@ -87,7 +87,7 @@ void AddSegment(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>:
         const PlanEntry& runLast = pass.Entries[static_cast<std::size_t>(run.First + run.Count - 1)];
         if (runLast.Number < lowestLater) {
             run.Walk = plan_walkers::InPlace[static_cast<std::size_t>(StepKindOf(*runFirst.Self))];
-            run.LogWidth = 0;
+            run.Logged = 0;
         }
         lowestLater = std::min(lowestLater, runFirst.Number);
     }
@@ -98,7 +98,7 @@ void FinishPass(PlanPass& pass) {
     int used = 0;
     for (PlanRun& run : pass.Runs) {
         run.LogFirst = used;
-        used += run.Count * run.LogWidth;
+        used += run.Count * run.LogWidth();
     }
     pass.Log.assign(static_cast<std::size_t>(used), 0.0f);
     for (PlanRun& run : pass.Runs) {
@@ -118,12 +118,12 @@ void BuildStaged(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>
     pass.InPlace.assign(MaxBlocks + 1, 0);
     auto start = candidates.begin();
     while (start != candidates.end()) {
-        if (start->Width == 0) {
+        if (start->Logged == 0) {
             AddSegment(pass, blocks, form, start, start + 1);
             ++start;
             continue;
         }
-        auto end = std::find_if(start, candidates.end(), [](const Candidate& c) { return c.Width == 0; });
+        auto end = std::find_if(start, candidates.end(), [](const Candidate& c) { return c.Logged == 0; });
         AddSegment(pass, blocks, form, start, end);
         start = end;
     }
@@ -190,7 +190,7 @@ void BuildStates(PlanPass& pass, Block* blocks, int first, int last) {
     pass.Segments.assign(1, PlanSegment{0, first, last});
     const KindOrder order = MovingOrder(blocks, first, last);
     const KindRanks rank = RanksOf(order);
-    auto addRun = [&](PlanRun::Walker walk, int width, StateKind kind, bool asItMoves) {
+    auto addRun = [&](PlanRun::Walker walk, unsigned logged, StateKind kind, bool asItMoves) {
         const int start = static_cast<int>(pass.Entries.size());
         for (int b = first; b <= last; ++b) {
             if (StateKindOf(blocks[b]) == kind && LatchesAsItMoves(blocks, b, first, last, rank) == asItMoves) {
@@ -198,13 +198,13 @@ void BuildStates(PlanPass& pass, Block* blocks, int first, int last) {
             }
         }
         const int count = static_cast<int>(pass.Entries.size()) - start;
-        if (count > 0) pass.Runs.push_back({walk, start, count, 0, width, 0});
+        if (count > 0) pass.Runs.push_back({walk, start, count, 0, logged, 0});
     };
-    for (int kind = 1; kind < StateKindCount; ++kind) addRun(Latch[kind], 0, static_cast<StateKind>(kind), false);
+    for (int kind = 1; kind < StateKindCount; ++kind) addRun(Latch[kind], 0u, static_cast<StateKind>(kind), false);
     for (const int kind : order) {
         const StateKind k = static_cast<StateKind>(kind);
-        addRun(LatchedUpdate[kind], UpdateLogWidth(k), k, true);
-        addRun(Update[kind], UpdateLogWidth(k), k, false);
+        addRun(LatchedUpdate[kind], UpdateLogged(k), k, true);
+        addRun(Update[kind], UpdateLogged(k), k, false);
     }
     FinishPass(pass);
 }
@@ -214,7 +214,7 @@ void AddCandidate(std::vector<Candidate>& candidates, const Block& blk, int b) {
     if (kind == StepKind::None) return;
     const int k = static_cast<int>(kind);
     candidates.push_back(
-        {b, plan_walkers::Step[static_cast<std::size_t>(k)], plan_walkers::StepLogWidth(kind), k, 0, 0});
+        {b, plan_walkers::Step[static_cast<std::size_t>(k)], plan_walkers::StepLogged(kind), k, 0, 0});
 }
 
 /// Puts back what the segment's runs logged up to the faulting block `block` of `faulting`;
@@ -229,10 +229,10 @@ bool PutBackSegment(PlanPass& pass, const PlanSegment& segment, const PlanRun* f
             const bool faulted = done == faulting && entry.Number == block;
             if (pass.KeepsInPlace && entry.Number < block) {
                 pass.InPlace[static_cast<std::size_t>(entry.Number)] = 1;
-            } else if (done->LogWidth > 0) {
-                plan_walkers::PutBack(*entry.Self, done->LogAt + i * done->LogWidth, done->LogWidth);
+            } else if (done->Logged != 0) {
+                plan_walkers::PutBack(*entry.Self, done->LogAt + i * done->LogWidth(), done->Logged);
             }
-            if (faulted) return done->LogWidth > 0;
+            if (faulted) return done->Logged != 0;
         }
     }
     return false;
@@ -272,7 +272,7 @@ void WalkPass(RuleContext& context, PlanPass& pass) {
     try {
         for (; run != end; ++run) run->Walk(context, run->Begin, run->End, run->LogAt);
     } catch (const RunError& fault) {
-        if (!pass.KeepsInPlace && run->LogWidth == 0) throw;   // walked in block order
+        if (!pass.KeepsInPlace && run->Logged == 0) throw;   // walked in block order
         const PlanSegment& segment = pass.Segments[static_cast<std::size_t>(run->Segment)];
         const bool faultLogged = PutBackSegment(pass, segment, run, fault.Block);
         if (!pass.KeepsInPlace) {

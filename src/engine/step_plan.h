@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <vector>
 
 #include "model/model.h"
@@ -19,21 +20,24 @@ struct PlanEntry {
 
 /// A stretch of blocks of one kind that the step walks in one tight loop: entries [First ..
 /// First + Count) of the pass, in block number order. Blocks that may be evaluated ahead of
-/// lower-numbered ones log the values they overwrite (LogWidth per block from LogFirst), so a
-/// fault can put the step back and let the plain loop meet it in block order; LogWidth 0: the
-/// run is walked in place, never ahead of a block below it.
+/// lower-numbered ones log the values they overwrite (the fields Logged names, LogWidth() per
+/// block from LogFirst), so a fault can put the step back and let the plain loop meet it in
+/// block order; Logged 0: the run is walked in place, never ahead of a block below it.
 struct PlanRun {
     using Walker = void (*)(RuleContext& context, const PlanEntry* first, const PlanEntry* last, float* log);
     Walker Walk = nullptr;
     int First = 0;
     int Count = 0;
     int LogFirst = 0;
-    int LogWidth = 0;   ///< 0: walked in block order, nothing to put back
+    unsigned Logged = 0;   ///< bit 0 the output, bit k history k
+
     int Segment = 0;
     // Where the run's blocks and log lie once the pass is complete, so a step reads them directly.
     const PlanEntry* Begin = nullptr;
     const PlanEntry* End = nullptr;
     float* LogAt = nullptr;
+
+    int LogWidth() const { return std::popcount(Logged); }
 };
 
 /// Consecutive blocks FirstBlock..LastBlock of the block order whose runs FirstRun.. may be

@@ -68,6 +68,26 @@ TEST(StepPlan, RandomModelsStepAsTheBlockLoopDoes) {
     EXPECT_GT(faults, 300);
 }
 
+TEST(StepPlan, AStateBlockFaultingAsItMovesLeavesTheBlocksAboveItUnmoved) {
+    // The controller's integral limit divides by its gain of 0 as it moves, after the state
+    // blocks above it have moved in the plan: each must be put back as the block loop leaves it.
+    RunTrace traces[2];
+    for (bool plainLoop : {true, false}) {
+        TestSimulation m{Begin::RunReady};
+        m.Sim.Plan.PlainLoop = plainLoop;
+        m.Add(1, "Demand", {}, 0.5f);
+        m.Add(36, "Controller", {0.0f, 1.0f, 0.0f});
+        m.Add(8, "Integrate", {1.0f});
+        m.Add(10, "Lag", {1.0f});
+        m.Add(22, "Second lag", {1.0f, 1.0f});
+        for (const char* to : {"Controller", "Integrate", "Lag", "Second lag"}) m.Connect("Demand", to);
+        ASSERT_TRUE(m.Start(0.1, 0.0, 10.0, false));
+        traces[plainLoop ? 0 : 1] = StepAndTrace(m, 3, 1);
+    }
+    EXPECT_TRUE(traces[0].Faulted);
+    EXPECT_EQ(FirstDifference(traces[0], traces[1]), -1);
+}
+
 TEST(StepPlan, SeventyBlockModelStepsAsTheBlockLoopDoes) {
     RunTrace traces[2];
     for (bool plainLoop : {true, false}) {

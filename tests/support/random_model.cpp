@@ -91,7 +91,8 @@ void BuildRandomModel(Simulation& sim, int form, std::mt19937& rng, int maxBlock
         if (kind == F::Delay && ++delays > DelayLineCount) kind = F::Gain;
         blk.FunctionCode = CodeNumber(kind) + (Paired(kind) && draw.Chance(0.5) ? 1 : 0);
         SetConstants(blk, kind, draw, sim.Run.TimeStep);
-        blk.InitialCondition = draw.Uniform(-1.0f, 1.0f);
+        // Now and then one near the float limit, so that a state block can overflow as it moves.
+        blk.InitialCondition = draw.Chance(0.04) ? 3.0e38f : draw.Uniform(-1.0f, 1.0f);
         if (draw.Chance(0.5)) {
             blk.SatHigh = draw.Uniform(0.5f, 5.0f);
             blk.SatLow = -draw.Uniform(0.5f, 5.0f);
