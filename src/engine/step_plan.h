@@ -53,9 +53,9 @@ struct PlanPass {
     /// The plain loop over blocks first..last that a fault in a segment is replayed with.
     using Replay = void (*)(RuleContext& context, int first, int last);
     Replay Plain = nullptr;
-    /// Whether a run that logs nothing keeps its values at a fault: then a fault replays only the
-    /// blocks below the faulting one that were not walked in place. Otherwise a fault replays the
-    /// whole segment, the runs that log nothing being walked before anything can fault.
+    /// Whether the blocks walked below a faulting one keep their values: a fault puts back those
+    /// above it and replays the blocks below it not yet walked. Otherwise a fault puts back all and
+    /// replays the whole segment, the runs that log nothing being walked before anything faults.
     bool KeepsInPlace = false;
     std::vector<unsigned char> InPlace;   ///< per block, marked while a fault is put back
     std::vector<PlanEntry> Entries;
