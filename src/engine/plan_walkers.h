@@ -120,7 +120,7 @@ constexpr std::array<PlanRun::Walker, sizeof...(K)> UpdateWalkers(std::index_seq
 }
 
 inline constexpr auto Step = StepWalkers(std::make_index_sequence<StepKindCount>{});
-inline constexpr auto InPlace = InPlaceWalkers(std::make_index_sequence<StepKindCount>{});
+inline constexpr auto StepInPlace = InPlaceWalkers(std::make_index_sequence<StepKindCount>{});
 inline constexpr auto Latch = LatchWalkers(std::make_index_sequence<StateKindCount>{});
 inline constexpr auto Update = UpdateWalkers(std::make_index_sequence<StateKindCount>{});
 inline constexpr auto LatchedUpdate = FusedWalkers(std::make_index_sequence<StateKindCount>{});

@@ -86,7 +86,7 @@ void AddSegment(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>:
         const PlanEntry& runFirst = pass.Entries[static_cast<std::size_t>(run.First)];
         const PlanEntry& runLast = pass.Entries[static_cast<std::size_t>(run.First + run.Count - 1)];
         if (runLast.Number < lowestLater) {
-            run.Walk = plan_walkers::InPlace[static_cast<std::size_t>(StepKindOf(*runFirst.Self))];
+            run.Walk = plan_walkers::StepInPlace[static_cast<std::size_t>(StepKindOf(*runFirst.Self))];
             run.Logged = 0;
         }
         lowestLater = std::min(lowestLater, runFirst.Number);
