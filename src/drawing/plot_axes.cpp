@@ -217,6 +217,14 @@ void DrawPrinterKey(Canvas& canvas, const PlotFrame& frame, const std::vector<Ke
     }
 }
 
+void FitKeyRows(std::vector<KeyEntry>& entries) {
+    const auto rows = static_cast<std::size_t>(2 * KeyRowsPerBlock);
+    if (entries.size() <= rows) return;
+    const std::size_t more = entries.size() - (rows - 1);
+    entries.resize(rows - 1);
+    entries.push_back({"+ " + std::to_string(more) + " more not shown", "", PaletteColour(Palette::White)});
+}
+
 void ScanRange(const float* first, int count, double& min, double& max) {
     for (int i = 0; i < count; ++i) {
         const double v = first[i];

@@ -95,6 +95,10 @@ struct KeyEntry {
 /// first five on the left and the rest (up to ten) on the right, each block boxed.
 void DrawPrinterKey(Canvas& canvas, const PlotFrame& frame, const std::vector<KeyEntry>& entries);
 
+/// A key longer than the printed key's ten rows keeps nine and says in the tenth how many more
+/// there are.
+void FitKeyRows(std::vector<KeyEntry>& entries);
+
 /// Widens min..max to take in `count` values from `first`; a scan starts from
 /// min = NoDataHigh and max = -NoDataHigh, which stay only when there are no values.
 void ScanRange(const float* first, int count, double& min, double& max);

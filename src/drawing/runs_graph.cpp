@@ -13,7 +13,6 @@ namespace quorvane {
 
 namespace {
 
-constexpr std::size_t KeyRows = 10;   ///< what the printed key holds
 constexpr int RunColours = 11;        ///< the curve colours of the palette
 constexpr std::array<PenStyle, 3> Styles{PenStyle::Solid, PenStyle::Dash, PenStyle::Dot};
 
@@ -58,11 +57,7 @@ std::vector<KeyEntry> RunsKey(std::span<const RecordedRun> runs) {
     if (shape == nullptr) return key;
     for (std::size_t s = 0; s < shape->Series.size(); ++s)
         key.push_back({shape->Series[s].Title, shape->Series[s].Units, PaletteColour(Palette::Black), 0, SeriesStyle(s)});
-    if (key.size() > KeyRows) {
-        const std::size_t more = key.size() - (KeyRows - 1);
-        key.resize(KeyRows - 1);
-        key.push_back({"+ " + std::to_string(more) + " more not shown", "", PaletteColour(Palette::White)});
-    }
+    FitKeyRows(key);
     return key;
 }
 

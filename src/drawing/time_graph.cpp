@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/graph_curves.h"
 #include "drawing/plot_axes.h"
 #include "drawing/plot_core.h"
 #include "engine/simulation.h"
@@ -21,39 +22,19 @@ constexpr double PrinterLeftMargin = 0.2;
 constexpr double YLabelOffset = 0.11;
 constexpr double TimeTitleShift = 0.1;   ///< X ranges right of the axis start
 
-/// The X of each recorded row: a column's values, or the recording times (rows are recorded
-/// every Stride time units from Start).
-struct RowAbscissa {
-    const float* Column = nullptr;   ///< indexed by row; null for time
-    double Start = 0;
-    double Stride = 0;
-    double At(int row) const { return Column != nullptr ? Column[row] : Start + (row - 1) * Stride; }
-};
-
-/// A curve as the graph draws it: rows 1..Rows of Y against X, in its pen, with its symbol
-/// (0 for none) on every few rows.
-struct Curve {
-    RowAbscissa X;
-    const float* Y = nullptr;   ///< indexed by row
-    int Rows = 0;
-    Colour Pen;
-    PenStyle Style = PenStyle::Solid;
-    int Symbol = 0;
-};
-
 /// Where a value stands on an axis: its logarithm on a decade axis.
 double Position(double value, bool log) { return log ? std::log10(value) : value; }
 
-void DrawCurve(Canvas& canvas, const PlotFrame& frame, const Curve& curve) {
+void DrawCurve(Canvas& canvas, const PlotFrame& frame, const GraphCurve& curve) {
     const int stride = SymbolStride(curve.Rows);
     canvas.SetForeColour(curve.Pen);
     canvas.SetPen(curve.Style, 1);
-    double lastX = Position(curve.X.At(1), frame.XLog);
-    double lastY = Position(curve.Y[1], frame.YLog);
+    double lastX = Position(curve.XAt(0), frame.XLog);
+    double lastY = Position(curve.Y[0], frame.YLog);
     if (curve.Rows == 1) canvas.Point(lastX, lastY);
     for (int row = 2; row <= curve.Rows; ++row) {
-        const double x = Position(curve.X.At(row), frame.XLog);
-        const double y = Position(curve.Y[row], frame.YLog);
+        const double x = Position(curve.XAt(row - 1), frame.XLog);
+        const double y = Position(curve.Y[row - 1], frame.YLog);
         canvas.Line(lastX, lastY, x, y);
         if (curve.Symbol != 0 && CarriesSymbol(row, stride)) {
             DrawSymbol(canvas, x, y, curve.Symbol, frame.XRange, frame.YRange);
@@ -64,30 +45,15 @@ void DrawCurve(Canvas& canvas, const PlotFrame& frame, const Curve& curve) {
     canvas.SetPen(PenStyle::Solid, 1);
 }
 
-RowAbscissa AbscissaOf(const Simulation& sim, int xColumn) {
-    if (xColumn != 0) return {sim.Display.Column(xColumn), 0, 0};
-    return {nullptr, sim.Run.StartTime, static_cast<double>(sim.Run.TimeStep) * sim.Status.StepsPerSample};
-}
-
-/// The recorded series in their colours and symbols, but the one that gives X.
-std::vector<Curve> RecordedCurves(const Simulation& sim, int xColumn) {
-    const DisplayBuffer& display = sim.Display;
-    std::vector<Curve> curves;
-    for (int column = 1; column <= display.ColumnCount; ++column) {
-        if (column == xColumn) continue;
-        const int symbol = sim.Graph.ShowSymbols == 1 ? column : 0;
-        curves.push_back({AbscissaOf(sim, xColumn), display.Column(column), display.RecordedCount,
-                          SeriesColour(column), PenStyle::Solid, symbol});
-    }
-    return curves;
-}
-
-std::vector<KeyEntry> KeyEntries(const DisplayBuffer& display) {
+/// The display series, then the previous runs shown behind them (as many as the printed key holds).
+std::vector<KeyEntry> KeyEntries(const DisplayBuffer& display, const std::vector<GraphCurve>& previous) {
     std::vector<KeyEntry> entries;
     for (int column = 1; column <= display.ColumnCount; ++column) {
         entries.push_back({display.ColumnTitle[column], display.ColumnUnits[column], SeriesColour(column), column,
                            PenStyle::Solid, {}});
     }
+    for (const GraphCurve& curve : previous) entries.push_back({curve.Name, curve.Units, curve.Pen, 0, curve.Style});
+    FitKeyRows(entries);
     return entries;
 }
 
@@ -99,25 +65,36 @@ std::optional<std::string> AxisPattern(Simulation& sim, const AxisScaling& axis,
 
 bool AxisIsX(GraphAxis axis) { return axis == GraphAxis::X; }
 
-/// The first series an axis plots that reaches zero or below, or -1 when none does (0 for
-/// the time axis from a start at or below zero).
-int SeriesAtOrBelowZero(const Simulation& sim, GraphAxis axis) {
-    const DisplayBuffer& display = sim.Display;
-    const auto reaches = [&](int column) {
-        for (int row = 1; row <= display.RecordedCount; ++row) {
-            if (!(display.At(column, row) > 0)) return true;
+/// The name of the first curve an axis plots that reaches zero or below ("Time" for the time
+/// axis from a start at or below zero), or none.
+std::optional<std::string> CurveAtOrBelowZero(const Simulation& sim, GraphAxis axis) {
+    const auto reaches = [](const float* values, int rows) {
+        for (int row = 0; row < rows; ++row) {
+            if (!(values[row] > 0)) return true;
         }
         return false;
     };
     const int xColumn = sim.Graph.XColumn;
+    const DisplayBuffer& display = sim.Display;
+    const std::vector<GraphCurve> previous = PreviousCurves(sim, xColumn);
     if (AxisIsX(axis)) {
-        if (xColumn == 0) return sim.Run.StartTime > 0 ? -1 : 0;
-        return reaches(xColumn) ? xColumn : -1;
+        if (xColumn == 0) {
+            if (!(sim.Run.StartTime > 0)) return "Time";
+        } else if (reaches(&display.At(xColumn, 1), display.RecordedCount)) {
+            return display.ColumnTitle[xColumn];
+        }
+        for (const GraphCurve& curve : previous) {
+            if (curve.X != nullptr && reaches(curve.X, curve.Rows)) return curve.Name;
+        }
+        return std::nullopt;
     }
-    for (int column = 1; column <= display.ColumnCount; ++column) {
-        if (column != xColumn && reaches(column)) return column;
+    for (const GraphCurve& curve : RecordedCurves(sim, xColumn)) {
+        if (reaches(curve.Y, curve.Rows)) return curve.Name;
     }
-    return -1;
+    for (const GraphCurve& curve : previous) {
+        if (reaches(curve.Y, curve.Rows)) return curve.Name;
+    }
+    return std::nullopt;
 }
 
 /// An axis' limits: the scanned or manual range, on a decade axis their logarithms.
@@ -148,16 +125,16 @@ std::string LogScaleRefusal(const Simulation& sim, GraphAxis axis) {
     const std::string prefix = std::string("Cannot use a Log Scale on the ") + (x ? "X" : "Y") + " axis - ";
     const bool manual = (x ? graph.XManual : graph.YManual) == 1;
     if (manual && !((x ? graph.XMinimum : graph.YMinimum) > 0)) return prefix + "its minimum is not above zero";
-    const int column = SeriesAtOrBelowZero(sim, axis);
-    if (column < 0) return {};
-    const std::string title = column == 0 ? "Time" : sim.Display.ColumnTitle[column];
-    return prefix + title + " reaches zero or below";
+    const std::optional<std::string> curve = CurveAtOrBelowZero(sim, axis);
+    if (!curve) return {};
+    return prefix + *curve + " reaches zero or below";
 }
 
 void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xColumn) {
     const DisplayBuffer& display = sim.Display;
     const int rows = display.RecordedCount;
     if (xColumn < 0 || xColumn > display.ColumnCount) xColumn = 0;
+    const std::vector<GraphCurve> previous = PreviousCurves(sim, xColumn);
 
     GraphContent content;
     content.YMin = NoDataHigh;
@@ -165,10 +142,12 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
     for (int column = 1; column <= display.ColumnCount; ++column) {
         ScanRange(&display.At(column, 1), rows, content.YMin, content.YMax);
     }
+    for (const GraphCurve& curve : previous) ScanRange(curve.Y, curve.Rows, content.YMin, content.YMax);
     RangeAdjust(content.YMin, content.YMax);
     for (int column = 1; column <= display.ColumnCount; ++column) {
         if (column != xColumn) ScanRange(&display.At(column, 1), rows, content.YDataMin, content.YDataMax);
     }
+    for (const GraphCurve& curve : previous) ScanRange(curve.Y, curve.Rows, content.YDataMin, content.YDataMax);
 
     content.XMin = sim.Run.StartTime;
     content.XMax = sim.Run.StopTime;
@@ -176,14 +155,18 @@ void DrawTimeGraph(Simulation& sim, Canvas& canvas, GraphTarget target, int xCol
         content.XMin = NoDataHigh;
         content.XMax = -NoDataHigh;
         ScanRange(&display.At(xColumn, 1), rows, content.XMin, content.XMax);
-        SettleXRange(sim.Ui, content.XMin, content.XMax);
     }
+    // The scales cover the previous runs too, which may have run longer or over other values.
+    for (const GraphCurve& curve : previous) ScanRange(curve.X, curve.Rows, content.XMin, content.XMax);
+    if (xColumn != 0) SettleXRange(sim.Ui, content.XMin, content.XMax);
     content.TimeAxis = xColumn == 0;
     content.XTitle = xColumn == 0 ? TimeAxisTitle(sim.Run.TimeUnits)
                                   : display.ColumnTitle[xColumn] + " ( " + display.ColumnUnits[xColumn] + " ) ------>";
-    content.Key = KeyEntries(display);
-    content.Curves = [&sim, xColumn](Canvas& c, const PlotFrame& frame) {
-        for (const Curve& curve : RecordedCurves(sim, xColumn)) DrawCurve(c, frame, curve);
+    content.Key = KeyEntries(display, previous);
+    content.Curves = [&sim, xColumn, &previous](Canvas& c, const PlotFrame& frame) {
+        // Behind the last run, so that it stays in full view.
+        for (const GraphCurve& curve : previous) DrawCurve(c, frame, curve);
+        for (const GraphCurve& curve : RecordedCurves(sim, xColumn)) DrawCurve(c, frame, curve);
     };
     DrawGraph(sim, canvas, target, content);
 }

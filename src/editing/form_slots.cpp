@@ -135,6 +135,7 @@ void NewSimulation(Simulation& sim) {
     sim.CurrentForm = 0;
     ClearTerminalTables(sim);
     sim.History.Clear();
+    sim.Runs.Forget();
 }
 
 }  // namespace quorvane

@@ -11,6 +11,7 @@
 #include "results/fft_state.h"
 #include "results/graph_settings.h"
 #include "results/prbs_state.h"
+#include "results/run_history.h"
 #include "results/print_dump_state.h"
 
 namespace quorvane {
@@ -38,6 +39,8 @@ struct Simulation : Model {
     PrbsData Prbs;
     GraphSettings Graph;
     PrintDumpState Dump;
+    /// The finished runs the graph overlays; never saved, forgotten with the model.
+    RunHistory Runs;
     /// Undo and redo of the edits since the last new simulation or load.
     EditHistory History;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/graph_curves.h"
 #include "drawing/plot_core.h"
 #include "engine/simulation.h"
 #include "platform/text.h"
@@ -18,10 +19,13 @@ constexpr int LabelGap = 300;
 constexpr int ListGap = 550;
 /// A window shrunk below its controls keeps a picture that can still be drawn.
 constexpr int SmallestPicture = 300;
+/// Read-out values: room for "-12345.12345" at the least, wider where the window allows.
+constexpr int NarrowestValue = 1100;
+constexpr int WidestValue = 2300;
 
 }  // namespace
 
-GraphWindowLayout LayoutGraphWindow(int formWidth, int formHeight) {
+GraphWindowLayout LayoutGraphWindow(int formWidth, int formHeight, int overlayWidth, int clearWidth) {
     GraphWindowLayout layout;
     layout.PictureWidth = std::max(formWidth - PictureWidthAllowance, SmallestPicture);
     layout.PictureHeight = std::max(formHeight - PictureHeightAllowance, SmallestPicture);
@@ -29,6 +33,12 @@ GraphWindowLayout LayoutGraphWindow(int formWidth, int formHeight) {
     layout.ButtonTop = bottom + ButtonGap;
     layout.LabelTop = bottom + LabelGap;
     layout.ListTop = bottom + ListGap;
+    layout.RowLeft = GraphPictureLeft + GraphListWidth + GraphControlGap;
+    layout.SecondRowTop = layout.ButtonTop + GraphRowHeight + GraphControlGap;
+    layout.ClearLeft = layout.RowLeft + overlayWidth + GraphControlGap;
+    layout.ReadoutLeft = layout.ClearLeft + clearWidth + GraphControlGap;
+    const int room = GraphPictureLeft + layout.PictureWidth - layout.ReadoutLeft - 2 * GraphCaptionWidth;
+    layout.ValueWidth = std::clamp(room / 2, NarrowestValue, WidestValue);
     return layout;
 }
 
@@ -56,10 +66,11 @@ double ClickMarkerRadius(const GraphSettings& graph) { return std::fabs(static_c
 
 std::vector<GraphKeyRow> GraphKey(const Simulation& sim) {
     std::vector<GraphKeyRow> rows;
-    const int count = std::min(sim.Display.ColumnCount, GraphKeyRows);
-    for (int column = 1; column <= count; ++column) {
+    for (int column = 1; column <= sim.Display.ColumnCount; ++column) {
         rows.push_back({sim.Display.ColumnTitle[column], sim.Display.ColumnUnits[column], SeriesColour(column)});
     }
+    for (const GraphCurve& curve : PreviousCurves(sim, sim.Graph.XColumn)) rows.push_back({curve.Name, curve.Units, curve.Pen});
+    if (rows.size() > GraphKeyRows) rows.resize(GraphKeyRows);
     return rows;
 }
 

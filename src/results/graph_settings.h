@@ -17,6 +17,8 @@ struct GraphSettings {
     /// Logarithmic axes (the scales dialog's "Log Scale" boxes), for this session only.
     bool YLog = false;
     bool XLog = false;
+    /// Previous runs drawn behind the last one ("Overlay Previous Runs"), for this session only.
+    bool OverlayRuns = false;
 };
 
 }  // namespace quorvane

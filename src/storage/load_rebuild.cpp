@@ -136,8 +136,9 @@ bool LoadText(Simulation& sim, std::string_view text, const std::string& path, S
         return false;
     }
     PutContent(*staged, sim);
-    // The edits of the previous model cannot be taken back into this one.
+    // The edits and runs of the previous model cannot be taken back into, or compared with, this one.
     sim.History.Clear();
+    sim.Runs.Forget();
     ShowLoadedWindows(sim, found);
     if (found.Ended) sim.Ui.Message("EOF Encountered - Old File Type assumed - Loading Complete");
     RebuildAfterLoad(sim, found.Forms, path);

@@ -28,6 +28,8 @@ public:
     /// A circle of `radius` user units (measured along X) around a user point; nothing to remove it.
     void SetMarker(QPointF centre, double radius);
     void ClearMarker();
+    /// Where a user point of the last drawing stands in the box, in pixels.
+    QPointF DevicePoint(QPointF user) const { return Canvas.DevicePoint(user.x(), user.y()); }
     bool HasMarker() const { return Marker.has_value(); }
 
 signals:

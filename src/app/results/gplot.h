@@ -8,6 +8,7 @@
 class QCheckBox;
 class QLabel;
 class QListWidget;
+class QPushButton;
 
 namespace quorvane {
 
@@ -28,7 +29,7 @@ public:
     void HideGraph();
     /// The graph drawn again on screen with the current settings.
     void Redraw();
-    /// "Show Symbols" follows the model (after loading a file).
+    /// "Show Symbols" and "Overlay Previous Runs" follow the model (after loading a file).
     void RefreshSwitches();
 
 protected:
@@ -43,6 +44,8 @@ private:
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
+    void Check2_Click();
+    void Command7_Click();
     void Picture1_MouseDown(QPointF user);
     void Picture1_LostFocus();
     void LayOut();
@@ -54,6 +57,9 @@ private:
     QListWidget* List1 = nullptr;
     QCheckBox* Check1 = nullptr;
     QLabel* Label1 = nullptr;   // "X Axis Selection"
+    QCheckBox* Check2 = nullptr;   // "Overlay Previous Runs"
+    QPushButton* Command7 = nullptr;   // "Clear Previous Runs"
+    QLabel* Label6 = nullptr;   // the curve nearest a click, beside the marker
 };
 
 }  // namespace quorvane

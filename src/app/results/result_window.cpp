@@ -63,9 +63,18 @@ void ResultWindow::PrintPicture(bool landscape, const std::function<void(Canvas&
     if (canvas) draw(*canvas);
 }
 
-void ResultWindow::ExportPictureFile(const QString& caption, const std::function<void(Canvas&)>& draw) {
-    const QString path = ChooseSaveFile(this, caption, "Pictures (*.png *.svg *.pdf)");
+void ResultWindow::ExportPictureFile(const QString& caption, const std::function<void(Canvas&)>& draw,
+                                     const std::function<void(std::ostream&)>& table) {
+    QString filter = "Pictures (*.png *.svg *.pdf)";
+    if (table) filter += ";;CSV files (*.csv)";
+    const QString path = ChooseSaveFile(this, caption, filter);
     if (path.isEmpty()) return;
+    if (table && path.endsWith(".csv", Qt::CaseInsensitive)) {
+        std::ostringstream text;
+        table(text);
+        ExportTable(Sim, path.toStdString(), text.str());
+        return;
+    }
     ExportPicture(Sim, path.toStdString(), Picture1->width(), Picture1->height(), draw);
 }
 

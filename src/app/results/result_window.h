@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <iosfwd>
 #include <vector>
 
 #include "app/results/printer_canvas.h"
@@ -81,8 +82,10 @@ protected:
 
     /// Prints what `draw` draws on the printer the person chooses, across the page when asked.
     void PrintPicture(bool landscape, const std::function<void(Canvas&)>& draw);
-    /// Exports what `draw` draws, at the picture's size, to a file the person chooses.
-    void ExportPictureFile(const QString& caption, const std::function<void(Canvas&)>& draw);
+    /// Exports what `draw` draws, at the picture's size, to a file the person chooses; with a
+    /// `table`, a name ending in .csv takes what it writes instead.
+    void ExportPictureFile(const QString& caption, const std::function<void(Canvas&)>& draw,
+                           const std::function<void(std::ostream&)>& table = {});
     /// Writes the rows `rows` gives as CSV to a file the person chooses.
     void ExportCsvFile(const QString& caption, const std::function<AnalysisRows()>& rows);
 

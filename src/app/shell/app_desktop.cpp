@@ -58,10 +58,15 @@ void AppDesktop::HidePrintFormatDialog() {
 
 void AppDesktop::ShowTabulation(Simulation&) { Main.TabulationWindow().ShowTabulation(); }
 void AppDesktop::HideTabulation(Simulation&) { Main.TabulationWindow().HideTabulation(); }
-void AppDesktop::ShowGraph(Simulation&, const std::vector<std::string>& series) {
+// Every finished run comes by one of these two, so the graph can compare it with the next.
+void AppDesktop::ShowGraph(Simulation& sim, const std::vector<std::string>& series) {
+    sim.Runs.Keep(sim.Display);
     Main.GraphWindow().ShowGraph(series);
 }
-void AppDesktop::HideGraph(Simulation&) { Main.GraphWindow().HideGraph(); }
+void AppDesktop::HideGraph(Simulation& sim) {
+    sim.Runs.Keep(sim.Display);
+    Main.GraphWindow().HideGraph();
+}
 void AppDesktop::ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>& series) {
     Main.FrequencyWindow().ShowAnalysis(series);
 }

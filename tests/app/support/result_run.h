@@ -38,10 +38,12 @@ public:
     void HideTabulation(Simulation&) override {
         if (Table) Table->HideTabulation();
     }
-    void ShowGraph(Simulation&, const std::vector<std::string>& series) override {
+    void ShowGraph(Simulation& sim, const std::vector<std::string>& series) override {
+        sim.Runs.Keep(sim.Display);
         if (Graph) Graph->ShowGraph(series);
     }
-    void HideGraph(Simulation&) override {
+    void HideGraph(Simulation& sim) override {
+        sim.Runs.Keep(sim.Display);
         if (Graph) Graph->HideGraph();
     }
     void ShowFrequencyAnalysis(Simulation&, const std::vector<std::string>& series) override {
