@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "drawing/graph_curves.h"
+#include "engine/simulation.h"
 #include "support/scratch_folder.h"
 #include "support/test_simulation.h"
 
@@ -185,6 +188,68 @@ TEST_F(TimeGraph, PrinterPageHasTitleAndKey) {
     ASSERT_NE(date, texts.end());
     EXPECT_EQ(date->Y1, texts[0].Y1);
     EXPECT_NEAR(date->X1 + Canvas.TextWidth(date->Text), 1.0, Tolerance);
+}
+
+TEST_F(TimeGraph, PreviousRunsDrawnBehindByTitleAndCovered) {
+    // The previous run: twice as long, three times as high.
+    Record(2, 21);
+    for (int c = 1; c <= 2; ++c) {
+        for (int r = 1; r <= 21; ++r) Sim.Display.At(c, r) *= 3;
+    }
+    Sim.Runs.Keep(Sim.Display);
+    // The last run shows "Series 2" still, but no longer "Series 1".
+    Record(2, 11);
+    Sim.Display.ColumnTitle[1] = "Series 9";
+    Sim.Runs.Keep(Sim.Display);
+
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
+    const std::vector<RecordingCanvas::Primitive> single = Canvas.Drawn;
+    const float singleYMax = Sim.Graph.YMaximum;
+    // Without the box, or with nothing to overlay, the graph is drawn as for one run.
+    Sim.Graph.OverlayRuns = true;
+    {
+        const auto other = std::make_unique<Simulation>(Host, Windows);
+        other->Display = Sim.Display;
+        other->Run = Sim.Run;
+        other->Status = Sim.Status;
+        other->Graph.OverlayRuns = true;
+        RecordingCanvas alone;
+        DrawTimeGraph(*other, alone, GraphTarget::Screen, 0);
+        EXPECT_TRUE(alone.Drawn == single);
+    }
+
+    Canvas.Drawn.clear();
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
+    const Colour pale = Rgb(255, 77, 77);   // light red (255, 0, 0) taken 0.3 of the way to white
+    EXPECT_EQ(PreviousRunColour(PaletteColour(Palette::LightRed), 1), pale);
+    EXPECT_EQ(PreviousRunColour(PaletteColour(Palette::Blue), 5), Rgb(179, 179, 217));   // 0.7 of the way
+    const auto lines = Canvas.OfKind(Kind::Line);
+    const auto firstOf = [&](Colour c) {
+        return std::find_if(lines.begin(), lines.end(), [c](const auto& p) { return p.Fore == c; });
+    };
+    // Only "Series 2" of the previous run, dashed, and before the last run's curves.
+    EXPECT_EQ(LinesIn(pale), 20u);
+    EXPECT_EQ(LinesIn(PreviousRunColour(PaletteColour(Palette::Blue), 1)), 0u);
+    EXPECT_EQ(firstOf(pale)->Pen, PenStyle::Dash);
+    EXPECT_LT(firstOf(pale), firstOf(PaletteColour(Palette::Blue)));
+    // The scales take in its 2 s and its peak of 1.5 sin 1.6 (one run alone stays below 1).
+    EXPECT_FLOAT_EQ(Sim.Graph.XMaximum, 2);
+    EXPECT_LT(singleYMax, 1.01f);
+    EXPECT_GE(Sim.Graph.YMaximum, 1.5 * std::sin(1.6));
+
+    // The printed key names it after the last run's series.
+    Canvas.Drawn.clear();
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Printer, 0);
+    const std::vector<std::string> texts = Canvas.Texts();
+    ASSERT_GE(texts.size(), 6u);
+    EXPECT_EQ(texts[1], "Series 9");
+    EXPECT_EQ(texts[3], "Series 2");
+    EXPECT_EQ(texts[5], "Series 2 (run \xE2\x88\x92" "1)");
+
+    // Against "Series 9", which the previous run did not record, it has nothing to draw.
+    Canvas.Drawn.clear();
+    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 1);
+    EXPECT_EQ(LinesIn(pale), 0u);
 }
 
 }  // namespace

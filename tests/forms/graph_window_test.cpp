@@ -77,6 +77,21 @@ TEST(GraphWindowLayout, ControlsFollowTheWindowSize) {
     // A window dragged smaller than its controls still leaves a picture to draw on.
     EXPECT_GT(LayoutGraphWindow(200, 200).PictureHeight, 0);
 
+    // The row under the buttons: the overlay box, its button, then the read-out, side by side,
+    // ending by the picture's edge at the window's first size and beyond it.
+    constexpr int Box = 2700;
+    constexpr int Button = 2300;
+    for (const int width : {12600, 16000}) {
+        SCOPED_TRACE(width);
+        const GraphWindowLayout row = LayoutGraphWindow(width, 7200, Box, Button);
+        EXPECT_EQ(row.SecondRowTop, row.ButtonTop + GraphRowHeight + GraphControlGap);
+        EXPECT_LE(row.SecondRowTop + GraphRowHeight, 7200);
+        EXPECT_GE(row.ClearLeft, row.RowLeft + Box);
+        EXPECT_GE(row.ReadoutLeft, row.ClearLeft + Button);
+        EXPECT_LE(row.ReadoutLeft + 2 * GraphCaptionWidth + 2 * row.ValueWidth, GraphPictureLeft + row.PictureWidth);
+    }
+    // Narrower, the values keep room for their digits and run past the picture's edge instead.
+    EXPECT_EQ(LayoutGraphWindow(9000, 6000, Box, Button).ValueWidth, 1100);
 }
 
 }  // namespace quorvane

@@ -22,6 +22,7 @@ public:
         int PenWidth = 1;
         DrawMode Mode = DrawMode::Copy;
         double FontSize = 8.25;
+        bool operator==(const Primitive&) const = default;
     };
 
     void Clear() override;

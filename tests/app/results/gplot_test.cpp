@@ -249,6 +249,54 @@ private slots:
         QVERIFY(!std::filesystem::exists(w.Run.Path("graph.txt")));
     }
 
+    void OverlayBoxAndClearButtonCompareRuns() {
+        GraphWindows w;
+        auto* overlay = Control<QCheckBox>(w.Graph, "Check2");
+        auto* clear = Control<QPushButton>(w.Graph, "Command7");
+        QCOMPARE(overlay->accessibleName(), QString("Overlay Previous Runs"));
+        QCOMPARE(clear->accessibleName(), QString("Clear Previous Runs"));
+        QVERIFY(!clear->isEnabled());   // nothing before the first run
+
+        // Again with the proportional gain doubled.
+        Simulation& sim = w.Run.Sim;
+        SimulationForm& form = sim.Forms[FirstAllocatedForm(sim)];
+        for (int b = 1; b <= form.BlockCount; ++b) {
+            if (form.Blocks[b].Title == "Heater Demand") form.Blocks[b].Constant[1] *= 2;
+        }
+        WindowHandOff handOff;
+        handOff.Graph = &w.Graph;
+        QVERIFY(w.Run.RunLoaded(handOff));
+        QVERIFY(clear->isEnabled());
+        const QImage last = w.Picture();
+
+        // Both reached from "Show Symbols" with Tab, worked with the space bar.
+        Control<QCheckBox>(w.Graph, "Check1")->setFocus();
+        QTest::keyClick(Control<QCheckBox>(w.Graph, "Check1"), Qt::Key_Tab);
+        QCOMPARE(w.Graph.focusWidget(), overlay);
+        QTest::keyClick(overlay, Qt::Key_Space);
+        QVERIFY(sim.Graph.OverlayRuns);
+        QVERIFY(w.Picture() != last);
+        Press(w.Graph, "Command2");
+        const QString title = QString::fromStdString(sim.Display.ColumnTitle[1]);
+        QCOMPARE(Control<QLabel>(w.Key, "Label1_4")->text(), title + QString::fromUtf8(" (run \u2212" "1)"));
+
+        // A click on the last run's first curve at its start names it beside the marker.
+        auto* picture = w.Graph.findChild<PictureBox*>("Picture1");
+        QTest::mouseClick(picture, Qt::LeftButton, {},
+                          picture->DevicePoint({sim.Run.StartTime, sim.Display.At(1, 1)}).toPoint());
+        auto* name = Control<QLabel>(w.Graph, "Label6");
+        QVERIFY(name->isVisible());
+        QVERIFY(picture->geometry().contains(name->geometry()));
+
+        overlay->setFocus();
+        QTest::keyClick(overlay, Qt::Key_Tab);
+        QCOMPARE(w.Graph.focusWidget(), clear);
+        QTest::keyClick(clear, Qt::Key_Space);
+        QVERIFY(sim.Runs.Previous().empty());
+        QCOMPARE(w.Picture(), last);
+        QVERIFY(!clear->isEnabled());
+    }
+
     void HelpAndResize() {
         GraphWindows w;
         QSignalSpy help(&w.Graph, &GPlot::HelpRequested);
