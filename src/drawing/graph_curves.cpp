@@ -26,7 +26,7 @@ std::vector<GraphCurve> RecordedCurves(const Simulation& sim, int xColumn) {
         const int symbol = sim.Graph.ShowSymbols == 1 ? column : 0;
         curves.push_back({x, sim.Run.StartTime, stride, &display.At(column, 1), display.RecordedCount,
                           SeriesColour(column), PenStyle::Solid, symbol, display.ColumnTitle[column],
-                          display.ColumnUnits[column]});
+                          display.ColumnTitle[column], display.ColumnUnits[column]});
     }
     return curves;
 }
@@ -47,7 +47,7 @@ std::vector<GraphCurve> PreviousCurves(const Simulation& sim, int xColumn) {
             const RecordedSeries& series = run.Series[static_cast<std::size_t>(seriesOf(column))];
             curves.push_back({x, 0, 0, series.Values.data(), static_cast<int>(run.Time.size()),
                               PreviousRunColour(SeriesColour(column), r + 1), PenStyle::Dash, 0,
-                              PreviousRunName(series.Title, r + 1), series.Units, r + 1});
+                              series.Title, PreviousRunName(series.Title, r + 1), series.Units, r + 1});
         }
     }
     return curves;

@@ -21,7 +21,8 @@ struct GraphCurve {
     Colour Pen;
     PenStyle Style = PenStyle::Solid;
     int Symbol = 0;
-    std::string Name;
+    std::string Title;   ///< of its series
+    std::string Name;    ///< the title, for a previous run's curve followed by the run
     std::string Units;
     std::size_t Run = 0;   ///< 0 for the last run, n for previous run n
 

@@ -10,6 +10,7 @@
 #include "drawing/plot_core.h"
 #include "engine/simulation.h"
 #include "platform/canvas.h"
+#include "results/run_history.h"
 #include "results/tabulation.h"
 
 namespace quorvane {
@@ -45,14 +46,16 @@ void DrawCurve(Canvas& canvas, const PlotFrame& frame, const GraphCurve& curve) 
     canvas.SetPen(PenStyle::Solid, 1);
 }
 
-/// The display series, then the previous runs shown behind them (as many as the printed key holds).
+/// The display series, then the previous runs' curves drawn behind them, each named by its title
+/// with the run in place of the units, where a long name would run into the sample line (as
+/// many as the printed key holds).
 std::vector<KeyEntry> KeyEntries(const DisplayBuffer& display, const std::vector<GraphCurve>& previous) {
     std::vector<KeyEntry> entries;
     for (int column = 1; column <= display.ColumnCount; ++column) {
         entries.push_back({display.ColumnTitle[column], display.ColumnUnits[column], SeriesColour(column), column,
                            PenStyle::Solid, {}});
     }
-    for (const GraphCurve& curve : previous) entries.push_back({curve.Name, curve.Units, curve.Pen, 0, curve.Style});
+    for (const GraphCurve& curve : previous) entries.push_back({curve.Title, PreviousRunTag(curve.Run), curve.Pen, 0, curve.Style});
     FitKeyRows(entries);
     return entries;
 }

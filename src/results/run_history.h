@@ -33,8 +33,9 @@ private:
     std::vector<RecordedRun> Earlier;
 };
 
-/// A previous run's series as the key and the read-out name it: "Lag Output (run −1)", run 1
-/// being the most recent.
+/// A previous run as the key and the read-out name it: "(run −1)", run 1 being the most recent;
+/// and one of its series: "Lag Output (run −1)".
+std::string PreviousRunTag(std::size_t run);
 std::string PreviousRunName(const std::string& title, std::size_t run);
 
 /// Which series of a previous run stands for each display series 1..ColumnCount (-1 for none):
