@@ -55,7 +55,9 @@ std::vector<KeyEntry> KeyEntries(const DisplayBuffer& display, const std::vector
         entries.push_back({display.ColumnTitle[column], display.ColumnUnits[column], SeriesColour(column), column,
                            PenStyle::Solid, {}});
     }
-    for (const GraphCurve& curve : previous) entries.push_back({curve.Title, PreviousRunTag(curve.Run), curve.Pen, 0, curve.Style});
+    for (const GraphCurve& curve : previous) {
+        entries.push_back({curve.Title, PreviousRunTag(curve.Run), curve.Pen, 0, curve.Style});
+    }
     FitKeyRows(entries);
     return entries;
 }
@@ -87,7 +89,8 @@ std::optional<std::string> CurveAtOrBelowZero(const Simulation& sim, GraphAxis a
             return display.ColumnTitle[xColumn];
         }
         for (const GraphCurve& curve : previous) {
-            if (curve.X != nullptr && reaches(curve.X, curve.Rows)) return curve.Name;
+            if (!reaches(curve.X, curve.Rows)) continue;
+            return PreviousRunName(xColumn == 0 ? "Time" : display.ColumnTitle[xColumn], curve.Run);
         }
         return std::nullopt;
     }

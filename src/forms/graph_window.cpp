@@ -69,7 +69,9 @@ std::vector<GraphKeyRow> GraphKey(const Simulation& sim) {
     for (int column = 1; column <= sim.Display.ColumnCount; ++column) {
         rows.push_back({sim.Display.ColumnTitle[column], sim.Display.ColumnUnits[column], SeriesColour(column)});
     }
-    for (const GraphCurve& curve : PreviousCurves(sim, sim.Graph.XColumn)) rows.push_back({curve.Name, curve.Units, curve.Pen});
+    for (const GraphCurve& curve : PreviousCurves(sim, sim.Graph.XColumn)) {
+        rows.push_back({curve.Name, curve.Units, curve.Pen});
+    }
     if (rows.size() > GraphKeyRows) rows.resize(GraphKeyRows);
     return rows;
 }

@@ -17,9 +17,11 @@ void RunHistory::Forget() {
     Earlier.clear();
 }
 
-std::string PreviousRunTag(std::size_t run) { return "(run \u2212" + std::to_string(run) + ")"; }
+std::string PreviousRunTag(std::size_t run) { return "run \u2212" + std::to_string(run); }
 
-std::string PreviousRunName(const std::string& title, std::size_t run) { return title + " " + PreviousRunTag(run); }
+std::string PreviousRunName(const std::string& title, std::size_t run) {
+    return title + " (" + PreviousRunTag(run) + ")";
+}
 
 std::vector<int> MatchByTitle(const DisplayBuffer& display, const RecordedRun& run) {
     std::vector<int> match;

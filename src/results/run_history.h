@@ -33,8 +33,8 @@ private:
     std::vector<RecordedRun> Earlier;
 };
 
-/// A previous run as the key and the read-out name it: "(run −1)", run 1 being the most recent;
-/// and one of its series: "Lag Output (run −1)".
+/// A previous run as the printed key names it: "run −1", run 1 being the most recent; and one
+/// of its series as the key window and the read-out name it: "Lag Output (run −1)".
 std::string PreviousRunTag(std::size_t run);
 std::string PreviousRunName(const std::string& title, std::size_t run);
 

@@ -243,7 +243,7 @@ TEST_F(TimeGraph, PreviousRunsDrawnBehindByTitleAndCovered) {
     const std::vector<std::string> texts = Canvas.Texts();
     ASSERT_GE(texts.size(), 7u);
     EXPECT_EQ(std::vector<std::string>(texts.begin() + 1, texts.begin() + 7),
-              (std::vector<std::string>{"Series 9", "V ", "Series 2", "V ", "Series 2", "(run \xE2\x88\x92" "1) "}));
+              (std::vector<std::string>{"Series 9", "V ", "Series 2", "V ", "Series 2", "run \xE2\x88\x92" "1 "}));
 
     // Against "Series 9", which the previous run did not record, it has nothing to draw.
     Canvas.Drawn.clear();

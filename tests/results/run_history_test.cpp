@@ -54,7 +54,9 @@ TEST(RunHistory, PreviousSeriesAreFoundByTitle) {
     const auto display = std::make_unique<DisplayBuffer>();
     Record(*display, {"Speed", "Lag Output", "Speed", "New"}, 0);
     RecordedRun previous;
-    for (const char* title : {"Lag Output", "Old", "Speed", "Speed", "Speed"}) previous.Series.push_back({title, "", {}});
+    for (const char* title : {"Lag Output", "Old", "Speed", "Speed", "Speed"}) {
+        previous.Series.push_back({title, "", {}});
+    }
     // The n-th "Speed" shown stands for the n-th recorded; a title no longer shown is not drawn.
     EXPECT_EQ(MatchByTitle(*display, previous), (std::vector<int>{2, 0, 3, -1}));
     EXPECT_EQ(PreviousRunName("Lag Output", 2), "Lag Output (run \xE2\x88\x92" "2)");
