@@ -57,7 +57,8 @@ GPlot::GPlot(Simulation& sim, Form11& scales, keyform& key, QWidget* parent)
     Command7->setAccessibleName(Command7->text());
     Label6 = new QLabel(this);
     Label6->setObjectName("Label6");
-    Label6->setAccessibleName("Nearest curve");
+    // No accessible name of its own: readers read the curve it names.
+    Label6->setAccessibleDescription("Nearest curve");
     Label6->setStyleSheet("background: white; border: 1px solid black; padding: 1px;");
     AddReadout({"Label2", "Label3", "Label4", "Label5"}, "X Co-ord:", "Y Co-ord:");
 
