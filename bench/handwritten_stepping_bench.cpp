@@ -33,8 +33,8 @@ using Row = std::array<float, Loops>;
 
 struct HandwrittenModel {
     Row SineK1, SineK2, SineOut;
-    Row PidW1, PidW2, PidW3, PidH1, PidH2, PidH3, PidOut, PidHigh, PidLow;
-    std::array<double, Loops> PidError;
+    Row PidW1, PidW2, PidW3, PidH1, PidH2, PidH3, PidOut;
+    std::array<double, Loops> PidError, PidUpper, PidLower;
     Row SatHigh, SatLow, SatOut;
     Row GainK, GainOut;
     Row LagW, LagOut;
@@ -82,10 +82,8 @@ struct HandwrittenModel {
         for (int i = 0; i < Loops; ++i) Lag2Out[i] = St(Lag2Out[i] + (static_cast<double>(Gain2Out[i]) - Lag2Out[i]) * Lag2W[i]);
         for (int i = 0; i < Loops; ++i) {
             double h = St(PidH1[i] + PidW2[i] * PidError[i]);
-            const double upper = static_cast<double>(PidHigh[i]) / PidW1[i];
-            const double lower = static_cast<double>(PidLow[i]) / PidW1[i];
-            if (h > upper) h = upper;
-            if (h < lower) h = lower;
+            if (h > PidUpper[i]) h = PidUpper[i];
+            if (h < PidLower[i]) h = PidLower[i];
             PidH1[i] = St(h);
         }
     }
@@ -140,8 +138,9 @@ void Load(const Simulation& sim, HandwrittenModel& m) {
         m.PidH2[i] = pid.History[2];
         m.PidH3[i] = pid.History[3];
         m.PidOut[i] = pid.Output;
-        m.PidHigh[i] = pid.SatHigh;
-        m.PidLow[i] = pid.SatLow;
+        // The integral's bounds depend on constants only: worked out once.
+        m.PidUpper[i] = static_cast<double>(pid.SatHigh) / pid.Work[1];
+        m.PidLower[i] = static_cast<double>(pid.SatLow) / pid.Work[1];
         m.SatHigh[i] = at("saturate").SatHigh;
         m.SatLow[i] = at("saturate").SatLow;
         m.SatOut[i] = at("saturate").Output;

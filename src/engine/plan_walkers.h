@@ -22,8 +22,14 @@ struct EntryContext {
     const PlanEntry* Entry;
 
     double In(const Block&, int k) const { return *Entry->In[k - 1]; }
-    double& LatchedInput(int b) const { return Sim.Status.LatchedInput[b]; }
-    double& LatchedError(int b) const { return Sim.Status.LatchedError[b]; }
+    IntegralBounds BoundsOfIntegral(const Block&, int b) const {
+        if (!Entry->Bounded) [[unlikely]] {
+            ThrowFault(b, DivisionByZeroText);
+        }
+        return Entry->Bounds;
+    }
+    double& LatchedInput(int) const { return Sim.Status.LatchedInput[Entry->Number]; }
+    double& LatchedError(int) const { return Sim.Status.LatchedError[Entry->Number]; }
 };
 
 /// The context of a state block that latches as it moves: the latched value is used at once,
@@ -45,17 +51,23 @@ constexpr unsigned HistoryBit(int k) { return 1u << k; }
 /// One kind's rule over a run of blocks, logging first what `Logged` names; a run that logs
 /// nothing keeps its place in block order.
 template <class Context, BlockRule<Context> Apply, unsigned Logged>
-void WalkRun(RuleContext& context, const PlanEntry* first, const PlanEntry* last, float* log) {
-    for (Context c(context, first); c.Entry != last; ++c.Entry) {
-        const int b = c.Entry->Number;
-        Block& blk = *c.Entry->Self;
-        if ((Logged & OutputBit) != 0) {
-            *log++ = blk.Output;
+void WalkRun(RuleContext& context, const PlanEntry* first, const PlanEntry* last, float* __restrict log) {
+    Context c(context, first);
+    try {
+        for (; c.Entry != last; ++c.Entry) {
+            Block& blk = *c.Entry->Self;
+            if ((Logged & OutputBit) != 0) {
+                *log++ = blk.Output;
+            }
+            for (int k = 1; k <= MaxInputs; ++k) {
+                if ((Logged & HistoryBit(k)) != 0) *log++ = blk.History[k];
+            }
+            // Only a fault wants the block's number: it is given it here.
+            Apply(c, blk, 0);
         }
-        for (int k = 1; k <= MaxInputs; ++k) {
-            if ((Logged & HistoryBit(k)) != 0) *log++ = blk.History[k];
-        }
-        Apply(c, blk, b);
+    } catch (RunError& fault) {
+        fault.Block = c.Entry->Number;
+        throw;
     }
 }
 

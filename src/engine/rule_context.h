@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/integral_bounds.h"
 #include "engine/simulation.h"
 
 namespace quorvane {
@@ -30,6 +31,11 @@ struct RuleContext {
     /// Where state block b keeps its latched input X or error E until it moves.
     double& LatchedInput(int b) const { return Sim.Status.LatchedInput[b]; }
     double& LatchedError(int b) const { return Sim.Status.LatchedError[b]; }
+
+    /// The bounds of controller b's integral, from its limits and gain.
+    static IntegralBounds BoundsOfIntegral(const Block& blk, int b) {
+        return quorvane::BoundsOfIntegral(blk.SatHigh, blk.SatLow, blk.Work[1], b);
+    }
 };
 
 /// y held within the block's saturation limits: first the upper, then the lower.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <utility>
-
 #include "engine/checked_math.h"
 #include "engine/rule_context.h"
 #include "model/block_traits.h"
@@ -72,22 +70,16 @@ void SecondLag(C& c, Block& blk, int b) {
     blk.Output = Stored(blk.Output + (static_cast<double>(blk.History[2]) - blk.Output) * blk.Work[2], b);
 }
 
-/// Integral H1 += W2 E, held so that the integral term W1 H1 stays within the saturation
-/// limits. A negative proportional gain turns the bounds round, so a reverse-acting
-/// controller is held inside the limits too.
+/// Integral H1 += W2 E, held within the controller's integral bounds.
 template <class C>
 void ControllerIntegral(C& c, Block& blk, int b) {
     double h = Stored(blk.History[1] + blk.Work[2] * c.LatchedError(b), b);
-    double upper = Quotient(blk.SatHigh, blk.Work[1], b);
-    double lower = Quotient(blk.SatLow, blk.Work[1], b);
-    if (blk.Work[1] < 0.0f) {
-        std::swap(upper, lower);
+    const IntegralBounds bounds = c.BoundsOfIntegral(blk, b);
+    if (h > bounds.Upper) {
+        h = bounds.Upper;
     }
-    if (h > upper) {
-        h = upper;
-    }
-    if (h < lower) {
-        h = lower;
+    if (h < bounds.Lower) {
+        h = bounds.Lower;
     }
     blk.History[1] = Stored(h, b);
 }

@@ -29,8 +29,13 @@ struct Candidate {
 PlanEntry EntryOf(Block* blocks, int b) {
     PlanEntry entry;
     entry.Self = &blocks[b];
-    for (int k = 1; k <= MaxInputs; ++k) entry.In[k - 1] = &blocks[blocks[b].Input[k]].Output;
+    const Block& blk = blocks[b];
+    for (int k = 1; k <= MaxInputs; ++k) entry.In[k - 1] = &blocks[blk.Input[k]].Output;
     entry.Number = b;
+    if (StateKindOf(blk) == StateKind::Controller && blk.Work[1] != 0.0f) {
+        entry.Bounded = true;
+        entry.Bounds = BoundsOfIntegral(blk.SatHigh, blk.SatLow, blk.Work[1], b);
+    }
     return entry;
 }
 

@@ -3,6 +3,7 @@
 #include <bit>
 #include <vector>
 
+#include "engine/integral_bounds.h"
 #include "model/model.h"
 
 namespace quorvane {
@@ -11,11 +12,14 @@ struct RuleContext;
 struct Simulation;
 
 /// A block of a run with its inputs found once: where its record and its inputs' outputs lie
-/// (an unconnected input reads block 0's output, always 0), and its number for faults.
+/// (an unconnected input reads block 0's output, always 0), its number for faults and latches,
+/// and for a controller the bounds of its integral, which depend on constants of the run only.
 struct PlanEntry {
     Block* Self = nullptr;
     const float* In[MaxInputs] = {};
     int Number = 0;
+    bool Bounded = false;   ///< a controller with integral bounds (none for a gain of 0)
+    IntegralBounds Bounds;
 };
 
 /// A stretch of blocks of one kind that the step walks in one tight loop: entries [First ..
