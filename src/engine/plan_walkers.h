@@ -51,7 +51,7 @@ constexpr unsigned HistoryBit(int k) { return 1u << k; }
 /// One kind's rule over a run of blocks, logging first what `Logged` names; a run that logs
 /// nothing keeps its place in block order.
 template <class Context, BlockRule<Context> Apply, unsigned Logged>
-void WalkRun(RuleContext& context, const PlanEntry* first, const PlanEntry* last, float* __restrict log) {
+void WalkRun(RuleContext& context, const PlanEntry* first, const PlanEntry* last, float* log) {
     Context c(context, first);
     try {
         for (; c.Entry != last; ++c.Entry) {
