@@ -62,7 +62,6 @@ TEST(RunnerOutputs, AFailedWriteIsReportedAndLeavesNoPartialFile) {
         {{lag, "--csv", "c.csv"}, FullDisk, "quorvane-run: cannot write c.csv: File too large\n"},
         {{lag, "--save", "m.vqe"}, FullDisk, "message: Error encountered during Saving Simulation - File too large\n"},
         {{lag, "--graph", "none/g.svg"}, {}, "quorvane-run: cannot write none/g.svg: No such file or directory\n"},
-        {{lag, "--sheet", "1", "none/s.pdf"}, {}, "quorvane-run: cannot write none/s.pdf: No such file or directory\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Args[1] + " " + c.Args.back());

@@ -22,12 +22,13 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-/// Field `field` of every line of a CSV text whose fields hold no commas.
+/// Field `field` of every line below the heading of a CSV text whose fields hold no commas.
 std::vector<std::string> Column(const std::string& csv, std::size_t field) {
     std::vector<std::string> column;
-    for (const std::string& line : Lines(csv)) {
+    const std::vector<std::string> lines = Lines(csv);
+    for (auto line = lines.begin() + (lines.empty() ? 0 : 1); line != lines.end(); ++line) {
         std::vector<std::string> fields;
-        std::istringstream in(line);
+        std::istringstream in(*line);
         for (std::string f; std::getline(in, f, ',');) fields.push_back(f);
         column.push_back(field < fields.size() ? fields[field] : "");
     }
@@ -81,27 +82,12 @@ TEST(Sweep, RunsMatchSingleRunsBitForBitWhateverTheJobs) {
         sweeps.push_back(run.Out);
     }
     EXPECT_EQ(sweeps[0], sweeps[1]);
-    const std::vector<std::string> sweep = Lines(sweeps[0]);
-    ASSERT_FALSE(sweep.empty());
-    EXPECT_EQ(sweep[0],
-              "Time,Lag Output [Lag Output.K1=0.5],Step Demand [Lag Output.K1=0.5],Lag Output [Lag Output.K1=1],"
-              "Step Demand [Lag Output.K1=1],Lag Output [Lag Output.K1=2],Step Demand [Lag Output.K1=2]");
     for (std::size_t r = 0; r < values.size(); ++r) {
         SCOPED_TRACE(values[r]);
         const RunnerResult single = RunRunner({LagModel, "--block", "Lag Output.K1=" + values[r], "--csv", "-"}, folder);
         ASSERT_EQ(single.Status, 0) << single.Err;
-        std::vector<std::string> time = Column(single.Out, 0);
-        time.erase(time.begin());
-        std::vector<std::string> sweptTime = Column(sweeps[0], 0);
-        sweptTime.erase(sweptTime.begin());
-        EXPECT_EQ(sweptTime, time);
-        for (std::size_t s = 1; s <= 2; ++s) {
-            std::vector<std::string> alone = Column(single.Out, s);
-            std::vector<std::string> swept = Column(sweeps[0], 2 * r + s);
-            alone.erase(alone.begin());
-            swept.erase(swept.begin());
-            EXPECT_EQ(swept, alone);
-        }
+        EXPECT_EQ(Column(sweeps[0], 0), Column(single.Out, 0));
+        for (std::size_t s = 1; s <= 2; ++s) EXPECT_EQ(Column(sweeps[0], 2 * r + s), Column(single.Out, s));
     }
 }
 

@@ -97,11 +97,6 @@ TEST_F(TimeGraph, SymbolsOnEveryRowFromTheSecondButNotForLaterSeries) {
     EXPECT_EQ(LinesIn(PaletteColour(Palette::Blue)), 24u + 24u * 6u);
     EXPECT_EQ(LinesIn(PaletteColour(Palette::LightRed)), 24u + 24u * 4u);
     EXPECT_EQ(LinesIn(PaletteColour(Palette::LightGreen)), 24u);
-
-    Canvas.Drawn.clear();
-    Sim.Graph.ShowSymbols = 0;
-    DrawTimeGraph(Sim, Canvas, GraphTarget::Screen, 0);
-    EXPECT_EQ(LinesIn(PaletteColour(Palette::Blue)), 24u);
 }
 
 TEST_F(TimeGraph, AgainstAnotherSeries) {

@@ -51,23 +51,6 @@ TEST(GraphReadout, ClickedCoordinatesUseFiveDecimals) {
     EXPECT_DOUBLE_EQ(ClickMarkerRadius(graph), 2.0);
 }
 
-TEST_F(GraphWindow, KeyListsEachSeriesWithItsCurveColour) {
-    Sim.Display.ColumnCount = 3;
-    const char* titles[] = {"", "Demand", "Temperature", "Heater"};
-    for (int c = 1; c <= 3; ++c) {
-        Sim.Display.ColumnTitle[c] = titles[c];
-        Sim.Display.ColumnUnits[c] = "u" + std::to_string(c);
-    }
-    const std::vector<GraphKeyRow> key = GraphKey(Sim);
-    ASSERT_EQ(key.size(), 3u);
-    EXPECT_EQ(key[1].Title, "Temperature");
-    EXPECT_EQ(key[1].Units, "u2");
-    // Blue, light red and cyan, as the curves are drawn.
-    EXPECT_EQ(key[0].Pen, PaletteColour(Palette::Blue));
-    EXPECT_EQ(key[1].Pen, PaletteColour(Palette::LightRed));
-    EXPECT_EQ(key[2].Pen, PaletteColour(Palette::Cyan));
-}
-
 TEST(GraphWindowLayout, ControlsFollowTheWindowSize) {
     const GraphWindowLayout graph = LayoutGraphWindow(9000, 6000);
     EXPECT_EQ(graph.PictureWidth, 8500);

@@ -18,7 +18,6 @@ TEST(TabulationWindowLayout, ControlsFollowTheWindowSizeDownToItsSmallest) {
     EXPECT_EQ(raised.Width, 1000);
     EXPECT_EQ(raised.Height, 2500);
     EXPECT_EQ(raised.PageHeight, 400);
-    EXPECT_EQ(PageLabel(3), "Page 3");
 }
 
 TEST(TabulationWindowText, CellsStandAtTheirCharacterColumns) {

@@ -66,11 +66,5 @@ TEST(Toolbox, PagesTakeWhatLiesInTheirFrameBoundsIncludedThirtyAtMost) {
     EXPECT_EQ(pages[2].back().Code, 38);
 }
 
-TEST(Toolbox, AGrabOnTheSmallImageIsScaledToTheBlock) {
-    EXPECT_EQ(GrabOnBlock(0), 0);
-    EXPECT_EQ(GrabOnBlock(240), 360);
-    EXPECT_EQ(GrabOnBlock(ToolboxImageSize), 720);
-}
-
 }  // namespace
 }  // namespace quorvane

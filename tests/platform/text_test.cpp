@@ -208,29 +208,6 @@ TEST(Format, SectionsAndSigns) {
     EXPECT_EQ(Format(-2.5, ""), "-2.5");
 }
 
-// Each magnitude band of the annotation and axis-label formats, with one representative value.
-TEST(Format, MagnitudeBandsOfTheDisplayFormats) {
-    const FormatCase cases[] = {
-        {0, "0.0", "0.0"},
-        {0.0001, "0.###e+##", "1.e-4"},
-        {0.00054321, "0.######", "0.000543"},
-        {0.0054321, "0.#####", "0.00543"},
-        {0.054321, "0.####", "0.0543"},
-        {0.25, "0.###", "0.25"},
-        {-5.4321, "#0.##", "-5.43"},
-        {54.321, "##0.#", "54.3"},
-        {543.21, "##0", "543"},
-        {5432.1, "###0", "5432"},
-        {54321.5, "####0", "54322"},
-        {543210.9, "#####0", "543211"},
-        {2500000, "0.###e+##", "2.5e+6"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Pattern);
-        EXPECT_EQ(Format(c.Value, c.Pattern), c.Expected);
-    }
-}
-
 // Odd patterns and texts must neither crash nor read out of bounds (the sanitizers watch).
 TEST(Format, AnyPatternOrTextIsSafe) {
     std::mt19937 random(7);

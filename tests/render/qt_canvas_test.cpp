@@ -50,27 +50,24 @@ TEST_F(QtCanvasTest, PngMapsTheUserScaleOntoPixels) {
 }
 
 TEST_F(QtCanvasTest, XorDrawnTwiceLeavesNoTrace) {
-    EnsureGuiApplication();
     QImage image(100, 100, QImage::Format_RGB32);
     PainterCanvas canvas(image);
     canvas.Clear();
-    canvas.SetScale(0, 0, 1500, 1500);
-    canvas.SetForeColour(PaletteColour(Palette::Cyan));
-    canvas.SetDrawMode(DrawMode::Xor);
-    canvas.SetPen(PenStyle::Dot, 1);
-    canvas.Line(150, 750, 1350, 750);
-    canvas.End();
+    const auto dottedXorLine = [&] {
+        canvas.SetScale(0, 0, 1500, 1500);
+        canvas.SetForeColour(PaletteColour(Palette::Cyan));
+        canvas.SetDrawMode(DrawMode::Xor);
+        canvas.SetPen(PenStyle::Dot, 1);
+        canvas.Line(150, 750, 1350, 750);
+        canvas.End();
+    };
+    dottedXorLine();
     // Cyan (0, 128, 128) over white gives (255, 127, 127) wherever a dot falls.
     const int dots = CountColour(image, qRgb(255, 127, 127));
     EXPECT_GT(dots, 20);
     EXPECT_LT(dots, 80);   // dotted: gaps between the dots
     canvas.Begin(image);
-    canvas.SetScale(0, 0, 1500, 1500);
-    canvas.SetForeColour(PaletteColour(Palette::Cyan));
-    canvas.SetDrawMode(DrawMode::Xor);
-    canvas.SetPen(PenStyle::Dot, 1);
-    canvas.Line(150, 750, 1350, 750);
-    canvas.End();
+    dottedXorLine();
     EXPECT_EQ(CountColour(image, White), 100 * 100);
 }
 

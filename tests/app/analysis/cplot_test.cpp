@@ -34,7 +34,6 @@ private slots:
         QVERIFY(w.Ran);
         QVERIFY(w.Prbs.isVisible());
         const Simulation& sim = w.Run.Sim;
-        QCOMPARE(sim.Prbs.Length, 127);
         QVERIFY(w.Prbs.windowTitle().startsWith("PRBS Analysis                 PRBS Length:  127"));
         QVERIFY(w.Prbs.findChild<QRadioButton*>("Option1")->isChecked());
         QCOMPARE(sim.Fft.FftColumnsUsed, 1);
@@ -48,7 +47,6 @@ private slots:
         w.Click("Option2");
         const Simulation& sim = w.Run.Sim;
         QVERIFY(!sim.Prbs.ImpulseResponseMode);
-        QCOMPARE(sim.Status.CurrentActivity, std::string("Setting Frequency Response"));
         QVERIFY(AnalysisWindows::Picture(w.Prbs) != impulse);
         // The magnitudes follow the plant's gain: at its resonance (0.707 rad/s, gain 1.155)
         // above the lowest bin, and at 3 rad/s (gain 0.117) far below it.
@@ -76,14 +74,13 @@ private slots:
 
         // Log frequency: the read-out gives the frequency itself.
         w.Click("Check2");
-        QCOMPARE(sim.Status.CurrentActivity, std::string("Setting Log x scales (correlation)"));
         auto* picture = w.Prbs.findChild<PictureBox*>("Picture1");
         QSignalSpy clicks(picture, &PictureBox::Clicked);
         QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(picture->width() / 2, picture->height() / 2));
         const double x = clicks.takeFirst().at(0).toPointF().x();
         QCOMPARE(w.Prbs.findChild<QLabel*>("Label3")->text(), QString::fromStdString(Format(std::pow(10.0, x), "0.#####")));
         w.Click("Check1");
-        QCOMPARE(sim.Status.CurrentActivity, std::string("Setting Log Y scales (correlation)"));
+        QVERIFY(sim.Prbs.LogMagnitude);
 
         // Back to the impulse response: one curve, whatever the phase box says.
         w.Click("Option1");

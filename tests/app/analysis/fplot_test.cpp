@@ -47,7 +47,6 @@ private slots:
         expected << "Unallocated";
         QCOMPARE(Entries(w.List("List1")), expected);
         QCOMPARE(Entries(w.List("List2")), expected);
-        QCOMPARE(w.List("List1")->currentRow(), w.Square);
         QCOMPARE(w.List("List2")->currentRow(), sim.Display.ColumnCount + 1);
         // 20 s sampled every 0.02 s fill 512 points (1000 samples do not fill the target 1024).
         QCOMPARE(w.Frequency.windowTitle(),

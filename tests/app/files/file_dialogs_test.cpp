@@ -77,14 +77,6 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QVERIFY(!window.Program().NewModel);
         QCOMPARE(window.Program().Paths.CurrentPath, program.Example("First Order Lag"));
-
-        // A name that does not load stays in view.
-        program.Host.Clear();
-        Item(window, "mload")->trigger();
-        Retype(dialog, "Text1", "Nothing Here");
-        Press(dialog, "Command1");
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(program.Host.Messages().size(), size_t(1));
     }
 
     void ADamagedFileChangesNothingAndAnEmptyNameIsNamed() {

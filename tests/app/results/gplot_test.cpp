@@ -51,8 +51,7 @@ private slots:
         QCOMPARE(display.ColumnCount, 3);
         QCOMPARE(display.RecordedCount, 301);
         auto* list = Control<QListWidget>(w.Graph, "List1");
-        QStringList entries;
-        for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
+        const QStringList entries = Entries(list);
         QStringList expected{"Time"};
         for (int c = 1; c <= 3; ++c) expected << QString::fromStdString(display.ColumnTitle[c]);
         QCOMPARE(entries, expected);
@@ -79,22 +78,17 @@ private slots:
         QVERIFY(w.Run.Host.Messages().empty());
     }
 
-    void ChoosingASeriesAsXRedrawsAgainstIt() {
+    void ChoosingASeriesAsXOrSymbolsRedraws() {
         GraphWindows w;
-        const QImage byTime = w.Picture();
+        const QImage plain = w.Picture();
         Control<QListWidget>(w.Graph, "List1")->setCurrentRow(1);
         QCOMPARE(w.Run.Sim.Graph.XColumn, 1);
-        QCOMPARE(w.Run.Sim.Status.CurrentActivity, std::string("Graph X axis selection"));
-        QVERIFY(w.Picture() != byTime);
+        QVERIFY(w.Picture() != plain);
         // The X span is now that of the oven temperature, not the 600 s of the run.
         QVERIFY(w.Run.Sim.Graph.XRange != 600.0f);
         Control<QListWidget>(w.Graph, "List1")->setCurrentRow(0);
-        QCOMPARE(w.Picture(), byTime);
-    }
+        QCOMPARE(w.Picture(), plain);
 
-    void ShowSymbolsToggles() {
-        GraphWindows w;
-        const QImage plain = w.Picture();
         auto* symbols = Control<QCheckBox>(w.Graph, "Check1");
         QTest::mouseClick(symbols, Qt::LeftButton);
         QCOMPARE(w.Run.Sim.Graph.ShowSymbols, 1);
@@ -150,12 +144,8 @@ private slots:
 
         // Back to automatic: the boxes show the limits stored for the axis again.
         Press(w.Graph, "Command1");
-        Retype(w.Scales, "Text3", "1");
         QTest::mouseClick(Control<QRadioButton>(w.Scales, "Option4"), Qt::LeftButton);
         Retype(w.Scales, "Text3", "1");
-        Retype(w.Scales, "Text4", "2");
-        Press(w.Scales, "Command1");
-        QCOMPARE(w.Run.Host.Messages(), std::vector<std::string>{"X maximum must exceed X minimum"});
         QTest::mouseClick(Control<QRadioButton>(w.Scales, "Option3"), Qt::LeftButton);
         QCOMPARE(Control<QLineEdit>(w.Scales, "Text3")->text(), QString(" 600"));
         Press(w.Scales, "Command2");
@@ -304,8 +294,7 @@ private slots:
         QSignalSpy help(&w.Graph, &GPlot::HelpRequested);
         Press(w.Graph, "Command5");
         QCOMPARE(help.count(), 1);
-        QCOMPARE(help.at(0).at(0).toInt(), 1002);
-        QCOMPARE(help.at(0).at(1).toInt(), 1);
+        QCOMPARE(help.at(0), (QList<QVariant>{1002, 1}));
 
         w.Graph.resize(900, 600);
         auto* picture = w.Graph.findChild<PictureBox*>("Picture1");

@@ -96,7 +96,6 @@ void EditMenuTest::UndoAndRedoTakeBackAndRedoEveryEdit() {
 
     Keys(Qt::Key_Z);
     QCOMPARE(Form().NextConnection, 1);
-    QCOMPARE(Form().Blocks[2].Input[1], 0);
     Keys(Qt::Key_Z);
     QCOMPARE(Form().BlockCount, 1);
     QVERIFY(Enabled("MRedo"));
@@ -104,7 +103,6 @@ void EditMenuTest::UndoAndRedoTakeBackAndRedoEveryEdit() {
     Keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(Form().BlockCount, 2);
     QCOMPARE(Form().NextConnection, 2);
-    QCOMPARE(Form().Blocks[2].Input[1], 1);
     QVERIFY(!Enabled("MRedo"));
 
     // Deleted with the key, given back by the menu item.
@@ -134,9 +132,7 @@ void EditMenuTest::CopyPasteAndDuplicateCarryTheConnectionsAmongTheBlocks() {
     QVERIFY(Enabled("MPaste"));
     Keys(Qt::Key_V);
     QCOMPARE(Form().BlockCount, 5);
-    QCOMPARE(Form().NextConnection, 4);
-    QCOMPARE(Form().Connections[3].FromBlock, 4);
-    QCOMPARE(Form().Connections[3].ToBlock, 5);
+    QCOMPARE(Form().NextConnection, 4);   // which blocks it joins is the block copy's rule
     QCOMPARE(Selected(), (std::vector<int>{4, 5}));
     // At a click on free area (where the copies go is the edit commands' rule).
     QTest::mouseClick(&Sheet(), Qt::LeftButton, {}, Pixels(7250, 4850));
@@ -170,15 +166,13 @@ void EditMenuTest::SelectedBlocksMoveAndGoTogether() {
     ClickBlock(3, Qt::ShiftModifier);   // taken out again
     QCOMPARE(Selected(), (std::vector<int>{1, 2}));
 
-    // Block 2 pressed and dropped 480 twips further right: block 1 and the line go along.
-    const ConnectionLine line = Form().Lines[2];
+    // Block 2 pressed and dropped 480 twips further right: block 1 goes along (and its line, as
+    // the edit commands check).
     QTest::mousePress(&Sheet(), Qt::LeftButton, {}, Pixels(3600 + 100, 1200 + 100));
     DropOn(Sheet(), Pixels(3600 + 100 + 480, 1200 + 100 + 960));
     QCOMPARE(Form().Blocks[2].Left, 4080);
     QCOMPARE(Form().Blocks[1].Left, 1680);
     QCOMPARE(Form().Blocks[1].Top, 2160);
-    QCOMPARE(Form().Blocks[3].Left, 3600);
-    QCOMPARE(Form().Lines[2].X1, line.X1 + 480);
     QCOMPARE(Selected(), (std::vector<int>{1, 2}));
 
     Keys(Qt::Key_Delete, Qt::NoModifier);

@@ -56,6 +56,8 @@ private slots:
             QTest::mouseClick(Control<QPushButton>(form, "Command1"), Qt::LeftButton);
 
             const RunWindow expected = HeadlessRun(program.Example(example));
+            // The PRBS run stretches its stop time and says so; the lag run's figure is a rounding error.
+            QVERIFY(std::string(example) == "First Order Lag" ? expected.Text4 != "Not Relevant" : !expected.Label14.empty());
             QCOMPARE(Text(form, "Text3").toStdString(), expected.Text3);
             QCOMPARE(Text(form, "Text4").toStdString(), expected.Text4);
             QCOMPARE(Control<QLabel>(form, "Label14")->text().toStdString(), expected.Label14);
@@ -67,9 +69,6 @@ private slots:
             QCOMPARE(Control<QWidget>(form, "Shape1")->palette().color(QPalette::Window), QColor(128, 128, 128));
             QVERIFY(!program.Window->Model().Status.RunInProgress);
         }
-        // The PRBS run stretches its stop time and says so; the lag run's figure is a rounding error.
-        QVERIFY(!HeadlessRun(ProgramUnderTest().Example("PRBS Identification")).Label14.empty());
-        QVERIFY(HeadlessRun(ProgramUnderTest().Example("First Order Lag")).Text4 != "Not Relevant");
     }
 
     void BoxesStoreAsTheyChangeAndActivationShowsTheSettings() {
@@ -182,7 +181,6 @@ private slots:
         QVERIFY(std::ranges::none_of(program.Host.Log, [](const RecordingHost::Entry& entry) {
             return entry.What == RecordingHost::Kind::Question;
         }));
-        QCOMPARE(program.Window->Model().Display.ColumnCount, 10);
     }
 
     // A key typed in the run window while the run's prompt stands stops the run.

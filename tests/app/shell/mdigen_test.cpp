@@ -60,7 +60,6 @@ private slots:
         // The build put the models into the example folder; the first start adds the slip.
         QCOMPARE(program.Host.Messages(), std::vector<std::string>{"Creating packing slip"});
         QVERIFY(QFile::exists(QString::fromStdString(examples + "/Packing Slip.pck")));
-        QVERIFY(QFile::exists(QString::fromStdString(examples + "/First Order Lag.vqe")));
         MDIGen& window = *program.Window;
         QCOMPARE(window.windowTitle(), QString("Quorvane"));
         QVERIFY(!window.Program().NewModel);
@@ -87,15 +86,12 @@ private slots:
         program.Start();
         MDIGen& window = *program.Window;
         Simulation& sim = window.Model();
-        sim.Forms[1].BlockCount = 1;
-        sim.Forms[1].Blocks[1].FunctionCode = 61;
         QVERIFY(Item(window, "Mhz")->isChecked());
         Item(window, "Mrad")->trigger();
         QVERIFY(!sim.Run.FrequencyInHz);
         QVERIFY(Item(window, "Mrad")->isChecked() && !Item(window, "Mhz")->isChecked());
-        QCOMPARE(sim.Forms[1].Blocks[1].Units, std::string("rad/s"));
         Item(window, "Mhz")->trigger();
-        QCOMPARE(sim.Forms[1].Blocks[1].Units, std::string("Hz"));
+        QVERIFY(sim.Run.FrequencyInHz);
 
         Item(window, "MsMath")->trigger();
         QVERIFY(sim.Run.MathsSymbols && Item(window, "MsMath")->isChecked());
