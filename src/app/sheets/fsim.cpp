@@ -214,6 +214,7 @@ void Fsim::paintEvent(QPaintEvent* event) {
         if (b == Editing.SelectedBlock || b > sheet.BlockCount) continue;
         painter.drawPixmap(TwipsToPixels(sheet.Blocks[b].Left), TwipsToPixels(sheet.Blocks[b].Top), Image2->pixmap());
     }
+    PaintPointer(painter);
 }
 
 void Fsim::resizeEvent(QResizeEvent* event) {
@@ -228,23 +229,29 @@ void Fsim::Activate() {
 }
 
 void Fsim::mousePressEvent(QMouseEvent* event) {
+    PressPixels = event->position().toPoint();
+    const QPoint at = TwipsAt(event->position());
+    // The keyboard's pointer goes where the mouse pressed, so either may go on from there.
+    Pointer = {at.x(), at.y()};
+    PressWith(event->button(), event->modifiers(), at);
+}
+
+void Fsim::PressWith(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
     Activate();
     setFocus(Qt::MouseFocusReason);
-    const QPoint at = TwipsAt(event->position());
     PressAt = at;
     PressedBlock = 0;
     PressedFree = false;
-    PressPixels = event->position().toPoint();
     const int block = BlockAt(Sim, FormIndex, at.x(), at.y());
-    if (block != 0 && event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier)) {
+    if (block != 0 && button == Qt::LeftButton && (modifiers & Qt::ShiftModifier)) {
         // Shift+press picks blocks for the selection one at a time and starts no drag.
         ToggleSelected(Editing, FormIndex, block);
     } else if (block != 0) {
         const BlockGroup before = Editing.Group;
-        PressOnBlockImage(event->button(), block, at);
+        PressOnBlockImage(button, block, at);
         KeepGroupForDrag(Editing, before);
     } else {
-        PressOnFreeArea(event->button(), at);
+        PressOnFreeArea(button, at);
     }
     Refresh();
 }
@@ -276,23 +283,26 @@ void Fsim::PressOnFreeArea(Qt::MouseButton button, QPoint twips) {
 }
 
 void Fsim::mouseMoveEvent(QMouseEvent* event) {
-    if (PressedBlock != 0 && (event->buttons() & Qt::LeftButton) &&
-        (event->position().toPoint() - PressPixels).manhattanLength() >= QApplication::startDragDistance()) {
+    const bool leftHeld = (event->buttons() & Qt::LeftButton) != 0;
+    const bool far =
+        (event->position().toPoint() - PressPixels).manhattanLength() >= QApplication::startDragDistance();
+    if (PressedBlock != 0 && leftHeld && far) {
         DragPressedBlock();
         return;
     }
+    MoveWith(TwipsAt(event->position()), leftHeld, far);
+}
+
+void Fsim::MoveWith(QPoint at, bool leftHeld, bool beyondDragDistance) {
     const SelectionBox& box = Editing.Box;
-    if (PressedFree && box.Now != SelectionBox::None && box.Form == FormIndex && (event->buttons() & Qt::LeftButton)) {
-        if (box.Now == SelectionBox::Drawn ||
-            (event->position().toPoint() - PressPixels).manhattanLength() >= QApplication::startDragDistance()) {
-            const QPoint at = TwipsAt(event->position());
+    if (PressedFree && box.Now != SelectionBox::None && box.Form == FormIndex && leftHeld) {
+        if (box.Now == SelectionBox::Drawn || beyondDragDistance) {
             SelectionBoxMove(Editing, Surface, at.x(), at.y());
             update();
         }
         return;
     }
     if (Sim.CurrentForm != FormIndex) return;
-    const QPoint at = TwipsAt(event->position());
     MoveOnSheet(Sim, Editing, FormIndex, at.x(), at.y(), Surface);
     if (Editing.Joint.Now != JointDrag::None || Sim.PendingLineCount != 0) update();
 }
@@ -308,8 +318,10 @@ void Fsim::DragPressedBlock() {
 }
 
 void Fsim::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    const QPoint at = TwipsAt(event->position());
+    if (event->button() == Qt::LeftButton) ReleaseWith(TwipsAt(event->position()));
+}
+
+void Fsim::ReleaseWith(QPoint at) {
     if (PressedBlock != 0) {
         // A click on a block that did not move is its drop on itself, where it was grabbed.
         const int block = PressedBlock;
@@ -335,19 +347,24 @@ void Fsim::mouseReleaseEvent(QMouseEvent* event) {
 
 void Fsim::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint at = TwipsAt(event->position());
-    const int block = BlockAt(Sim, FormIndex, at.x(), at.y());
-    if (event->button() == Qt::LeftButton && block != 0) {
-        TurnBlock(Sim, FormIndex, block);
-        Refresh();
-        return;
-    }
+    if (event->button() == Qt::LeftButton && TurnBlockAt(at)) return;
     // A quick second press on free area is a press like any other: no bend point is lost.
     mousePressEvent(event);
 }
 
+bool Fsim::TurnBlockAt(QPoint at) {
+    const int block = BlockAt(Sim, FormIndex, at.x(), at.y());
+    if (block == 0) return false;
+    TurnBlock(Sim, FormIndex, block);
+    Refresh();
+    return true;
+}
+
 void Fsim::keyPressEvent(QKeyEvent* event) {
+    if (PointerKey(event)) return;
     switch (event->key()) {
     case Qt::Key_Escape:
+        EndKeyPress(false);
         CancelConnection(Sim, Editing, FormIndex, Surface);
         break;
     case Qt::Key_Delete:
@@ -370,6 +387,7 @@ void Fsim::focusOutEvent(QFocusEvent* event) {
     // moving to another window of the program does.
     const Qt::FocusReason reason = event->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        EndKeyPress(false);
         SheetLostFocus(Sim, Editing, FormIndex);
         Refresh();
     }
@@ -412,6 +430,15 @@ bool Fsim::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Fsim::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // Tab goes from block to block, and on past the last to the next control.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+            PointerToNextBlock(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier))) {
+            return true;
+        }
+    }
     // In the main window the sheet's place is its sub-window's.
     if (event->type() == QEvent::ParentChange && qobject_cast<QMdiSubWindow*>(parentWidget()) != nullptr) {
         parentWidget()->installEventFilter(this);

@@ -8,9 +8,12 @@
 #include <optional>
 
 #include "forms/diagram_sheet.h"
+#include "forms/sheet_pointer.h"
 #include "render/qt_canvas.h"
 
 class QLabel;
+class QKeyEvent;
+class QPainter;
 class QListWidget;
 
 namespace quorvane {
@@ -19,7 +22,11 @@ struct EditingState;
 struct Simulation;
 
 /// A diagram sheet: the window of form slot 1, 2 or 3, where blocks are placed, wired, moved,
-/// turned and deleted with the mouse and the keyboard. It shows a backing image that the sheet
+/// turned and deleted with the mouse and the keyboard. The keys drive a pointer of their own:
+/// arrows move it (Ctrl: finely), Tab takes it from block to block, 1 to 3 onto an input of the
+/// block under it, O onto its outputs in turn; Space clicks (Shift+Space adds to the selection),
+/// Ctrl+Space presses and holds until Space, so that blocks, joints and selection boxes can be
+/// dragged; Enter, Menu or Shift+F10 open what is under it as a right press does, T turns a block. It shows a backing image that the sheet
 /// redraw, the connection being drawn and the rubber bands draw on, so what is drawn stays
 /// between repaints; the blocks are pictures on it, found by the model's hit tests.
 class Fsim : public QWidget {
@@ -87,6 +94,26 @@ private:
     void FitImage(QSize size);
     void PressOnFreeArea(Qt::MouseButton button, QPoint twips);
     void PressOnBlockImage(Qt::MouseButton button, int block, QPoint twips);
+    /// What a press, a move and a release at a sheet point (twips) do, from the mouse or the keys.
+    void PressWith(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+    void MoveWith(QPoint at, bool leftHeld, bool beyondDragDistance);
+    void ReleaseWith(QPoint at);
+    /// A double click: the block at `at` turned; false on free area.
+    bool TurnBlockAt(QPoint at);
+    /// The keys that move the keyboard's pointer and press, click and release with it; false for
+    /// any other key.
+    bool PointerKey(QKeyEvent* event);
+    /// The pointer put at `p`: a block pressed with the keys is carried along, anything else
+    /// follows it as it follows the mouse; what lies under it is told to readers.
+    void PointTo(SheetPointer p);
+    /// The pointer on the next (or previous) block with Tab; false past the last one.
+    bool PointerToNextBlock(bool backwards);
+    /// Ends a press held with the keys: released where the pointer is, a carried block dropped
+    /// there, or with `drop` false put back where it was.
+    void EndKeyPress(bool drop);
+    QPoint PointerPoint() const { return {Pointer.X, Pointer.Y}; }
+    /// The pointer, and the place a carried block will take, over the sheet's picture.
+    void PaintPointer(QPainter& painter);
     void DragPressedBlock();
     /// The sheet redraw was asked for while a handler ran, or the picture changed: show it.
     void Refresh();
@@ -108,6 +135,13 @@ private:
     QPoint PressPixels;
     bool PressedFree = false;
     std::optional<QPoint> ClickedAt;
+
+    /// The keyboard's pointer; shown once a key has moved it. A press held with the keys, and
+    /// whether it carries a block.
+    SheetPointer Pointer;
+    bool PointerShown = false;
+    bool KeyHeld = false;
+    bool Carrying = false;
 };
 
 }  // namespace quorvane

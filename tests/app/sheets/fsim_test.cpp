@@ -148,6 +148,57 @@ private slots:
         QCOMPARE(saved, SavedText(built, byCore.path()));
     }
 
+    // The keys reach all the mouse does on a sheet, with a pointer of their own: the lag model
+    // turned, wired, a block carried and one put back, a block's window opened.
+    void TheKeysTurnWireCarryAndOpenBlocks() {
+        Desk desk;
+        desk.FromToolbox(Constant, {80, 80});
+        desk.FromToolbox(Lag, {240, 160});
+        desk.FromToolbox(Display, {400, 160});
+        desk.Sheet->setFocus();
+        auto said = [&desk] { return desk.Sheet->accessibleDescription().toStdString(); };
+        desk.Key(Qt::Key_Tab);
+        desk.Key(Qt::Key_Tab);
+        desk.Key(Qt::Key_T);
+        QCOMPARE(desk.Form().Blocks[2].FunctionCode, Lag + 1);
+        desk.Key(Qt::Key_T);
+        QTest::keyClick(desk.Sheet.get(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(said(), "Constant, block 1");
+        desk.Key(Qt::Key_O);
+        desk.Key(Qt::Key_O);
+        QCOMPARE(said(), "Constant, block 1, output 2");
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Tab, Qt::Key_1, Qt::Key_Space, Qt::Key_O, Qt::Key_Space,
+                            Qt::Key_Tab, Qt::Key_1}) {
+            desk.Key(key);
+        }
+        QCOMPARE(said(), "Display, block 3, input 1");
+        desk.Key(Qt::Key_Space);
+        QCOMPARE(desk.Host.Messages(), std::vector<std::string>{});
+        QCOMPARE(desk.Form().NextConnection, 3);
+        for (auto [c, from, output, to] : {std::tuple{1, 1, 2, 2}, {2, 2, 1, 3}}) {
+            const Connection& link = desk.Form().Connections[c];
+            QCOMPARE(std::tuple(link.FromBlock, link.FromOutput, link.ToBlock, link.ToInput),
+                     std::tuple(from, output, to, 1));
+        }
+
+        // The lag (3600, 2400) carried 480 twips down; then 120 more, given up with Escape.
+        QTest::keyClick(desk.Sheet.get(), Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(desk.Sheet.get(), Qt::Key_Space, Qt::ControlModifier);
+        for (int i = 0; i < 4; ++i) desk.Key(Qt::Key_Down);
+        desk.Key(Qt::Key_Space);
+        QCOMPARE(std::pair(desk.Form().Blocks[2].Left, desk.Form().Blocks[2].Top), std::pair(3600, 2880));
+        QTest::keyClick(desk.Sheet.get(), Qt::Key_Space, Qt::ControlModifier);
+        desk.Key(Qt::Key_Down);
+        desk.Key(Qt::Key_Escape);
+        QCOMPARE(desk.Form().Blocks[2].Top, 2880);
+
+        QSignalSpy opened(desk.Sheet.get(), &Fsim::BlockDialogRequested);
+        desk.Key(Qt::Key_Return);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened[0][0].value<BlockDialogRequest>().Block, 2);
+        QCOMPARE(desk.Host.Messages(), std::vector<std::string>{});
+    }
+
     void EscapeWithNothingPendingClearsBothSelectionsAndRedraws() {
         Desk desk;
         desk.FromToolbox(Constant, {80, 80});
