@@ -229,6 +229,10 @@ void Fsim::Activate() {
 }
 
 void Fsim::mousePressEvent(QMouseEvent* event) {
+    // The mouse takes over from a press held with the keys; a block they carried stays put.
+    if (Carrying) AbandonDrag(Editing);
+    KeyHeld = false;
+    Carrying = false;
     PressPixels = event->position().toPoint();
     const QPoint at = TwipsAt(event->position());
     // The keyboard's pointer goes where the mouse pressed, so either may go on from there.
