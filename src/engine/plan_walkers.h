@@ -44,72 +44,28 @@ struct LatchingContext : EntryContext {
     double& LatchedError(int) { return Error; }
 };
 
-/// What a rule may overwrite, as the mask of a log: bit 0 the output, bit k history k.
-inline constexpr unsigned OutputBit = 1;
-constexpr unsigned HistoryBit(int k) { return 1u << k; }
+/// One kind's rule over a run of blocks, in place. A fault leaves the run where it stands: the
+/// replay, not the plan, names the block, so the rules are not given its number.
+template <class Context, BlockRule<Context> Apply>
+void WalkRun(RuleContext& context, const PlanEntry* first, const PlanEntry* last) {
+    for (Context c(context, first); c.Entry != last; ++c.Entry) Apply(c, *c.Entry->Self, 0);
+}
 
-/// One kind's rule over a run of blocks, logging first what `Logged` names; a run that logs
-/// nothing keeps its place in block order.
-template <class Context, BlockRule<Context> Apply, unsigned Logged>
-void WalkRun(RuleContext& context, const PlanEntry* first, const PlanEntry* last, float* log) {
-    Context c(context, first);
-    try {
-        for (; c.Entry != last; ++c.Entry) {
-            Block& blk = *c.Entry->Self;
-            if ((Logged & OutputBit) != 0) {
-                *log++ = blk.Output;
-            }
-            for (int k = 1; k <= MaxInputs; ++k) {
-                if ((Logged & HistoryBit(k)) != 0) *log++ = blk.History[k];
-            }
-            // Only a fault wants the block's number: it is given it here.
-            Apply(c, blk, 0);
-        }
-    } catch (RunError& fault) {
-        fault.Block = c.Entry->Number;
-        throw;
+/// A delay keeps the cell it overwrites for the replay, then steps as its rule says.
+template <class C>
+void DelayKeepingCell(C& c, Block& blk, int b) {
+    const int line = static_cast<int>(blk.Work[1]);
+    KeepCell(c.Sim.Plan.Replay, c.Sim.Delays.Cell(line, c.Sim.Delays.WritePosition[line]));
+    step_rules::Delay(c, blk, b);
+}
+
+template <std::size_t K>
+constexpr BlockRule<EntryContext> PlannedStepRule() {
+    if constexpr (static_cast<StepKind>(K) == StepKind::Delay) {
+        return &DelayKeepingCell<EntryContext>;
+    } else {
+        return StepRules<EntryContext>[K];
     }
-}
-
-inline void PutBack(Block& blk, const float* log, unsigned logged) {
-    if ((logged & OutputBit) != 0) {
-        blk.Output = *log++;
-    }
-    for (int k = 1; k <= MaxInputs; ++k) {
-        if ((logged & HistoryBit(k)) != 0) blk.History[k] = *log++;
-    }
-}
-
-constexpr unsigned StepLogged(StepKind kind) {
-    if (WritesSharedStore(kind)) return 0;
-    unsigned logged = OutputBit;
-    for (int k = 1; k <= HistoriesWritten(kind); ++k) logged |= HistoryBit(k);
-    return logged;
-}
-
-constexpr unsigned UpdateLogged(StateKind kind) {
-    switch (kind) {
-    case StateKind::Integrate: return OutputBit | HistoryBit(1);
-    case StateKind::Lag: return OutputBit;
-    case StateKind::SecondLag: return OutputBit | HistoryBit(2);
-    case StateKind::Controller: return HistoryBit(1);   // the integral; the output moved in the step
-    default: return 0;
-    }
-}
-
-template <std::size_t... K>
-constexpr std::array<PlanRun::Walker, sizeof...(K)> StepWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<EntryContext, StepRules<EntryContext>[K], StepLogged(static_cast<StepKind>(K))>...};
-}
-
-template <std::size_t... K>
-constexpr std::array<PlanRun::Walker, sizeof...(K)> InPlaceWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<EntryContext, StepRules<EntryContext>[K], 0u>...};
-}
-
-template <std::size_t... K>
-constexpr std::array<PlanRun::Walker, sizeof...(K)> LatchWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<EntryContext, LatchRules<EntryContext>[K], 0u>...};
 }
 
 /// A state block that reads no state block moving before it may latch and move at once: nothing
@@ -121,20 +77,28 @@ void LatchAndUpdate(LatchingContext& context, Block& blk, int b) {
 }
 
 template <std::size_t... K>
-constexpr std::array<PlanRun::Walker, sizeof...(K)> FusedWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<LatchingContext, LatchAndUpdate<LatchRules<LatchingContext>[K], UpdateRules<LatchingContext>[K]>,
-                     UpdateLogged(static_cast<StateKind>(K))>...};
+constexpr std::array<PlanRun::Walker, sizeof...(K)> StepTable(std::index_sequence<K...>) {
+    return {&WalkRun<EntryContext, PlannedStepRule<K>()>...};
 }
 
 template <std::size_t... K>
-constexpr std::array<PlanRun::Walker, sizeof...(K)> UpdateWalkers(std::index_sequence<K...>) {
-    return {&WalkRun<EntryContext, UpdateRules<EntryContext>[K], UpdateLogged(static_cast<StateKind>(K))>...};
+constexpr std::array<PlanRun::Walker, sizeof...(K)> LatchTable(std::index_sequence<K...>) {
+    return {&WalkRun<EntryContext, LatchRules<EntryContext>[K]>...};
 }
 
-inline constexpr auto Step = StepWalkers(std::make_index_sequence<StepKindCount>{});
-inline constexpr auto StepInPlace = InPlaceWalkers(std::make_index_sequence<StepKindCount>{});
-inline constexpr auto Latch = LatchWalkers(std::make_index_sequence<StateKindCount>{});
-inline constexpr auto Update = UpdateWalkers(std::make_index_sequence<StateKindCount>{});
-inline constexpr auto LatchedUpdate = FusedWalkers(std::make_index_sequence<StateKindCount>{});
+template <std::size_t... K>
+constexpr std::array<PlanRun::Walker, sizeof...(K)> UpdateTable(std::index_sequence<K...>) {
+    return {&WalkRun<EntryContext, UpdateRules<EntryContext>[K]>...};
+}
+
+template <std::size_t... K>
+constexpr std::array<PlanRun::Walker, sizeof...(K)> FusedTable(std::index_sequence<K...>) {
+    return {&WalkRun<LatchingContext, LatchAndUpdate<LatchRules<LatchingContext>[K], UpdateRules<LatchingContext>[K]>>...};
+}
+
+inline constexpr auto Step = StepTable(std::make_index_sequence<StepKindCount>{});
+inline constexpr auto Latch = LatchTable(std::make_index_sequence<StateKindCount>{});
+inline constexpr auto Update = UpdateTable(std::make_index_sequence<StateKindCount>{});
+inline constexpr auto LatchedUpdate = FusedTable(std::make_index_sequence<StateKindCount>{});
 
 }  // namespace quorvane::plan_walkers

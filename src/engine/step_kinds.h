@@ -70,17 +70,6 @@ inline StepKind StepKindOf(const Block& blk) {
     }
 }
 
-/// How many of histories 1, 2, 3 (from 1 on) a kind may change in a step besides its output.
-constexpr int HistoriesWritten(StepKind kind) {
-    using K = StepKind;
-    switch (kind) {
-    case K::Lead: case K::Differentiate: case K::Chirp: return 1;
-    case K::SecondLead: return 2;
-    case K::Controller: case K::Hysteresis: return 3;
-    default: return 0;
-    }
-}
-
 /// Kinds that write shared stores (delay lines, the PRBS record) at places known only in the step:
 /// a plan keeps them exactly where the block order puts them.
 constexpr bool WritesSharedStore(StepKind kind) { return kind == StepKind::Delay || kind == StepKind::CorrelatePrbs; }

@@ -2,31 +2,24 @@
 
 #include "engine/block_rules.h"
 #include "engine/rule_context.h"
+#include "engine/run_error.h"
 #include "engine/simulation.h"
-#include "engine/state_rules.h"
+#include "engine/step_replay.h"
 
 namespace quorvane {
 
 namespace {
 
-void PlainStep(Simulation& sim, int form) {
-    RuleContext context(sim, form);
-    const ExecutionList& order = sim.Order;
-    // Constants never change and displays compute nothing: sources through state blocks only.
-    EvaluateStep(context, order.ConstantsEnd + 1, order.StatesEnd);
-    LatchStates(context, order.AlgebraicEnd + 1, order.StatesEnd);
-    UpdateStates(context, order.AlgebraicEnd + 1, order.StatesEnd);
-}
-
-void PlainRefresh(Simulation& sim, int form) {
-    RuleContext context(sim, form);
-    RefreshMemoryless(context, sim.Order.SourcesEnd + 1, sim.Order.AlgebraicEnd);
-}
-
 /// The plan for the form; made here only when no initial evaluation has made it.
 StepPlan& PlanFor(Simulation& sim, int form) {
     if (sim.Plan.Form != form) BuildStepPlan(sim, form);
     return sim.Plan;
+}
+
+/// The step or refresh about to be walked, noted for a replay.
+void NoteEvent(Simulation& sim, int form, bool refresh) {
+    NoteEvent(sim.Plan.Replay, refresh, sim.Status.CurrentTime, sim.Prbs.PrbsState, sim.Prbs.PrbsIndex,
+              [&] { SaveCheckpoint(sim, form); });
 }
 
 }  // namespace
@@ -41,23 +34,33 @@ void InitialEvaluation(Simulation& sim, int form) {
 
 void StepModel(Simulation& sim, int form) {
     if (sim.Plan.PlainLoop) {
-        PlainStep(sim, form);
+        StepBlockByBlock(sim, form);
         return;
     }
     StepPlan& plan = PlanFor(sim, form);
+    NoteEvent(sim, form, false);
     RuleContext context(sim, form);
-    WalkPass(context, plan.Evaluation);
-    WalkPass(context, plan.States);
+    try {
+        WalkPass(context, plan.Evaluation);
+        WalkPass(context, plan.States);
+    } catch (const RunError& fault) {
+        ReplayToFault(sim, form, fault);
+    }
 }
 
 void RefreshAlgebraic(Simulation& sim, int form) {
     if (sim.Plan.PlainLoop) {
-        PlainRefresh(sim, form);
+        RefreshBlockByBlock(sim, form);
         return;
     }
     StepPlan& plan = PlanFor(sim, form);
+    NoteEvent(sim, form, true);
     RuleContext context(sim, form);
-    WalkPass(context, plan.Refresh);
+    try {
+        WalkPass(context, plan.Refresh);
+    } catch (const RunError& fault) {
+        ReplayToFault(sim, form, fault);
+    }
 }
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -86,6 +87,33 @@ TEST(StepPlan, AStateBlockFaultingAsItMovesLeavesTheBlocksAboveItUnmoved) {
     }
     EXPECT_TRUE(traces[0].Faulted);
     EXPECT_EQ(FirstDifference(traces[0], traces[1]), -1);
+}
+
+TEST(StepPlan, AFaultAfterManyCheckpointsLeavesTheBlockLoopsTables) {
+    // An integral of 1e36 with no upper limit overflows as it moves, some 680 steps on. A delay of 30000 steps (the longest) reads cells written before the last checkpoint and
+    // overwritten since, which must be put back: a gain of 1e38 on the delayed integral of 1
+    // overflows some 30007 steps on.
+    struct Case {
+        float Demand;
+        float Gain;
+    };
+    for (const Case c : {Case{1e36f, 0.0f}, Case{1.0f, 1e38f}}) {
+        RunTrace traces[2];
+        for (bool plainLoop : {true, false}) {
+            TestSimulation m{Begin::RunReady};
+            m.Sim.Plan.PlainLoop = plainLoop;
+            m.Add(1, "Demand", {}, c.Demand);
+            m.Sim.Forms[m.Form].Blocks[m.Add(8, "Integrate", {1.0f})].SatHigh = FLT_MAX;
+            m.Add(38, "Delay", {15000.0f});
+            m.Add(6, "Gain", {c.Gain});
+            m.Connect({{"Demand", "Integrate"}, {"Integrate", "Delay"}, {"Delay", "Gain"}});
+            ASSERT_TRUE(m.Start(0.5, 0.0, 1e6, false));
+            traces[plainLoop ? 0 : 1] = StepAndTrace(m, 31000, 7);
+            EXPECT_GT(m.Steps, 2 * StepReplay::Interval);
+        }
+        EXPECT_TRUE(traces[0].Faulted);
+        EXPECT_EQ(FirstDifference(traces[0], traces[1]), -1);
+    }
 }
 
 TEST(StepPlan, SeventyBlockModelStepsAsTheBlockLoopDoes) {
