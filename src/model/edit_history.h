@@ -58,6 +58,8 @@ public:
     /// Whether a recorded step, or the undo or redo of one, has left the saved state, or a
     /// setting was changed since.
     bool Changed() const { return Current != Saved || SettingsChanged; }
+    /// Which state the tables are in: it moves with every edit, undo and redo.
+    long long CurrentState() const { return Current; }
     /// A value saved with the model outside the tables (a run setting, a format, a scale, an
     /// option) was changed by the user: the model counts as changed until it is saved or loaded,
     /// though no undo step records it. Nothing happens when `before` equals `after`.

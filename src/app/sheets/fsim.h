@@ -109,7 +109,8 @@ private:
     /// The pointer on the next (or previous) block with Tab; false past the last one.
     bool PointerToNextBlock(bool backwards);
     /// Ends a press held with the keys: released where the pointer is, a carried block dropped
-    /// there, or with `drop` false put back where it was.
+    /// there, or with `drop` false put back where it was. Tables edited while it was held (a
+    /// block deleted, an undo) may have moved what it holds: then it is let go of, doing nothing.
     void EndKeyPress(bool drop);
     QPoint PointerPoint() const { return {Pointer.X, Pointer.Y}; }
     /// The pointer, and the place a carried block will take, over the sheet's picture.
@@ -136,12 +137,13 @@ private:
     bool PressedFree = false;
     std::optional<QPoint> ClickedAt;
 
-    /// The keyboard's pointer; shown once a key has moved it. A press held with the keys, and
-    /// whether it carries a block.
+    /// The keyboard's pointer; shown once a key has moved it. A press held with the keys, whether
+    /// it carries a block, and the state of the tables it was made in.
     SheetPointer Pointer;
     bool PointerShown = false;
     bool KeyHeld = false;
     bool Carrying = false;
+    long long HeldState = 0;
 };
 
 }  // namespace quorvane
