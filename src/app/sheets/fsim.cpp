@@ -257,6 +257,7 @@ void Fsim::PressWith(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QP
     } else {
         PressOnFreeArea(button, at);
     }
+    PressState = Sim.History.CurrentState();
     Refresh();
 }
 
@@ -325,7 +326,20 @@ void Fsim::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) ReleaseWith(TwipsAt(event->position()));
 }
 
+bool Fsim::LetGoIfEdited() {
+    if (Sim.History.CurrentState() == PressState) return false;
+    if (Editing.Moving) AbandonDrag(Editing);
+    Carrying = false;
+    PressedBlock = 0;
+    PressedFree = false;
+    Editing.Box = SelectionBox{};
+    Editing.Joint = JointDrag{};
+    Redraw();
+    return true;
+}
+
 void Fsim::ReleaseWith(QPoint at) {
+    if (LetGoIfEdited()) return;
     if (PressedBlock != 0) {
         // A click on a block that did not move is its drop on itself, where it was grabbed.
         const int block = PressedBlock;

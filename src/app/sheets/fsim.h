@@ -98,6 +98,9 @@ private:
     void PressWith(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
     void MoveWith(QPoint at, bool leftHeld, bool beyondDragDistance);
     void ReleaseWith(QPoint at);
+    /// Tables edited while a press was held (a block deleted, an undo) may have moved what it
+    /// holds: then it is let go of, doing nothing, and true is returned.
+    bool LetGoIfEdited();
     /// A double click: the block at `at` turned; false on free area.
     bool TurnBlockAt(QPoint at);
     /// The keys that move the keyboard's pointer and press, click and release with it; false for
@@ -109,8 +112,7 @@ private:
     /// The pointer on the next (or previous) block with Tab; false past the last one.
     bool PointerToNextBlock(bool backwards);
     /// Ends a press held with the keys: released where the pointer is, a carried block dropped
-    /// there, or with `drop` false put back where it was. Tables edited while it was held (a
-    /// block deleted, an undo) may have moved what it holds: then it is let go of, doing nothing.
+    /// there, or with `drop` false put back where it was.
     void EndKeyPress(bool drop);
     QPoint PointerPoint() const { return {Pointer.X, Pointer.Y}; }
     /// The pointer, and the place a carried block will take, over the sheet's picture.
@@ -135,15 +137,15 @@ private:
     int PressedBlock = 0;
     QPoint PressPixels;
     bool PressedFree = false;
+    long long PressState = 0;   ///< the state of the tables the last press left
     std::optional<QPoint> ClickedAt;
 
-    /// The keyboard's pointer; shown once a key has moved it. A press held with the keys, whether
-    /// it carries a block, and the state of the tables it was made in.
+    /// The keyboard's pointer; shown once a key has moved it. A press held with the keys, and
+    /// whether it carries a block.
     SheetPointer Pointer;
     bool PointerShown = false;
     bool KeyHeld = false;
     bool Carrying = false;
-    long long HeldState = 0;
 };
 
 }  // namespace quorvane

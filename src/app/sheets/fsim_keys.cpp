@@ -44,7 +44,6 @@ bool Fsim::PointerKey(QKeyEvent* event) {
         } else if (modifiers & Qt::ControlModifier) {
             KeyHeld = true;
             PressWith(Qt::LeftButton, {}, PointerPoint());
-            HeldState = Sim.History.CurrentState();
         } else {
             PressWith(Qt::LeftButton, modifiers & Qt::ShiftModifier, PointerPoint());
             ReleaseWith(PointerPoint());
@@ -89,16 +88,7 @@ bool Fsim::PointerToNextBlock(bool backwards) {
 void Fsim::EndKeyPress(bool drop) {
     if (!KeyHeld) return;
     KeyHeld = false;
-    if (Sim.History.CurrentState() != HeldState) {
-        if (Editing.Moving) AbandonDrag(Editing);
-        Carrying = false;
-        PressedBlock = 0;
-        PressedFree = false;
-        Editing.Box = SelectionBox{};
-        Editing.Joint = JointDrag{};
-        Redraw();
-        return;
-    }
+    if (LetGoIfEdited()) return;
     if (!Carrying) {
         ReleaseWith(PointerPoint());
         return;

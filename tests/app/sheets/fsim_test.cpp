@@ -199,21 +199,31 @@ private slots:
         QCOMPARE(desk.Host.Messages(), std::vector<std::string>{});
     }
 
-    // Blocks deleted while a block is held with the keys: the hold lets go of nothing, whatever
-    // block now has the held one's number stays where it is.
-    void ADeleteDuringAKeyHoldLeavesTheOtherBlocksAlone() {
-        Desk desk;
-        desk.FromToolbox(Constant, {80, 80});
-        desk.FromToolbox(Lag, {240, 160});
-        desk.Sheet->setFocus();
-        desk.Key(Qt::Key_Tab);
-        QTest::keyClick(desk.Sheet.get(), Qt::Key_Space, Qt::ControlModifier);
-        desk.Key(Qt::Key_Delete);
-        QCOMPARE(desk.Form().BlockCount, 1);
-        desk.Key(Qt::Key_Down);
-        desk.Key(Qt::Key_Space);
-        QCOMPARE(std::pair(desk.Form().Blocks[1].Left, desk.Form().Blocks[1].Top), std::pair(3600, 2400));
-        QCOMPARE(desk.Host.Messages(), std::vector<std::string>{});
+    // A block deleted while held with the keys or the mouse: letting go moves nothing, not the
+    // block that now has its number.
+    void ADeleteDuringAHoldLeavesTheOtherBlocksAlone() {
+        for (const bool keys : {true, false}) {
+            Desk desk;
+            desk.FromToolbox(Constant, {80, 80});
+            desk.FromToolbox(Lag, {240, 160});
+            desk.Sheet->setFocus();
+            if (keys) {
+                desk.Key(Qt::Key_Tab);
+                QTest::keyClick(desk.Sheet.get(), Qt::Key_Space, Qt::ControlModifier);
+            } else {
+                QTest::mousePress(desk.Sheet.get(), Qt::LeftButton, {}, QPoint(104, 104));
+            }
+            desk.Key(Qt::Key_Delete);
+            QCOMPARE(desk.Form().BlockCount, 1);
+            if (keys) {
+                desk.Key(Qt::Key_Down);
+                desk.Key(Qt::Key_Space);
+            } else {
+                QTest::mouseRelease(desk.Sheet.get(), Qt::LeftButton, {}, QPoint(104, 112));
+            }
+            QCOMPARE(std::pair(desk.Form().Blocks[1].Left, desk.Form().Blocks[1].Top), std::pair(3600, 2400));
+            QCOMPARE(desk.Host.Messages(), std::vector<std::string>{});
+        }
     }
 
     void EscapeWithNothingPendingClearsBothSelectionsAndRedraws() {
