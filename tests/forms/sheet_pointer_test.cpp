@@ -9,7 +9,6 @@ namespace {
 
 constexpr int Constant = 1;
 constexpr int Sum = 2;
-constexpr int Lag = 10;
 
 using SheetPointerTest = SimulationFixture<>;
 
@@ -56,23 +55,6 @@ TEST_F(SheetPointerTest, TellsWhatLiesUnderThePointer) {
     EXPECT_EQ(DescribePointer(Sim, 1, *PointerOnInput(Sim, 1, 2, 3)), "Sum, block 2, input 3");
     EXPECT_EQ(DescribePointer(Sim, 1, *PointerOnOutput(Sim, 1, 1, 2)), "Constant, block 1, output 2");
     EXPECT_EQ(DescribePointer(Sim, 1, {100, 50}), "free area at 100, 50 twips");
-}
-
-TEST_F(SheetPointerTest, TabGoesRoundTheBlocksAndArrowsStayOnTheSheet) {
-    Place(1, Constant, 1200, 1200);
-    Place(1, Lag, 3600, 1200);
-    const SimulationForm& sheet = Sim.Forms[1];
-    EXPECT_EQ(NextBlock(sheet, 0, false), 1);
-    EXPECT_EQ(NextBlock(sheet, 1, false), 2);
-    EXPECT_EQ(NextBlock(sheet, 2, false), 0);
-    EXPECT_EQ(NextBlock(sheet, 0, true), 2);
-    EXPECT_EQ(NextBlock(sheet, 1, true), 0);
-    EXPECT_EQ(PointerOnBlock(sheet, 2), (SheetPointer{3960, 1560}));
-
-    const SheetArea area{6000, 4000};
-    EXPECT_EQ(MovedPointer({100, 100}, -PointerStep, -PointerStep, area), (SheetPointer{0, 0}));
-    EXPECT_EQ(MovedPointer({5990, 3990}, PointerStep, PointerStep, area), (SheetPointer{5999, 3999}));
-    EXPECT_EQ(MovedPointer({100, 100}, PointerFineStep, 0, area), (SheetPointer{115, 100}));
 }
 
 }  // namespace

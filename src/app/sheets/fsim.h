@@ -26,9 +26,10 @@ struct Simulation;
 /// arrows move it (Ctrl: finely), Tab takes it from block to block, 1 to 3 onto an input of the
 /// block under it, O onto its outputs in turn; Space clicks (Shift+Space adds to the selection),
 /// Ctrl+Space presses and holds until Space, so that blocks, joints and selection boxes can be
-/// dragged; Enter, Menu or Shift+F10 open what is under it as a right press does, T turns a block. It shows a backing image that the sheet
-/// redraw, the connection being drawn and the rubber bands draw on, so what is drawn stays
-/// between repaints; the blocks are pictures on it, found by the model's hit tests.
+/// dragged; Enter, Menu or Shift+F10 open what is under it as a right press does, T turns a
+/// block. It shows a backing image that the sheet redraw, the connection being drawn and the
+/// rubber bands draw on, so what is drawn stays between repaints; the blocks are pictures on it,
+/// found by the model's hit tests.
 class Fsim : public QWidget {
     Q_OBJECT
 public:
