@@ -47,26 +47,14 @@ struct LatchingContext : EntryContext {
 /// One kind's rule over a run of blocks, in place. A fault leaves the run where it stands: the
 /// replay, not the plan, names the block, so the rules are not given its number.
 template <class Context, BlockRule<Context> Apply>
-void WalkRun(RuleContext& context, const PlanEntry* first, const PlanEntry* last) {
-    for (Context c(context, first); c.Entry != last; ++c.Entry) Apply(c, *c.Entry->Self, 0);
+void WalkRun(RuleContext& context, const PlanRun* run) {
+    for (Context c(context, run->Begin); c.Entry != run->End; ++c.Entry) Apply(c, *c.Entry->Self, 0);
+    ++run;
+    run->Walk(context, run);
 }
 
-/// A delay keeps the cell it overwrites for the replay, then steps as its rule says.
-template <class C>
-void DelayKeepingCell(C& c, Block& blk, int b) {
-    const int line = static_cast<int>(blk.Work[1]);
-    KeepCell(c.Sim.Plan.Replay, c.Sim.Delays.Cell(line, c.Sim.Delays.WritePosition[line]));
-    step_rules::Delay(c, blk, b);
-}
-
-template <std::size_t K>
-constexpr BlockRule<EntryContext> PlannedStepRule() {
-    if constexpr (static_cast<StepKind>(K) == StepKind::Delay) {
-        return &DelayKeepingCell<EntryContext>;
-    } else {
-        return StepRules<EntryContext>[K];
-    }
-}
+/// The end of a pass.
+inline void EndPass(RuleContext&, const PlanRun*) {}
 
 /// A state block that reads no state block moving before it may latch and move at once: nothing
 /// it reads has moved yet.
@@ -78,7 +66,7 @@ void LatchAndUpdate(LatchingContext& context, Block& blk, int b) {
 
 template <std::size_t... K>
 constexpr std::array<PlanRun::Walker, sizeof...(K)> StepTable(std::index_sequence<K...>) {
-    return {&WalkRun<EntryContext, PlannedStepRule<K>()>...};
+    return {&WalkRun<EntryContext, StepRules<EntryContext>[K]>...};
 }
 
 template <std::size_t... K>

@@ -71,7 +71,7 @@ inline StepKind StepKindOf(const Block& blk) {
 }
 
 /// Kinds that write shared stores (delay lines, the PRBS record) at places known only in the step:
-/// a plan keeps them exactly where the block order puts them.
+/// a plan keeps the blocks of one such kind in block order.
 constexpr bool WritesSharedStore(StepKind kind) { return kind == StepKind::Delay || kind == StepKind::CorrelatePrbs; }
 
 }  // namespace quorvane

@@ -50,6 +50,7 @@ public:
     }
     /// Gives every run its place in the finished pass.
     void Finish() {
+        Pass.Runs.push_back({&plan_walkers::EndPass, static_cast<int>(Pass.Entries.size()), 0});
         for (PlanRun& run : Pass.Runs) {
             run.Begin = Pass.Entries.data() + run.First;
             run.End = run.Begin + run.Count;
@@ -70,16 +71,25 @@ bool Reads(const Block& reader, int form, int source) {
            std::lrint(reader.Constant[3]) == source;
 }
 
-/// Candidates first..last (block order, none in them writing a shared store) as runs of one
-/// kind: each block goes one stage after the latest block it reads or that reads it, and the
-/// blocks of one stage and kind form one run, still in block order.
-void AddSegment(PassMaker& maker, Block* blocks, int form, std::vector<Candidate>::iterator first,
-                std::vector<Candidate>::iterator last) {
+/// Whether two blocks of a pass write the same kind of shared store (delay lines, the PRBS
+/// record), which they may do at the same place: their writes keep block order.
+bool ShareAStore(const Candidate& a, const Candidate& b) {
+    return a.Key == b.Key && WritesSharedStore(static_cast<StepKind>(a.Key));
+}
+
+/// The candidates (in block order) as runs of one kind: each block goes one stage after the
+/// latest block it reads or that reads it, and no earlier than a block before it that shares a
+/// store with it; the blocks of one stage and kind form one run, still in block order.
+void AddStaged(PassMaker& maker, Block* blocks, int form, std::vector<Candidate>& candidates) {
+    const auto first = candidates.begin();
+    const auto last = candidates.end();
     for (auto j = first; j != last; ++j) {
         for (auto i = first; i != j; ++i) {
             if (i->Stage >= j->Stage &&
                 (Reads(blocks[j->Block], form, i->Block) || Reads(blocks[i->Block], form, j->Block))) {
                 j->Stage = i->Stage + 1;
+            } else if (i->Stage > j->Stage && ShareAStore(*i, *j)) {
+                j->Stage = i->Stage;
             }
         }
     }
@@ -100,20 +110,6 @@ void AddSegment(PassMaker& maker, Block* blocks, int form, std::vector<Candidate
         }
         maker.Add(blocks, c->Block);
     }
-}
-
-/// A pass over the candidates in block order: a block that writes a shared store is a segment
-/// of its own, walked where it stands; the stretches between are staged.
-void BuildStaged(PlanPass& pass, Block* blocks, int form, std::vector<Candidate>& candidates) {
-    PassMaker maker(pass);
-    const auto writesStore = [](const Candidate& c) { return WritesSharedStore(static_cast<StepKind>(c.Key)); };
-    auto start = candidates.begin();
-    while (start != candidates.end()) {
-        const auto end = writesStore(*start) ? start + 1 : std::find_if(start, candidates.end(), writesStore);
-        AddSegment(maker, blocks, form, start, end);
-        start = end;
-    }
-    maker.Finish();
 }
 
 /// The state kinds in the order they move, and the place of each kind in that order.
@@ -164,9 +160,8 @@ KindOrder MovingOrder(Block* blocks, int first, int last) {
 /// Every state block latches before any moves, and each moves by its own values only: first the
 /// latches of the blocks that read a state block moving before them, then the kinds in turn,
 /// each first moving the blocks that latch as they go, then the others.
-void BuildStates(PlanPass& pass, Block* blocks, int first, int last) {
+void AddStates(PassMaker& maker, Block* blocks, int first, int last) {
     using namespace plan_walkers;
-    PassMaker maker(pass);
     const KindOrder order = MovingOrder(blocks, first, last);
     const KindRanks rank = RanksOf(order);
     const auto addRun = [&](PlanRun::Walker walk, int kind, bool asItMoves) {
@@ -186,7 +181,6 @@ void BuildStates(PlanPass& pass, Block* blocks, int first, int last) {
         addRun(LatchedUpdate[static_cast<std::size_t>(kind)], kind, true);
         addRun(Update[static_cast<std::size_t>(kind)], kind, false);
     }
-    maker.Finish();
 }
 
 void AddCandidate(std::vector<Candidate>& candidates, const Block& blk, int b) {
@@ -204,7 +198,10 @@ void BuildStepPlan(Simulation& sim, int form) {
     std::vector<Candidate> candidates;
     candidates.reserve(MaxBlocks);
     for (int b = order.ConstantsEnd + 1; b <= order.StatesEnd; ++b) AddCandidate(candidates, blocks[b], b);
-    BuildStaged(plan.Evaluation, blocks, form, candidates);
+    PassMaker step(plan.Step);
+    AddStaged(step, blocks, form, candidates);
+    AddStates(step, blocks, order.AlgebraicEnd + 1, order.StatesEnd);
+    step.Finish();
 
     candidates.clear();
     for (int b = order.SourcesEnd + 1; b <= order.AlgebraicEnd; ++b) {
@@ -213,14 +210,15 @@ void BuildStepPlan(Simulation& sim, int form) {
             AddCandidate(candidates, blocks[b], b);
         }
     }
-    BuildStaged(plan.Refresh, blocks, form, candidates);
+    PassMaker refresh(plan.Refresh);
+    AddStaged(refresh, blocks, form, candidates);
+    refresh.Finish();
 
-    BuildStates(plan.States, blocks, order.AlgebraicEnd + 1, order.StatesEnd);
     PrepareReplay(plan.Replay, sim, form);
 }
 
 void WalkPass(RuleContext& context, const PlanPass& pass) {
-    for (const PlanRun& run : pass.Runs) run.Walk(context, run.Begin, run.End);
+    pass.Runs.front().Walk(context, pass.Runs.data());
 }
 
 }  // namespace quorvane

@@ -25,7 +25,9 @@ struct PlanEntry {
 /// A stretch of blocks of one kind that the step walks in one tight loop: entries [First ..
 /// First + Count) of the pass, in block number order.
 struct PlanRun {
-    using Walker = void (*)(RuleContext& context, const PlanEntry* first, const PlanEntry* last);
+    /// Walks the run, then hands on to the next run of the pass; the last run of a pass is an
+    /// empty one that ends it.
+    using Walker = void (*)(RuleContext& context, const PlanRun* run);
     Walker Walk = nullptr;
     int First = 0;
     int Count = 0;
@@ -34,7 +36,7 @@ struct PlanRun {
     const PlanEntry* End = nullptr;
 };
 
-/// One pass of the step (evaluation, state latch and update, refresh) as runs of one kind.
+/// One pass over the form (a step, or a refresh) as runs of one kind.
 struct PlanPass {
     std::vector<PlanEntry> Entries;
     std::vector<PlanRun> Runs;
@@ -47,8 +49,7 @@ struct PlanPass {
 struct StepPlan {
     int Form = 0;             ///< the form the plan was made for; 0 = none yet
     bool PlainLoop = false;   ///< step block by block instead, as tests compare the two
-    PlanPass Evaluation;
-    PlanPass States;
+    PlanPass Step;   ///< evaluation, then the state latches and updates
     PlanPass Refresh;
     StepReplay Replay;
 };

@@ -15,6 +15,20 @@ namespace {
 /// Saved per block: histories 1..3, then the output.
 constexpr std::size_t SavedPerBlock = MaxInputs + 1;
 
+/// The cells of each delay line that its writers may overwrite before the next checkpoint, from
+/// the write position: each write takes the cell there and moves on by one.
+template <class Copy>
+void ForEachWindowCell(StepReplay& replay, DelayLines& lines, Copy copy) {
+    auto saved = replay.Cells.begin();
+    for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
+        const int line = replay.Lines[i];
+        const int count = std::min(DelayRingLength, replay.Writers[i] * StepReplay::Interval);
+        for (int n = 0; n < count; ++n) {
+            copy(lines.Cell(line, (replay.WritePositions[i] + n) % DelayRingLength), *saved++);
+        }
+    }
+}
+
 void RestoreCheckpoint(StepReplay& replay, Simulation& sim, int form) {
     SimulationForm& sheet = sim.Forms[form];
     auto saved = replay.Blocks.cbegin();
@@ -24,11 +38,7 @@ void RestoreCheckpoint(StepReplay& replay, Simulation& sim, int form) {
         blk.Output = saved[MaxInputs];
         saved += SavedPerBlock;
     }
-    // The cells go back last written first, so a cell written twice gets its oldest value.
-    for (int i = replay.CellCount - 1; i >= 0; --i) {
-        const StepReplay::CellWrite& write = replay.Cells[static_cast<std::size_t>(i)];
-        *write.Cell = write.Old;
-    }
+    ForEachWindowCell(replay, sim.Delays, [](float& cell, float saved) { cell = saved; });
     for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
         sim.Delays.WritePosition[replay.Lines[i]] = replay.WritePositions[i];
         sim.Delays.ReadPosition[replay.Lines[i]] = replay.ReadPositions[i];
@@ -51,8 +61,8 @@ void SaveCheckpoint(Simulation& sim, int form) {
         replay.WritePositions[i] = sim.Delays.WritePosition[replay.Lines[i]];
         replay.ReadPositions[i] = sim.Delays.ReadPosition[replay.Lines[i]];
     }
+    ForEachWindowCell(replay, sim.Delays, [](float cell, float& saved) { saved = cell; });
     replay.EventCount = 0;
-    replay.CellCount = 0;
     replay.Saved = true;
 }
 
@@ -75,15 +85,24 @@ void PrepareReplay(StepReplay& replay, const Simulation& sim, int form) {
     replay.BlockCount = std::min(sheet.BlockCount, MaxBlocks);
     replay.Blocks.assign(static_cast<std::size_t>(replay.BlockCount) * SavedPerBlock, 0.0f);
     replay.Lines.clear();
+    replay.Writers.clear();
     for (int b = 1; b <= replay.BlockCount; ++b) {
-        if (BaseOf(sheet.Blocks[b].FunctionCode) == FunctionCode::Delay) {
-            replay.Lines.push_back(static_cast<int>(sheet.Blocks[b].Work[1]));
+        if (BaseOf(sheet.Blocks[b].FunctionCode) != FunctionCode::Delay) continue;
+        const int line = static_cast<int>(sheet.Blocks[b].Work[1]);
+        const auto known = std::find(replay.Lines.begin(), replay.Lines.end(), line);
+        if (known == replay.Lines.end()) {
+            replay.Lines.push_back(line);
+            replay.Writers.push_back(1);
+        } else {
+            ++replay.Writers[static_cast<std::size_t>(known - replay.Lines.begin())];
         }
     }
+    std::size_t cells = 0;
+    for (const int writers : replay.Writers) cells += std::min(DelayRingLength, writers * StepReplay::Interval);
     replay.WritePositions.assign(replay.Lines.size(), 0);
     replay.ReadPositions.assign(replay.Lines.size(), 0);
     replay.Events.assign(StepReplay::Interval, {});
-    replay.Cells.assign(StepReplay::Interval * replay.Lines.size(), {});
+    replay.Cells.assign(cells, 0.0f);
     replay.Saved = false;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cassert>
 #include <vector>
 
 namespace quorvane {
@@ -17,8 +16,8 @@ void RefreshBlockByBlock(Simulation& sim, int form);
 /// block loop, in block order, with the tables the block loop leaves. The plan walks its blocks
 /// by kind and keeps no trace of what it overwrites; instead, every so many steps, the state of
 /// the form (outputs, histories and the places of its delay lines) is saved, and each step or
-/// refresh since is noted with what the run driver gives it (the time and the PRBS position),
-/// together with the delay cells it overwrites.
+/// refresh since is noted with what the run driver gives it (the time and the PRBS position).
+/// The cells a delay line's blocks may overwrite before the next checkpoint are saved with it.
 struct StepReplay {
     /// Steps and refreshes between checkpoints.
     static constexpr int Interval = 64;
@@ -29,21 +28,18 @@ struct StepReplay {
         int PrbsState = 0;
         int PrbsIndex = 0;
     };
-    struct CellWrite {
-        float* Cell = nullptr;
-        float Old = 0;
-    };
 
     bool Saved = false;   ///< a checkpoint holds since the last preparation or fault
     int BlockCount = 0;
     std::vector<float> Blocks;   ///< per block 1..BlockCount: histories 1..3, output
-    std::vector<int> Lines;      ///< the delay lines of the form's Delay blocks
+    std::vector<int> Lines;      ///< the delay lines the form's Delay blocks write
+    std::vector<int> Writers;    ///< how many of them write each line
     std::vector<int> WritePositions;
     std::vector<int> ReadPositions;
     std::vector<Event> Events;   ///< Interval of them; EventCount in use
     int EventCount = 0;
-    std::vector<CellWrite> Cells;   ///< one per Delay block and step; CellCount in use
-    int CellCount = 0;
+    /// Per line, the cells from its write position on that its writers reach in Interval steps.
+    std::vector<float> Cells;
 };
 
 /// Sizes the replay for the form's blocks and delay lines; the first event saves a checkpoint.
@@ -58,12 +54,6 @@ template <class Save>
 void NoteEvent(StepReplay& replay, bool refresh, float time, int prbsState, int prbsIndex, Save save) {
     if (!replay.Saved || replay.EventCount == StepReplay::Interval) save();
     replay.Events[static_cast<std::size_t>(replay.EventCount++)] = {refresh, time, prbsState, prbsIndex};
-}
-
-/// A delay line is about to overwrite `cell`: its value is kept until the next checkpoint.
-inline void KeepCell(StepReplay& replay, float& cell) {
-    assert(replay.CellCount < static_cast<int>(replay.Cells.size()));
-    replay.Cells[static_cast<std::size_t>(replay.CellCount++)] = {&cell, cell};
 }
 
 /// The form put back to its last checkpoint and stepped again by the block loop up to `fault`,

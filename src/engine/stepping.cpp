@@ -41,8 +41,7 @@ void StepModel(Simulation& sim, int form) {
     NoteEvent(sim, form, false);
     RuleContext context(sim, form);
     try {
-        WalkPass(context, plan.Evaluation);
-        WalkPass(context, plan.States);
+        WalkPass(context, plan.Step);
     } catch (const RunError& fault) {
         ReplayToFault(sim, form, fault);
     }
