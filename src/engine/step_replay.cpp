@@ -21,10 +21,11 @@ template <class Copy>
 void ForEachWindowCell(StepReplay& replay, DelayLines& lines, Copy copy) {
     auto saved = replay.Cells.begin();
     for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
-        const int line = replay.Lines[i];
         const int count = std::min(DelayRingLength, replay.Writers[i] * StepReplay::Interval);
+        int cell = replay.WritePositions[i];
         for (int n = 0; n < count; ++n) {
-            copy(lines.Cell(line, (replay.WritePositions[i] + n) % DelayRingLength), *saved++);
+            copy(lines.Cell(replay.Lines[i], cell), *saved++);
+            cell = cell + 1 == DelayRingLength ? 0 : cell + 1;
         }
     }
 }
