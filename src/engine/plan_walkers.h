@@ -44,8 +44,9 @@ struct LatchingContext : EntryContext {
     double& LatchedError(int) { return Error; }
 };
 
-/// One kind's rule over a run of blocks, in place. A fault leaves the run where it stands: the
-/// replay, not the plan, names the block, so the rules are not given its number.
+/// One kind's rule over a run of blocks, in place, then on to the next run of the pass. A fault
+/// leaves the run where it stands: the replay, not the plan, names the block, so the rules are
+/// not given its number.
 template <class Context, BlockRule<Context> Apply>
 void WalkRun(RuleContext& context, const PlanRun* run) {
     for (Context c(context, run->Begin); c.Entry != run->End; ++c.Entry) Apply(c, *c.Entry->Self, 0);
