@@ -15,34 +15,30 @@ namespace {
 /// Saved per block: histories 1..3, then the output.
 constexpr std::size_t SavedPerBlock = MaxInputs + 1;
 
-/// The cells of each delay line that its writers may overwrite before the next checkpoint, from
-/// the write position: each write takes the cell there and moves on by one.
+/// Every value a checkpoint keeps, its place in the tables with its saved place: the histories
+/// and output of each block, then for each delay line its places and the cells its writers may
+/// overwrite before the next checkpoint, from the write position on (each write takes the cell
+/// there and moves on by one).
 template <class Copy>
-void ForEachWindowCell(StepReplay& replay, DelayLines& lines, Copy copy) {
-    auto saved = replay.Cells.begin();
+void ForEachKept(StepReplay& replay, Simulation& sim, int form, Copy copy) {
+    SimulationForm& sheet = sim.Forms[form];
+    auto saved = replay.Blocks.begin();
+    for (int b = 1; b <= replay.BlockCount; ++b) {
+        Block& blk = sheet.Blocks[b];
+        for (int k = 1; k <= MaxInputs; ++k) copy(blk.History[k], *saved++);
+        copy(blk.Output, *saved++);
+    }
+    auto cells = replay.Cells.begin();
     for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
+        const int line = replay.Lines[i];
+        copy(sim.Delays.WritePosition[line], replay.WritePositions[i]);
+        copy(sim.Delays.ReadPosition[line], replay.ReadPositions[i]);
         const int count = std::min(DelayRingLength, replay.Writers[i] * StepReplay::Interval);
         int cell = replay.WritePositions[i];
         for (int n = 0; n < count; ++n) {
-            copy(lines.Cell(replay.Lines[i], cell), *saved++);
+            copy(sim.Delays.Cell(line, cell), *cells++);
             cell = cell + 1 == DelayRingLength ? 0 : cell + 1;
         }
-    }
-}
-
-void RestoreCheckpoint(StepReplay& replay, Simulation& sim, int form) {
-    SimulationForm& sheet = sim.Forms[form];
-    auto saved = replay.Blocks.cbegin();
-    for (int b = 1; b <= replay.BlockCount; ++b) {
-        Block& blk = sheet.Blocks[b];
-        for (int k = 1; k <= MaxInputs; ++k) blk.History[k] = saved[k - 1];
-        blk.Output = saved[MaxInputs];
-        saved += SavedPerBlock;
-    }
-    ForEachWindowCell(replay, sim.Delays, [](float& cell, float saved) { cell = saved; });
-    for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
-        sim.Delays.WritePosition[replay.Lines[i]] = replay.WritePositions[i];
-        sim.Delays.ReadPosition[replay.Lines[i]] = replay.ReadPositions[i];
     }
 }
 
@@ -50,19 +46,7 @@ void RestoreCheckpoint(StepReplay& replay, Simulation& sim, int form) {
 
 void SaveCheckpoint(Simulation& sim, int form) {
     StepReplay& replay = sim.Plan.Replay;
-    const SimulationForm& sheet = sim.Forms[form];
-    auto saved = replay.Blocks.begin();
-    for (int b = 1; b <= replay.BlockCount; ++b) {
-        const Block& blk = sheet.Blocks[b];
-        for (int k = 1; k <= MaxInputs; ++k) saved[k - 1] = blk.History[k];
-        saved[MaxInputs] = blk.Output;
-        saved += SavedPerBlock;
-    }
-    for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
-        replay.WritePositions[i] = sim.Delays.WritePosition[replay.Lines[i]];
-        replay.ReadPositions[i] = sim.Delays.ReadPosition[replay.Lines[i]];
-    }
-    ForEachWindowCell(replay, sim.Delays, [](float cell, float& saved) { saved = cell; });
+    ForEachKept(replay, sim, form, [](const auto& table, auto& saved) { saved = table; });
     replay.EventCount = 0;
     replay.Saved = true;
 }
@@ -109,7 +93,7 @@ void PrepareReplay(StepReplay& replay, const Simulation& sim, int form) {
 
 void ReplayToFault(Simulation& sim, int form, const RunError& fault) {
     StepReplay& replay = sim.Plan.Replay;
-    RestoreCheckpoint(replay, sim, form);
+    ForEachKept(replay, sim, form, [](auto& table, const auto& saved) { table = saved; });
     replay.Saved = false;
     for (int i = 0; i < replay.EventCount; ++i) {
         const StepReplay::Event& event = replay.Events[static_cast<std::size_t>(i)];
